@@ -1,0 +1,66 @@
+# Windows build: the Win32 shell, the editor executable and the Windows-side tests.
+enable_language(RC)
+enable_testing()
+
+set(SHELL_SOURCES
+  src/Globals.cpp
+  src/Window.cpp
+  src/MainWindow.cpp
+  src/MainWindowProc.cpp
+  src/Application.cpp
+  src/render/Texture.cpp
+  src/render/DrawLine.cpp
+  src/render/MainWindowPaint.cpp
+)
+set(SHELL_MAP_SOURCES
+)
+set(SHELL_PALETTE_SOURCES
+)
+set(SHELL_DIALOG_SOURCES
+)
+set(SHELL_COMMAND_SOURCES
+  src/HandleKey.cpp
+)
+add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
+  ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES})
+target_include_directories(shell PUBLIC src res)
+target_link_libraries(shell PUBLIC core gdi32 comdlg32 user32)
+target_compile_options(shell PRIVATE -Wall -Wextra)
+target_compile_definitions(shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+
+set(PICORAN_STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(EDITOR_RESOURCES ${PROJECT_SOURCE_DIR}/res/editor.rc)
+set_source_files_properties(${EDITOR_RESOURCES} PROPERTIES
+  OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/small_sheet.bmp;${PROJECT_SOURCE_DIR}/res/large_sheet.bmp;${PROJECT_SOURCE_DIR}/res/backdrop.bmp;${PROJECT_SOURCE_DIR}/res/editor.ico")
+
+add_executable(editor WIN32 src/main.cpp ${EDITOR_RESOURCES})
+target_link_libraries(editor PRIVATE shell)
+target_link_options(editor PRIVATE ${PICORAN_STATIC_LINK})
+set_target_properties(editor PROPERTIES OUTPUT_NAME picoran-editor)
+
+# The chip files travel beside the program.
+add_custom_command(TARGET editor POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data $<TARGET_FILE_DIR:editor>/data)
+
+# Windows-side tests: GoogleTest cross-compiled, run through Wine by CTest.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(win32_tests ${WIN32_TEST_SOURCES} ${EDITOR_RESOURCES})
+target_link_libraries(win32_tests PRIVATE shell gtest gtest_main)
+target_link_options(win32_tests PRIVATE ${PICORAN_STATIC_LINK})
+add_dependencies(win32_tests editor)  # one test starts the real program
+add_custom_command(TARGET win32_tests POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data $<TARGET_FILE_DIR:win32_tests>/data)
+gtest_discover_tests(win32_tests
+  DISCOVERY_MODE PRE_TEST
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES TIMEOUT 120 LABELS win32)
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
+  add_subdirectory(${PROJECT_SOURCE_DIR}/tests/e2e ${CMAKE_BINARY_DIR}/e2e)
+endif()

@@ -1,0 +1,61 @@
+// Resource ids shared by editor.rc and the program, grouped by kind.
+#pragma once
+
+// Dialog templates
+#define IDD_CONFIG 101   // other settings
+#define IDD_RESIZE 102   // edit area
+#define IDD_CURSOR 103   // start position
+#define IDD_MESSAGE 111  // comment
+#define IDD_PALETTE 113  // chip palettes (no controls)
+
+// Menu
+#define IDR_MAINMENU 102
+
+// Icons
+#define IDI_LARGE 109
+#define IDI_SMALL 110
+
+// Bitmaps
+#define IDB_SMALL_SHEET 114
+#define IDB_BACKDROP 115
+#define IDB_LARGE_SHEET 116
+
+// Menu commands
+#define ID_FILE_OPEN 40001
+#define ID_FILE_SAVEAS 40002
+#define ID_FILE_SAVE 40003
+#define ID_FILE_EXIT 40004
+#define ID_EDIT_SMALL_PALETTE 40008
+#define ID_EDIT_AREA 40010
+#define ID_EDIT_LARGE_PALETTE 40011
+#define ID_EDIT_CLEAR_MAP 40013
+#define ID_FILE_NEW 40015
+#define ID_EDIT_START_POSITION 40017
+#define ID_EDIT_COMMENT 40020
+#define ID_EDIT_OTHER_SETTINGS 40022
+
+// Edit-area dialog controls
+#define IDC_RESIZE_WIDTH 1001
+#define IDC_RESIZE_HEIGHT 1002
+#define IDC_RESIZE_OK 1003
+#define IDC_RESIZE_CANCEL 1004
+
+// Start-position dialog controls
+#define IDC_CURSOR_CANCEL 1006
+#define IDC_CURSOR_OK 1007
+#define IDC_CURSOR_Y 1008
+#define IDC_CURSOR_X 1009
+#define IDC_CURSOR_UNSPECIFIED 1010
+
+// Comment dialog controls
+#define IDC_MESSAGE_TEXT 1011
+#define IDC_MESSAGE_OK 1012
+#define IDC_MESSAGE_CANCEL 1013
+
+// Other-settings dialog controls
+#define IDC_CONFIG_TARGET_TIME 1015
+#define IDC_CONFIG_TIME_LIMIT 1016
+#define IDC_CONFIG_BACKGROUND 1017
+#define IDC_CONFIG_MUSIC 1018
+#define IDC_CONFIG_OK 1019
+#define IDC_CONFIG_CANCEL 1020

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the core natively under AddressSanitizer and
+# UBSan, then the Windows-side and end-to-end tests under Wine in a virtual display.
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+
+bash "$repo_root/scripts/setup.sh" || exit 1
+trap stop_display EXIT
+status=0
+
+echo "== native core tests (AddressSanitizer, UBSan)"
+cmake -S "$repo_root" -B "$native_build" -DPICORAN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null || exit 1
+cmake --build "$native_build" -j"$(nproc)" || exit 1
+(cd "$native_build" && ctest --output-on-failure -j"$(nproc)") || status=1
+
+if [ -x "$repo_root/scripts/run-fuzzers.sh" ] || [ -f "$repo_root/scripts/run-fuzzers.sh" ]; then
+  echo "== fuzzing the map readers (${PICORAN_FUZZ_SECONDS:-60} s each)"
+  bash "$repo_root/scripts/run-fuzzers.sh" "${PICORAN_FUZZ_SECONDS:-60}" || status=1
+fi
+
+echo "== Windows build, Windows-side and end-to-end tests (Wine)"
+configure_and_build_windows || exit 1
+ensure_display || exit 1
+ensure_wine_prefix
+(cd "$win_build" && ctest --output-on-failure) || status=1
+
+exit $status

@@ -1,0 +1,75 @@
+#include "Application.h"
+
+#include "Globals.h"
+#include "MainWindow.h"
+#include "Texts.h"
+#include "render/Texture.h"
+#include "resource.h"
+
+namespace {
+
+Texture* smallSheet = nullptr;
+Texture* largeSheet = nullptr;
+Texture* backdrop = nullptr;
+
+template <typename T>
+void DeleteAndClear(T*& object) {
+    delete object;
+    object = nullptr;
+}
+
+}  // namespace
+
+bool StartUp() {
+    instanceHandle = GetModuleHandleA(nullptr);
+
+    smallSheet = new Texture(BitmapResourceId{IDB_SMALL_SHEET}, 0xFFFF);
+    largeSheet = new Texture(BitmapResourceId{IDB_LARGE_SHEET}, 0xFFFF);
+    backdrop = new Texture(BitmapResourceId{IDB_BACKDROP}, 0xFFFF);
+    // Black is transparent in every picture of the program.
+    smallSheet->colorKey = 0;
+    largeSheet->colorKey = 0;
+    backdrop->colorKey = 0;
+
+    mainWindow = new MainWindow(instanceHandle, smallSheet, largeSheet, backdrop);
+    mainWindow->SetProcedure(MainWindowProc);
+    if (!mainWindow->Initialize()) return false;
+    if (!mainWindow->Create(texts::kProductTitle, 100, 100)) return false;
+
+    lstrcpynA(currentPath, texts::kDefaultMapName, sizeof(currentPath));
+    UpdateCaption();
+
+    mainWindow->Paint();
+    return true;
+}
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Teardown() {
+    // After a normal close the system windows are gone already; a start-up that stopped
+    // half-way (or a test) may still have the main window, which takes the others along.
+    if (mainWindow != nullptr && mainWindow->handle != nullptr && IsWindow(mainWindow->handle))
+        DestroyWindow(mainWindow->handle);
+    if (mainWindow != nullptr && mainWindow->classRegistered)
+        UnregisterClassA(mainWindow->className, mainWindow->instance);
+    DeleteAndClear(mainWindow);
+    DeleteAndClear(smallSheet);
+    DeleteAndClear(largeSheet);
+    DeleteAndClear(backdrop);
+    scrollX = 0;
+    scrollY = 0;
+    CurrentChip = ChipEntry{};
+}
+
+int RunEditor() {
+    const int exitCode = StartUp() ? RunMessageLoop() : 1;
+    Teardown();
+    return exitCode;
+}

@@ -1,0 +1,12 @@
+// Start-up, the message loop and teardown of the editor.
+#pragma once
+
+// Creates every long-lived object in order and paints the view once. False when start-up
+// could not finish; Teardown must follow in either case.
+bool StartUp();
+// Runs the message loop until the quit message; returns its exit code.
+int RunMessageLoop();
+// Destroys the window objects in reverse order, then the textures.
+void Teardown();
+// The whole life of the program.
+int RunEditor();

@@ -1,0 +1,25 @@
+#include "Globals.h"
+
+#include "MainWindow.h"
+
+HINSTANCE instanceHandle = nullptr;
+MainWindow* mainWindow = nullptr;
+PaletteWindow* smallPalette = nullptr;
+PaletteWindow* largePalette = nullptr;
+ResizeWindow* resizeWindow = nullptr;
+CursorWindow* cursorWindow = nullptr;
+MessageWindow* messageWindow = nullptr;
+ConfigWindow* configWindow = nullptr;
+
+ChipEntry CurrentChip{1, 0, 0, 2};
+int32_t scrollX = 0;
+int32_t scrollY = 0;
+char currentPath[kPathBufferSize] = {};
+char currentFileTitle[256] = {};
+
+void UpdateCaption() {
+    if (mainWindow == nullptr || mainWindow->handle == nullptr) return;
+    char caption[kCaptionBufferSize];
+    FormatCaption(caption, sizeof(caption), mainWindow->className, currentPath);
+    SetWindowTextA(mainWindow->handle, caption);
+}

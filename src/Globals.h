@@ -1,0 +1,35 @@
+// The process-wide objects and values, set up by the entry point.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "Caption.h"
+#include "ChipEntry.h"
+
+class MainWindow;
+class PaletteWindow;
+class ResizeWindow;
+class CursorWindow;
+class MessageWindow;
+class ConfigWindow;
+
+extern HINSTANCE instanceHandle;
+extern MainWindow* mainWindow;
+extern PaletteWindow* smallPalette;
+extern PaletteWindow* largePalette;
+extern ResizeWindow* resizeWindow;
+extern CursorWindow* cursorWindow;
+extern MessageWindow* messageWindow;
+extern ConfigWindow* configWindow;
+
+extern ChipEntry CurrentChip;  // the selected chip; starts as the first large chip
+extern int32_t scrollX;        // the view's offsets in whole cells
+extern int32_t scrollY;
+
+constexpr size_t kPathBufferSize = 260;
+extern char currentPath[kPathBufferSize];  // the current map file, Shift_JIS
+extern char currentFileTitle[256];         // file name without folder, from the file dialogs
+
+// Sets the main window's caption from the product title and currentPath.
+void UpdateCaption();

@@ -1,0 +1,20 @@
+// Base class of every window object of the program.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+class Window {
+public:
+    HINSTANCE instance = nullptr;  // module whose resources and window class are used
+    HWND handle = nullptr;         // the window or dialog once created
+    WNDPROC procedure = nullptr;   // registered with the window class by Initialize
+
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+    virtual bool Initialize() = 0;
+    virtual bool Create(const char* title, int32_t x, int32_t y) = 0;
+    virtual void SetProcedure(WNDPROC newProcedure);
+};

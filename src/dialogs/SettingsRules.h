@@ -1,0 +1,31 @@
+// What the OK buttons of the settings dialogs make of the numbers and text typed in.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+struct MapSize {
+    int32_t width;   // pixels
+    int32_t height;  // pixels
+};
+
+struct StartPosition {
+    int32_t x;  // pixels in the 640 x 480 view
+    int32_t y;
+};
+
+// Whole cells (truncated toward zero), then width 640..2400 and height 480..2400.
+MapSize ApplyEditAreaRules(int32_t width, int32_t height);
+
+// A coordinate outside the 640 x 480 view falls back to its centre (320 or 240), each
+// coordinate on its own; the map size plays no part.
+StartPosition ApplyStartPositionRules(int32_t x, int32_t y);
+
+// A stage number typed into the other-settings dialog is kept within 0..999.
+int32_t ClampStageNumber(int32_t value);
+
+// How many of the first `length` bytes of a Shift_JIS text to keep so that at most
+// maxBytes remain and no double-byte character is split: a lead byte whose trail byte
+// would be cut off (or that ends the text) is dropped too. The box's text is cut this way
+// before it is stored, so the stored comment and what the box shows never end in half a
+// character.
+size_t CutCommentText(const char* text, size_t length, size_t maxBytes);

@@ -1,0 +1,98 @@
+#include "dialogs/SettingsRules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "dialogs/NumberText.h"
+
+namespace {
+
+MapSize SizeFromBoxes(const char* width, const char* height) {
+    return ApplyEditAreaRules(ReadBoxNumber(width), ReadBoxNumber(height));
+}
+
+void ExpectSize(MapSize size, int32_t width, int32_t height) {
+    EXPECT_EQ(size.width, width);
+    EXPECT_EQ(size.height, height);
+}
+
+}  // namespace
+
+TEST(EditAreaRules, RoundsToWholeCellsThenClamps) {
+    ExpectSize(ApplyEditAreaRules(700, 500), 680, 480);
+    ExpectSize(ApplyEditAreaRules(639, 480), 640, 480);  // 600 after rounding, then raised
+    ExpectSize(ApplyEditAreaRules(2439, 480), 2400, 480);
+    ExpectSize(ApplyEditAreaRules(5000, 480), 2400, 480);
+    ExpectSize(ApplyEditAreaRules(640, 2440), 640, 2400);
+    ExpectSize(ApplyEditAreaRules(2400, 2400), 2400, 2400);
+    ExpectSize(ApplyEditAreaRules(1000, 519), 1000, 480);
+    ExpectSize(ApplyEditAreaRules(-40, -40), 640, 480);
+    ExpectSize(ApplyEditAreaRules(INT32_MAX, INT32_MIN), 2400, 480);
+}
+
+TEST(EditAreaRules, BoxTextWithoutDigitsGivesTheMinimum) {
+    ExpectSize(SizeFromBoxes("", ""), 640, 480);
+    ExpectSize(SizeFromBoxes("wide", "-40"), 640, 480);
+    ExpectSize(SizeFromBoxes("99999999999", "881"), 2400, 880);
+}
+
+TEST(StartPositionRules, EachCoordinateFallsBackOnItsOwn) {
+    auto expect = [](int32_t x, int32_t y, int32_t wantX, int32_t wantY) {
+        const StartPosition p = ApplyStartPositionRules(x, y);
+        EXPECT_EQ(p.x, wantX) << x << "," << y;
+        EXPECT_EQ(p.y, wantY) << x << "," << y;
+    };
+    expect(640, 480, 640, 480);
+    expect(0, 0, 0, 0);
+    expect(641, 100, 320, 100);
+    expect(100, 481, 100, 240);
+    expect(-1, 480, 320, 480);
+    expect(640, -1, 640, 240);
+    expect(1000, 2000, 320, 240);
+    expect(INT32_MIN, INT32_MAX, 320, 240);
+}
+
+TEST(StageNumberRules, ClampsToZeroTo999) {
+    EXPECT_EQ(ClampStageNumber(1000), 999);
+    EXPECT_EQ(ClampStageNumber(-5), 0);
+    EXPECT_EQ(ClampStageNumber(999), 999);
+    EXPECT_EQ(ClampStageNumber(0), 0);
+    EXPECT_EQ(ClampStageNumber(INT32_MIN), 0);
+    EXPECT_EQ(ClampStageNumber(ReadBoxNumber("99999999999")), 999);
+}
+
+TEST(CutCommentText, KeepsAtMostMaxBytesWithoutSplittingACharacter) {
+    const std::string ascii(400, 'a');
+    EXPECT_EQ(CutCommentText(ascii.data(), ascii.size(), 255), 255u);
+    EXPECT_EQ(CutCommentText(ascii.data(), 10, 255), 10u);
+    EXPECT_EQ(CutCommentText(ascii.data(), 0, 255), 0u);
+
+    // 254 ASCII bytes, then a double-byte character on bytes 255 and 256.
+    std::string lead = std::string(254, 'a') + "\x82\xa0" + "bc";
+    EXPECT_EQ(CutCommentText(lead.data(), lead.size(), 255), 254u);
+
+    // 150 double-byte characters (300 bytes), both lead-byte ranges.
+    std::string wide;
+    for (int i = 0; i < 150; ++i) wide += (i % 2) ? "\x82\xa0" : "\xe0\x40";
+    EXPECT_EQ(CutCommentText(wide.data(), wide.size(), 255), 254u);
+
+    // Shifted by one ASCII byte, the 255th byte is a trail byte and the cut is exact.
+    const std::string shifted = "a" + wide;
+    EXPECT_EQ(CutCommentText(shifted.data(), shifted.size(), 255), 255u);
+
+    // A trail byte in 0x40..0x7E or equal to a lead value is not itself a lead byte.
+    const std::string trailLikeLead = "\x81\x81" "a";
+    EXPECT_EQ(CutCommentText(trailLikeLead.data(), trailLikeLead.size(), 255), 3u);
+
+    // A lead byte that ends the text has no trail and is dropped.
+    const std::string lone = "ab\x82";
+    EXPECT_EQ(CutCommentText(lone.data(), lone.size(), 255), 2u);
+
+    // Half-width katakana (0xA1..0xDF) and 0x80, 0xFD..0xFF are single bytes.
+    const std::string single = "\xb1\xdf\x80\xfd\xff";
+    EXPECT_EQ(CutCommentText(single.data(), single.size(), 3), 3u);
+
+    EXPECT_EQ(CutCommentText(nullptr, 5, 255), 0u);
+}

@@ -1,0 +1,142 @@
+// The application frame: main window geometry, caption, menu, start-up output and exit.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "EditorFixture.h"
+
+namespace {
+
+// "ぴこらんエディタ [ぴこらんマップ]" in code page 932, spelled out independently of the program.
+const char kStartCaption[] =
+    "\x82\xd2\x82\xb1\x82\xe7\x82\xf1\x83\x47\x83\x66\x83\x42\x83\x5e\x20\x5b\x82\xd2\x82\xb1"
+    "\x82\xe7\x82\xf1\x83\x7d\x83\x62\x83\x76\x5d";
+
+struct MenuItem {
+    const char* text;  // null for a separator
+    UINT id;
+};
+
+std::string MenuText(HMENU menu, UINT position) {
+    char text[256] = {};
+    GetMenuStringA(menu, position, text, sizeof(text), MF_BYPOSITION);
+    return text;
+}
+
+void ExpectMenuItems(HMENU popup, const std::vector<MenuItem>& expected) {
+    ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(expected.size()));
+    for (UINT i = 0; i < expected.size(); ++i) {
+        MENUITEMINFOA info;
+        std::memset(&info, 0, sizeof(info));
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU;
+        ASSERT_TRUE(GetMenuItemInfoA(popup, i, TRUE, &info));
+        if (expected[i].text == nullptr) {
+            EXPECT_TRUE(info.fType & MFT_SEPARATOR) << "item " << i;
+            continue;
+        }
+        EXPECT_EQ(MenuText(popup, i), expected[i].text) << "item " << i;
+        EXPECT_EQ(info.wID, expected[i].id) << "item " << i;
+        EXPECT_EQ(info.hSubMenu, nullptr);
+        EXPECT_FALSE(info.fState & (MFS_CHECKED | MFS_GRAYED)) << "item " << i;
+    }
+}
+
+}  // namespace
+
+TEST_F(EditorTest, MainWindowSitsAt100x100WithFixedOuterSize) {
+    RECT outer;
+    ASSERT_TRUE(GetWindowRect(mainWindow->handle, &outer));
+    EXPECT_EQ(outer.left, 100);
+    EXPECT_EQ(outer.top, 100);
+    EXPECT_EQ(outer.right - outer.left, 648);
+    EXPECT_EQ(outer.bottom - outer.top, 534);
+    EXPECT_TRUE(IsWindowVisible(mainWindow->handle));
+}
+
+TEST_F(EditorTest, MainWindowCanBeMinimisedButNotResizedOrMaximised) {
+    const LONG style = GetWindowLongA(mainWindow->handle, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+}
+
+TEST_F(EditorTest, CaptionIsProductTitleAndDefaultMapName) {
+    EXPECT_EQ(WindowText(mainWindow->handle), kStartCaption);
+}
+
+// Both bars have a page larger than their range, which keeps them disabled for good.
+TEST_F(EditorTest, ScrollBarsCannotScroll) {
+    for (int bar : {SB_HORZ, SB_VERT}) {
+        SCROLLINFO info;
+        std::memset(&info, 0, sizeof(info));
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_ALL;
+        ASSERT_TRUE(GetScrollInfo(mainWindow->handle, bar, &info));
+        EXPECT_EQ(info.nMin, 1);
+        EXPECT_EQ(info.nMax, 1);
+        EXPECT_GT(static_cast<int>(info.nPage), info.nMax - info.nMin);
+    }
+}
+
+TEST_F(EditorTest, MenuHasBothPopupsWithExactTextsAndIds) {
+    HMENU bar = GetMenu(mainWindow->handle);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    EXPECT_EQ(MenuText(bar, 0), "\x83\x74\x83\x40\x83\x43\x83\x8b");  // ファイル
+    EXPECT_EQ(MenuText(bar, 1), "\x95\xd2\x8f\x57");                  // 編集
+    ExpectMenuItems(GetSubMenu(bar, 0), {
+        {"\x90\x56\x8b\x4b\x8d\xec\x90\xac\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x4e", 40015},
+        {"\x8a\x4a\x82\xad\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x4f", 40001},
+        {"\x95\xdb\x91\xb6\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x53", 40003},
+        {"\x96\xbc\x91\x4f\x82\xf0\x82\xc2\x82\xaf\x82\xc4\x95\xdb\x91\xb6\x20\x20\x20\x20"
+         "\x43\x74\x72\x6c\x2b\x53\x68\x69\x66\x74\x2b\x53", 40002},
+        {nullptr, 0},
+        {"\x8f\x49\x97\xb9\x20\x20\x20\x20\x20\x45\x73\x63\x61\x70\x65", 40004},  // 5 blanks
+    });
+    ExpectMenuItems(GetSubMenu(bar, 1), {
+        {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x53\x29\x20\x20\x20\x20\x46\x31", 40008},
+        {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x4c\x29\x20\x20\x20\x20\x46\x32", 40011},
+        {"\x89\xe6\x96\xca\x83\x54\x83\x43\x83\x59\x95\xcf\x8d\x58\x20\x20\x20\x20\x46\x33", 40010},
+        {"\x83\x73\x83\x6d\x83\x8b\x20\x20\x20\x20\x46\x34", 40017},
+        {"\x83\x7d\x83\x62\x83\x76\x83\x66\x81\x5b\x83\x5e\x82\xcc\x83\x4e\x83\x8a\x83\x41"
+         "\x20\x20\x20\x20\x46\x38", 40013},
+        {"\x83\x52\x83\x81\x83\x93\x83\x67\x82\xcc\x90\xdd\x92\xe8\x20\x20\x20\x20\x46\x39", 40020},
+        {"\x82\xbb\x82\xcc\x91\xbc\x82\xcc\x90\xdd\x92\xe8\x20\x20\x20\x46\x31\x30", 40022},  // 3 blanks
+    });
+}
+
+TEST(StartUpOutput, EachBitmapThatLoadsPrintsFileLoadOk) {
+    testing::internal::CaptureStdout();
+    const bool started = StartUp();
+    const std::string output = testing::internal::GetCapturedStdout();
+    Teardown();
+    ASSERT_TRUE(started);
+    size_t count = 0;
+    for (size_t at = output.find("file load ok"); at != std::string::npos;
+         at = output.find("file load ok", at + 1))
+        ++count;
+    EXPECT_EQ(count, 3u) << output;
+}
+
+TEST(StartUpOutput, ResourceTexturesAreSixteenBitWithBlackAsKey) {
+    ASSERT_TRUE(StartUp());
+    EXPECT_EQ(mainWindow->smallSheet->width, 512);
+    EXPECT_EQ(mainWindow->smallSheet->height, 512);
+    EXPECT_EQ(mainWindow->largeSheet->width, 512);
+    EXPECT_EQ(mainWindow->backdrop->width, 640);
+    EXPECT_EQ(mainWindow->backdrop->height, 480);
+    EXPECT_EQ(mainWindow->backdrop->pitch, 1280);
+    EXPECT_EQ(mainWindow->smallSheet->colorKey, 0);
+    EXPECT_EQ(mainWindow->largeSheet->colorKey, 0);
+    EXPECT_EQ(mainWindow->backdrop->colorKey, 0);
+    EXPECT_EQ(mainWindow->backBuffer->width, 640);
+    EXPECT_EQ(mainWindow->backBuffer->height, 480);
+    Teardown();
+}

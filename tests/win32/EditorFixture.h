@@ -1,0 +1,39 @@
+// Starts the whole editor inside the test process, as the entry point does, and takes it
+// down again after each test.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Application.h"
+#include "Globals.h"
+#include "MainWindow.h"
+
+// Handles every message that is waiting, as the message loop would.
+inline void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+inline std::string WindowText(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(StartUp());
+        PumpMessages();
+    }
+    void TearDown() override {
+        PumpMessages();
+        Teardown();
+    }
+};
