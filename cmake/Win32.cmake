@@ -13,10 +13,22 @@ set(SHELL_SOURCES
   src/render/MainWindowPaint.cpp
 )
 set(SHELL_MAP_SOURCES
+  src/map/MainWindowEditing.cpp
+  src/map/Win32Files.cpp
+  src/map/MainWindowFiles.cpp
+  src/map/FileDialogs.cpp
 )
 set(SHELL_PALETTE_SOURCES
+  src/PaletteWindow.cpp
+  src/PaletteProcs.cpp
 )
 set(SHELL_DIALOG_SOURCES
+  src/dialogs/DialogControls.cpp
+  src/dialogs/ResizeWindow.cpp
+  src/dialogs/CursorWindow.cpp
+  src/dialogs/MessageWindow.cpp
+  src/dialogs/ConfigWindow.cpp
+  src/dialogs/SettingsDialogs.cpp
 )
 set(SHELL_COMMAND_SOURCES
   src/HandleKey.cpp

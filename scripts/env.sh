@@ -47,6 +47,11 @@ ensure_wine_prefix() {
   wineserver -w || true
 }
 
+# Keeps one wineserver running while several Wine processes start side by side, so that
+# they never race to start it.
+start_wineserver() { wineserver -p >/dev/null 2>&1 || true; }
+stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }
+
 configure_and_build_windows() {
   cmake -S "$repo_root" -B "$win_build" \
     -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-w64-x86_64.cmake" \

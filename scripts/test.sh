@@ -5,7 +5,7 @@ set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 bash "$repo_root/scripts/setup.sh" || exit 1
-trap stop_display EXIT
+trap 'stop_wineserver; stop_display' EXIT
 status=0
 
 echo "== native core tests (AddressSanitizer, UBSan)"
@@ -22,6 +22,8 @@ echo "== Windows build, Windows-side and end-to-end tests (Wine)"
 configure_and_build_windows || exit 1
 ensure_display || exit 1
 ensure_wine_prefix
-(cd "$win_build" && ctest --output-on-failure) || status=1
+start_wineserver
+(cd "$win_build" && ctest --output-on-failure -j"$(nproc)") || status=1
+stop_wineserver
 
 exit $status

@@ -1,7 +1,10 @@
 #include "Application.h"
 
 #include "Globals.h"
+#include "ChipTable.h"
 #include "MainWindow.h"
+#include "PaletteWindow.h"
+#include "dialogs/SettingsDialogs.h"
 #include "Texts.h"
 #include "render/Texture.h"
 #include "resource.h"
@@ -39,6 +42,20 @@ bool StartUp() {
     lstrcpynA(currentPath, texts::kDefaultMapName, sizeof(currentPath));
     UpdateCaption();
 
+    smallPalette = new PaletteWindow(instanceHandle, mainWindow->handle, SmallPaletteProc,
+                                     smallSheet, 20, "data/MapChip_S.txt");
+    if (!smallPalette->CreateFromTable(SmallChipTable, 145, texts::kSmallPaletteTitle, 780, 100)) {
+        MessageBoxA(mainWindow->handle, texts::kPaletteInitFailedSmall, texts::kErrorCaption, MB_OK);
+        return false;
+    }
+    largePalette = new PaletteWindow(instanceHandle, mainWindow->handle, LargePaletteProc,
+                                     largeSheet, 0xFF28, "data/MapChip_L.txt");
+    if (!largePalette->CreateFromTable(LargeChipTable, 37, texts::kLargePaletteTitle, 780, 400)) {
+        MessageBoxA(mainWindow->handle, texts::kPaletteInitFailedLarge, texts::kErrorCaption, MB_OK);
+        return false;
+    }
+    CreateSettingsDialogs(mainWindow->handle);
+
     mainWindow->Paint();
     return true;
 }
@@ -59,6 +76,9 @@ void Teardown() {
         DestroyWindow(mainWindow->handle);
     if (mainWindow != nullptr && mainWindow->classRegistered)
         UnregisterClassA(mainWindow->className, mainWindow->instance);
+    DeleteSettingsDialogs();
+    DeleteAndClear(largePalette);
+    DeleteAndClear(smallPalette);
     DeleteAndClear(mainWindow);
     DeleteAndClear(smallSheet);
     DeleteAndClear(largeSheet);

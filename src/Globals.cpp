@@ -16,6 +16,7 @@ int32_t scrollX = 0;
 int32_t scrollY = 0;
 char currentPath[kPathBufferSize] = {};
 char currentFileTitle[256] = {};
+void (*redrawTrace)(const char* what) = nullptr;
 
 void UpdateCaption() {
     if (mainWindow == nullptr || mainWindow->handle == nullptr) return;

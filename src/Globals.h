@@ -31,5 +31,9 @@ constexpr size_t kPathBufferSize = 260;
 extern char currentPath[kPathBufferSize];  // the current map file, Shift_JIS
 extern char currentFileTitle[256];         // file name without folder, from the file dialogs
 
+// Called with "view", "small" or "large" each time the map view or a palette is redrawn;
+// null except in tests that check the order of redraws.
+extern void (*redrawTrace)(const char* what);
+
 // Sets the main window's caption from the product title and currentPath.
 void UpdateCaption();

@@ -1,7 +1,16 @@
-// Shortcut keys and menu commands.
+// Shortcut keys and menu commands: both lead to the same actions.
 #include "Commands.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "PaletteWindow.h"
+#include "Texts.h"
+#include "dialogs/ConfigWindow.h"
+#include "dialogs/CursorWindow.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/MessageWindow.h"
+#include "dialogs/ResizeWindow.h"
+#include "map/FileDialogs.h"
+#include "render/Scrolling.h"
 #include "resource.h"
 
 namespace {
@@ -13,36 +22,119 @@ void PostClose() {
         PostMessageA(mainWindow->handle, WM_CLOSE, 0, 0);
 }
 
+void ShowPalette(PaletteWindow* palette) {
+    if (palette == nullptr || palette->handle == nullptr) return;
+    ShowWindow(palette->handle, SW_SHOWNORMAL);
+    UpdateWindow(palette->handle);
+}
+
+// New: the default name, a 16 x 12 empty map at the top-left, default stage numbers.
+// The start position, the comment and the selected chip stay as they are.
+void NewMap() {
+    lstrcpynA(currentPath, texts::kDefaultMapName, sizeof(currentPath));
+    UpdateCaption();
+    scrollX = 0;
+    scrollY = 0;
+    mainWindow->ClearMap();
+    mainWindow->ResizeMap(kViewWidth, kViewHeight);
+    if (resizeWindow != nullptr) resizeWindow->SetSizeFields(kViewWidth, kViewHeight);
+    if (configWindow != nullptr) configWindow->ResetValues();
+}
+
+void ClearMapCommand() {
+    mainWindow->ClearMap();
+    mainWindow->Paint();
+}
+
+// Each arrow moves the view one cell, kept inside the map, and repaints even when the
+// offset did not change.
+void Scroll(uint32_t virtualKey) {
+    const MapCellCounts counts = mainWindow->CellCounts();
+    switch (virtualKey) {
+    case VK_LEFT: scrollX = ScrollLeft(scrollX); break;
+    case VK_UP: scrollY = ScrollUp(scrollY); break;
+    case VK_RIGHT: scrollX = ScrollRight(scrollX, counts.cellsX); break;
+    case VK_DOWN: scrollY = ScrollDown(scrollY, counts.cellsY); break;
+    default: return;
+    }
+    mainWindow->Paint();
+}
+
 }  // namespace
 
 void HandleKey(uint32_t virtualKey) {
     if (virtualKey < VK_ESCAPE || virtualKey > VK_F10) return;
+    if (mainWindow == nullptr) return;
     switch (virtualKey) {
-    case VK_ESCAPE:
-        PostClose();
+    case VK_ESCAPE: PostClose(); break;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN: Scroll(virtualKey); break;
+    case 'N':
+        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_FILE_NEW);
         break;
-    default:
+    case 'O':
+        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_FILE_OPEN);
         break;
+    case 'S':
+        if (!IsHeld(VK_CONTROL)) break;
+        if (IsHeld(VK_SHIFT)) {
+            DispatchCommand(ID_FILE_SAVEAS);
+        } else if (currentPath[0] != '\0') {
+            mainWindow->SaveMap(currentPath);
+        }
+        break;
+    case VK_F1: DispatchCommand(ID_EDIT_SMALL_PALETTE); break;
+    case VK_F2: DispatchCommand(ID_EDIT_LARGE_PALETTE); break;
+    case VK_F3: DispatchCommand(ID_EDIT_AREA); break;
+    case VK_F4: DispatchCommand(ID_EDIT_START_POSITION); break;
+    case VK_F8: DispatchCommand(ID_EDIT_CLEAR_MAP); break;
+    case VK_F9: DispatchCommand(ID_EDIT_COMMENT); break;
+    case VK_F10: DispatchCommand(ID_EDIT_OTHER_SETTINGS); break;
+    default: break;
     }
-    (void)IsHeld;
 }
 
 void DispatchCommand(uint32_t commandId) {
+    if (mainWindow == nullptr) return;
     switch (commandId) {
-    case ID_FILE_EXIT:
-        PostClose();
-        break;
-    default:
-        break;
+    case ID_FILE_NEW: NewMap(); break;
+    case ID_FILE_OPEN: OpenMapFile(mainWindow->handle); break;
+    case ID_FILE_SAVE: mainWindow->SaveMap(currentPath); break;
+    case ID_FILE_SAVEAS: SaveMapFileAs(mainWindow->handle); break;
+    case ID_FILE_EXIT: PostClose(); break;
+    case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;
+    case ID_EDIT_LARGE_PALETTE: ShowPalette(largePalette); break;
+    case ID_EDIT_AREA: ShowSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;
+    case ID_EDIT_START_POSITION: ShowSettingsDialog(cursorWindow, IDC_CURSOR_X); break;
+    case ID_EDIT_CLEAR_MAP: ClearMapCommand(); break;
+    case ID_EDIT_COMMENT: ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT); break;
+    case ID_EDIT_OTHER_SETTINGS: ShowSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
+    default: break;
     }
 }
 
-void OnMapLeftClick(POINT /*point*/) {
-    if (mainWindow != nullptr) mainWindow->Paint();
+// After a left click the palettes are redrawn before the view; after a right click the
+// view comes first.
+void OnMapLeftClick(POINT point) {
+    if (mainWindow == nullptr) return;
+    mainWindow->PlaceChip(point);
+    if (smallPalette != nullptr) smallPalette->Draw();
+    if (largePalette != nullptr) largePalette->Draw();
+    mainWindow->Paint();
 }
 
-void OnMapRightClick(POINT /*point*/) {
-    if (mainWindow != nullptr) mainWindow->Paint();
+void OnMapRightClick(POINT point) {
+    if (mainWindow == nullptr) return;
+    mainWindow->PickChip(point);
+    mainWindow->Paint();
+    if (smallPalette != nullptr) smallPalette->Draw();
+    if (largePalette != nullptr) largePalette->Draw();
 }
 
-void DestroyOwnedWindowsBeforeMain() {}
+void DestroyOwnedWindowsBeforeMain() {
+    if (resizeWindow != nullptr && resizeWindow->handle != nullptr) DestroyWindow(resizeWindow->handle);
+    for (PaletteWindow* palette : {smallPalette, largePalette})
+        if (palette != nullptr && palette->handle != nullptr) DestroyWindow(palette->handle);
+}

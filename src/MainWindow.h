@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "Window.h"
+#include "map/MapDocument.h"
 #include "map/MapModel.h"
 #include "render/Texture.h"
 
@@ -29,8 +30,27 @@ public:
     MapCellCounts CellCounts() const { return map.CellCounts(); }
     bool ResizeMap(int32_t newWidth, int32_t newHeight);
 
+    // Left click: paints CurrentChip into the cell under a client point.
+    void PlaceChip(POINT point);
+    // Right click: takes the cell's topmost chip back into CurrentChip and its palette,
+    // or selects the eraser on an empty cell.
+    void PickChip(POINT point);
+
+    // Writes the map and the stage values as a map data file at path, replacing an old
+    // file only once the new one is complete. On failure the designer is told why.
+    bool SaveMap(const char* path);
+    // Reads a map data file (isBinary) or a text map file. The file is checked whole
+    // first: a refused file changes nothing and the designer is told what is wrong.
+    bool LoadMap(const char* path, bool isBinary);
+    // The map and the stage values as they would be saved.
+    MapDocument CollectDocument() const;
+
     // Composes the view (backdrop, cells, grid, edge markers) and copies it to the window.
     void Paint();
+
+private:
+    // Puts a read document into the map and the dialogs, then repaints.
+    bool ApplyDocument(const MapDocument& document, const char* path);
 };
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "map/MapCell.h"
+#include "map/MapLimits.h"
 
 // Columns and rows of the layer arrays.
 struct MapCellCounts {
@@ -15,9 +16,9 @@ struct MapCellCounts {
 
 class MapModel {
 public:
-    // Largest map accepted, in cells per layer. The editor's own dialog never asks for more
-    // than 60 x 60; anything far larger can only come from a damaged or hostile map file.
-    static constexpr size_t kMaxMapCells = 4'000'000;
+    // Largest map accepted, in cells per layer: the same limit the map files have, so a
+    // map the model holds can always be saved and read back.
+    static constexpr size_t kMaxMapCells = ::kMaxMapCells;
 
     // Written only through ResizeMap and ReplaceCells, which keep the arrays in step.
     int32_t mapWidth = 640;   // pixels; need not be a multiple of 40

@@ -2,6 +2,7 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "render/MapView.h"
+#include "render/Scrolling.h"
 
 namespace {
 
@@ -22,12 +23,12 @@ void DrawGrid(Texture& buffer, const MapModel& map) {
 }
 
 void DrawEdgeMarkers(Texture& buffer, const MapCellCounts& counts) {
-    const int32_t lastScrollX = static_cast<int32_t>(counts.cellsX) - kViewColumns;
-    const int32_t lastScrollY = static_cast<int32_t>(counts.cellsY) - kViewRows;
-    if (scrollX == 0) DrawLine(buffer, 0, 0, 0, kViewHeight, 4, 255, 0, 0);
-    if (scrollY == 0) DrawLine(buffer, 0, 0, kViewWidth, 0, 4, 255, 0, 0);
-    if (scrollX == lastScrollX) DrawLine(buffer, kViewWidth, 0, kViewWidth, kViewHeight, 4, 255, 0, 0);
-    if (scrollY == lastScrollY) DrawLine(buffer, 0, kViewHeight, kViewWidth, kViewHeight, 4, 255, 0, 0);
+    if (TouchesLeft(scrollX)) DrawLine(buffer, 0, 0, 0, kViewHeight, 4, 255, 0, 0);
+    if (TouchesTop(scrollY)) DrawLine(buffer, 0, 0, kViewWidth, 0, 4, 255, 0, 0);
+    if (TouchesRight(scrollX, counts.cellsX))
+        DrawLine(buffer, kViewWidth, 0, kViewWidth, kViewHeight, 4, 255, 0, 0);
+    if (TouchesBottom(scrollY, counts.cellsY))
+        DrawLine(buffer, 0, kViewHeight, kViewWidth, kViewHeight, 4, 255, 0, 0);
 }
 
 }  // namespace
@@ -37,6 +38,7 @@ void MainWindow::Paint() {
     if (!map.HasLayers()) return;
     if (backBuffer == nullptr || !backBuffer->HasSurface()) return;
 
+    if (redrawTrace != nullptr) redrawTrace("view");
     GdiFlush();  // no GDI drawing may still be pending on the pixels composed below
     ComposeMapView(*backBuffer, *backdrop, *smallSheet, *largeSheet, map, scrollX, scrollY);
     DrawGrid(*backBuffer, map);

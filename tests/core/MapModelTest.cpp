@@ -174,8 +174,8 @@ TEST(MapModel, CountsForSizeMatchesTheArraysItWouldMake) {
     ASSERT_TRUE(MapModel::CountsForSize(-1, 480, counts));
     EXPECT_EQ(counts.cellsX, 0u);
     // The limit itself is accepted, one column more is not.
-    EXPECT_TRUE(MapModel::CountsForSize(40 * 2000, 40 * 2000, counts));
-    EXPECT_FALSE(MapModel::CountsForSize(40 * 2001, 40 * 2000, counts));
+    EXPECT_TRUE(MapModel::CountsForSize(40 * 1000, 40 * 1000, counts));
+    EXPECT_FALSE(MapModel::CountsForSize(40 * 1001, 40 * 1000, counts));
     EXPECT_FALSE(MapModel::CountsForSize(INT32_MAX, INT32_MAX, counts));
-    EXPECT_EQ(counts.cellsX, 2000u);  // a refused size leaves the result alone
+    EXPECT_EQ(counts.cellsX, 1000u);  // a refused size leaves the result alone
 }

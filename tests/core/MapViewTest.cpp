@@ -76,8 +76,8 @@ void ComposeByVisitingEveryCell(PixelSurface& out, const PixelSurface& backdrop,
     BlitKeyed(out, 0, 0, backdrop, 0, 0, 640, 480);
     const MapCellCounts counts = map.CellCounts();
     for (size_t i = 0; i < map.CellCount(); ++i) {
-        const int64_t x = (int64_t{static_cast<int64_t>(i % counts.cellsX)} - scrollX) * 40;
-        const int64_t y = (int64_t{static_cast<int64_t>(i / counts.cellsX)} - scrollY) * 40;
+        const int64_t x = (static_cast<int64_t>(i % counts.cellsX) - scrollX) * 40;
+        const int64_t y = (static_cast<int64_t>(i / counts.cellsX) - scrollY) * 40;
         if (x < -40 || x > 639 || y < -40 || y > 479) continue;
         const MapCell& large = map.Layer(2)[i];
         const MapCell& middle = map.Layer(1)[i];

@@ -1,0 +1,25 @@
+# libFuzzer targets for the map file readers (-DPICORAN_FUZZ=ON with clang). Each target
+# compiles the core sources it needs itself, so that they carry the fuzzer's coverage
+# instrumentation; the core library is left as it is.
+if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  message(STATUS "PICORAN_FUZZ: libFuzzer needs clang, the compiler is "
+                 "${CMAKE_CXX_COMPILER_ID}; fuzz targets skipped "
+                 "(scripts/run-fuzzers.sh configures a clang build)")
+  return()
+endif()
+
+set(FUZZ_CORE_SOURCES
+  ${PROJECT_SOURCE_DIR}/src/map/MapReadError.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/MapFileReader.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/TextMapReader.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/MapFileWriter.cpp
+)
+set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+               -fno-omit-frame-pointer)
+
+foreach(fuzzer FuzzBinaryMap FuzzTextMap)
+  add_executable(${fuzzer} ${PROJECT_SOURCE_DIR}/fuzz/${fuzzer}.cpp ${FUZZ_CORE_SOURCES})
+  target_include_directories(${fuzzer} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/fuzz)
+  target_compile_options(${fuzzer} PRIVATE ${FUZZ_FLAGS})
+  target_link_options(${fuzzer} PRIVATE ${FUZZ_FLAGS})
+endforeach()

@@ -1,0 +1,55 @@
+// The two palettes' dialog procedures. Both return 0 for every message, so the system's
+// default dialog handling always follows.
+#include "Commands.h"
+#include "Globals.h"
+#include "PaletteWindow.h"
+
+namespace {
+
+// A left click selects in the clicked palette, which then becomes the active one; both
+// palettes are redrawn whether or not a cell was hit.
+void OnPaletteClick(HWND window, PaletteWindow* clicked, PaletteWindow* other) {
+    POINT point{0, 0};
+    GetCursorPos(&point);
+    ScreenToClient(window, &point);
+    if (clicked->Pick(point)) {
+        clicked->model.active = true;
+        if (other != nullptr) other->model.active = false;
+    }
+    clicked->Draw();
+    if (other != nullptr) other->Draw();
+}
+
+INT_PTR HandlePaletteMessage(PaletteWindow* self, PaletteWindow* other, HWND window,
+                             UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_PAINT:
+        if (self != nullptr) self->Draw();
+        break;
+    case WM_CLOSE:
+        ShowWindow(window, SW_HIDE);  // hidden, never destroyed: its selection stays
+        break;
+    case WM_KEYDOWN:
+        HandleKey(static_cast<uint32_t>(wParam));
+        break;
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_F10) HandleKey(VK_F10);
+        break;
+    case WM_LBUTTONDOWN:
+        if (self != nullptr) OnPaletteClick(window, self, other);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK SmallPaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    return HandlePaletteMessage(smallPalette, largePalette, window, message, wParam);
+}
+
+INT_PTR CALLBACK LargePaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    return HandlePaletteMessage(largePalette, smallPalette, window, message, wParam);
+}

@@ -1,0 +1,130 @@
+#include "PaletteWindow.h"
+
+#include <cstdio>
+#include <string>
+
+#include "ChipFile.h"
+#include "ChipTable.h"
+#include "Globals.h"
+#include "Texts.h"
+#include "render/PaletteCompose.h"
+#include "resource.h"
+
+PaletteWindow::PaletteWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure,
+                             Texture* sheet, uint32_t cellArgument, const char* chipFile)
+    : parentWindow(owner),
+      dialogProc(procedure),
+      chipSheet(sheet),
+      model(cellArgument),
+      chipFilePath(chipFile) {
+    instance = moduleInstance;
+}
+
+PaletteWindow::~PaletteWindow() { delete workSurface; }
+
+bool PaletteWindow::Initialize() { return true; }
+
+// A palette is initialised once; a second call refuses rather than leak or free twice.
+bool PaletteWindow::AlreadyInitialised() const {
+    return handle != nullptr || workSurface != nullptr || model.EntryCount() != 0;
+}
+
+bool PaletteWindow::MakeWorkSurface() {
+    workSurface = new Texture(chipSheet->width, chipSheet->height);
+    return workSurface->HasSurface();
+}
+
+bool PaletteWindow::CreateFromTable(const uint32_t* table, uint32_t count, const char* title,
+                                    int32_t x, int32_t y) {
+    if (AlreadyInitialised() || table == nullptr || count == 0) return false;
+    model.paletteSize = table[0];
+    if (!model.SheetFits(chipSheet->width, chipSheet->height)) return false;
+    // Codes past the end of the table count as 0 instead of being read from beyond it.
+    if (!model.BuildEntries(table + 1, count - 1) || !MakeWorkSurface()) return false;
+    return CreateAndShowDialog(title, x, y);
+}
+
+bool PaletteWindow::Create(const char* title, int32_t x, int32_t y) {
+    if (AlreadyInitialised()) return false;
+    std::string text;
+    // A missing chip file is no failure: the palette shows, without entries.
+    if (ReadChipFile(chipFilePath, text)) {
+        const ChipFileContents contents = ParseChipFile(text);
+        if (contents.hasPaletteSize) model.paletteSize = contents.paletteSize;
+        if (!model.SideFits(chipSheet->width)) {
+            const std::string message = SheetSizeMessage(chipSheet->width, chipSheet->height);
+            MessageBoxA(parentWindow, message.c_str(), texts::kErrorCaption, MB_OK);
+            return false;
+        }
+        if (!model.SideFits(chipSheet->height)) {
+            MessageBoxA(parentWindow, texts::kSheetHeightError, texts::kErrorCaption, MB_OK);
+            return false;
+        }
+        if (!model.BuildEntries(contents.codes.data(), contents.codes.size()) || !MakeWorkSurface())
+            return false;
+    }
+    return CreateAndShowDialog(title, x, y);
+}
+
+bool PaletteWindow::CreateAndShowDialog(const char* title, int32_t x, int32_t y) {
+    handle = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_PALETTE), parentWindow, dialogProc, 0);
+    if (handle == nullptr) return false;
+    SetWindowTextA(handle, title);
+    const int32_t side = static_cast<int32_t>(model.paletteSize);
+    PlaceWindow(x, y, side, side);
+    SetActiveWindow(parentWindow);
+    ShowWindow(handle, SW_SHOWNORMAL);
+    UpdateWindow(handle);
+    return true;
+}
+
+void PaletteWindow::PlaceWindow(int32_t x, int32_t y, int32_t clientWidth, int32_t clientHeight) {
+    const int frameX = GetSystemMetrics(SM_CXDLGFRAME);
+    const int frameY = GetSystemMetrics(SM_CYDLGFRAME);
+    const int caption = GetSystemMetrics(SM_CYCAPTION);
+    SetWindowPos(handle, nullptr, x, y, clientWidth + 2 * frameX, clientHeight + caption + 2 * frameY,
+                 SWP_NOZORDER | SWP_SHOWWINDOW);
+    UpdateWindow(handle);
+}
+
+void PaletteWindow::Draw() {
+    if (handle == nullptr) return;
+    if (redrawTrace != nullptr) redrawTrace(this == smallPalette ? "small" : "large");
+    HDC windowDC = GetDC(handle);
+    if (workSurface == nullptr || !workSurface->HasSurface() || model.EntryCount() == 0) {
+        // Nothing to show without entries (a chip file that was missing): a black area.
+        RECT client;
+        GetClientRect(handle, &client);
+        FillRect(windowDC, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(handle, windowDC);
+        return;
+    }
+    GdiFlush();
+    if (!ComposePalette(*workSurface, *chipSheet)) {
+        std::printf("%s%s%d%s\n", texts::kClipErrorPrefix, texts::kPaletteSourcePath,
+                    texts::kPaletteSourceLine, texts::kClipFailed);
+        std::fflush(stdout);
+    }
+    if (model.active) {
+        const SelectionFrame frame = model.FrameCorners(chipSheet->width, chipSheet->height);
+        DrawLine(*workSurface, frame.x1, frame.y1, frame.x2, frame.y1, 4, 0, 255, 0);
+        DrawLine(*workSurface, frame.x1, frame.y1, frame.x1, frame.y2, 4, 0, 255, 0);
+        DrawLine(*workSurface, frame.x2, frame.y1, frame.x2, frame.y2, 4, 0, 255, 0);
+        DrawLine(*workSurface, frame.x1, frame.y2, frame.x2, frame.y2, 4, 0, 255, 0);
+    }
+    const int sheetWidth = chipSheet->width;
+    const int sheetHeight = chipSheet->height;
+    StretchBlt(windowDC, 0, 0, sheetWidth / 2, sheetHeight / 2, workSurface->memoryDC, 0, 0,
+               sheetWidth, sheetHeight, SRCCOPY);
+    ReleaseDC(handle, windowDC);
+}
+
+bool PaletteWindow::Pick(POINT point) {
+    ChipEntry picked;
+    if (!model.Pick(point.x, point.y, picked)) return false;
+    CurrentChip = picked;
+    std::printf("%s%u %u %u %u\n", texts::kPickLinePrefix, picked.chipId, picked.srcX, picked.srcY,
+                picked.layer);
+    std::fflush(stdout);
+    return true;
+}

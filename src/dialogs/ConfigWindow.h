@@ -1,0 +1,34 @@
+// The other-settings dialog and the four stage numbers it holds for the map files.
+#pragma once
+#include <cstdint>
+
+#include "Window.h"
+#include "dialogs/StageValues.h"
+
+class ConfigWindow : public Window {
+public:
+    HWND parentWindow;
+    DLGPROC dialogProc;
+    // Stored as given (a map file may bring any value); only the dialog's OK keeps them
+    // within 0..999.
+    int32_t targetTime;
+    int32_t timeLimit;
+    int32_t backgroundImage;
+    int32_t music;
+
+    ConfigWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure);
+
+    bool Initialize() override { return true; }
+    // Makes the hidden dialog; x and y are not used, the template places it.
+    bool Create(const char* title, int32_t x, int32_t y) override;
+
+    // Stores the four numbers and shows them in their boxes.
+    void SetValues(int32_t targetTime, int32_t timeLimit, int32_t backgroundImage, int32_t music);
+    // Back to 10, 300, 0, 0; the boxes keep what they show.
+    void ResetValues();
+
+private:
+    void Store(const StageNumbers& values);
+};
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

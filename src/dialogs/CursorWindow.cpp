@@ -1,0 +1,76 @@
+#include "dialogs/CursorWindow.h"
+
+#include "Globals.h"
+#include "MainWindow.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/SettingsRules.h"
+#include "map/MapCell.h"
+#include "resource.h"
+
+CursorWindow::CursorWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure)
+    : parentWindow(owner), dialogProc(procedure) {
+    instance = moduleInstance;
+}
+
+bool CursorWindow::Create(const char* title, int32_t, int32_t) {
+    handle = CreateHiddenDialog(instance, parentWindow, dialogProc, IDD_CURSOR, title);
+    return handle != nullptr;
+}
+
+void CursorWindow::SetPositionFields(int32_t x, int32_t y) {
+    WriteNumberBox(handle, IDC_CURSOR_X, x);
+    WriteNumberBox(handle, IDC_CURSOR_Y, y);
+}
+
+bool CursorWindow::IsUnspecified() const {
+    return handle != nullptr && IsDlgButtonChecked(handle, IDC_CURSOR_UNSPECIFIED) == BST_CHECKED;
+}
+
+void CursorWindow::SetUnspecified(bool checked) {
+    if (handle != nullptr)
+        CheckDlgButton(handle, IDC_CURSOR_UNSPECIFIED, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+namespace {
+
+// A coordinate outside the view falls back to the view's centre; the check box is left
+// as it is.
+void ApplyStartPosition(HWND dialog) {
+    const StartPosition position = ApplyStartPositionRules(ReadNumberBox(dialog, IDC_CURSOR_X),
+                                                           ReadNumberBox(dialog, IDC_CURSOR_Y));
+    if (cursorWindow != nullptr) cursorWindow->SetPositionFields(position.x, position.y);
+    if (mainWindow != nullptr) {
+        mainWindow->map.startX = position.x;
+        mainWindow->map.startY = position.y;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CursorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        WriteNumberBox(dialog, IDC_CURSOR_X, kViewWidth / 2);
+        WriteNumberBox(dialog, IDC_CURSOR_Y, kViewHeight / 2);
+        CheckDlgButton(dialog, IDC_CURSOR_UNSPECIFIED, BST_CHECKED);
+        break;
+    case WM_COMMAND:
+        // The check box (1010) toggles itself and needs nothing here.
+        switch (LOWORD(wParam)) {
+        case IDC_CURSOR_OK:
+            ApplyStartPosition(dialog);
+            HideDialog(dialog);
+            break;
+        case IDC_CURSOR_CANCEL:
+            HideDialog(dialog);
+            break;
+        default:
+            break;
+        }
+        break;
+    default:
+        HandleSharedDialogMessage(dialog, message, wParam);
+        break;
+    }
+    return 0;
+}

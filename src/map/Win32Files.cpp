@@ -1,0 +1,106 @@
+#include "map/Win32Files.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Texts.h"
+
+std::string SystemErrorText(DWORD error) {
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string result;
+    if (length != 0 && text != nullptr) result.assign(text, length);
+    if (text != nullptr) LocalFree(text);
+    while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))
+        result.pop_back();
+    if (result.empty()) {
+        char number[32];
+        std::snprintf(number, sizeof(number), "error %lu", static_cast<unsigned long>(error));
+        result = number;
+    }
+    return result;
+}
+
+bool ReadWholeFile(const char* path, size_t maxBytes, std::vector<uint8_t>& bytes,
+                   std::string& reason) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        reason = SystemErrorText(GetLastError());
+        return false;
+    }
+    LARGE_INTEGER size;
+    bool ok = GetFileSizeEx(file, &size) != 0;
+    if (!ok) {
+        reason = SystemErrorText(GetLastError());
+    } else if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        reason = texts::kFileTooLarge;
+        ok = false;
+    } else {
+        bytes.assign(static_cast<size_t>(size.QuadPart), 0);
+        size_t done = 0;
+        while (ok && done < bytes.size()) {
+            DWORD got = 0;
+            const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+            if (!ReadFile(file, bytes.data() + done, want, &got, nullptr)) {
+                reason = SystemErrorText(GetLastError());
+                ok = false;
+            } else if (got == 0) {
+                bytes.resize(done);  // the file shrank while being read
+                break;
+            }
+            done += got;
+        }
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+namespace {
+
+// A name beside the target, so that the final move stays on one volume.
+std::string TemporaryNameBeside(const char* path) {
+    char suffix[48];
+    std::snprintf(suffix, sizeof(suffix), ".%lu.saving", static_cast<unsigned long>(GetCurrentProcessId()));
+    return std::string(path) + suffix;
+}
+
+bool WriteAll(HANDLE file, const std::vector<uint8_t>& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReplaceFileContents(const char* path, const std::vector<uint8_t>& bytes, std::string& reason) {
+    const std::string temporary = TemporaryNameBeside(path);
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        reason = SystemErrorText(GetLastError());
+        return false;
+    }
+    bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
+    DWORD error = ok ? 0 : GetLastError();
+    if (!CloseHandle(file) && ok) {
+        ok = false;
+        error = GetLastError();
+    }
+    if (ok && !MoveFileExA(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ok = false;
+        error = GetLastError();
+    }
+    if (!ok) {
+        reason = SystemErrorText(error);
+        DeleteFileA(temporary.c_str());
+    }
+    return ok;
+}

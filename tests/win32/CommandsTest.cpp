@@ -1,0 +1,173 @@
+// Menu commands and shortcut keys, with the key state set as the keyboard would.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "Commands.h"
+#include "EditorFixture.h"
+#include "MessageBoxWatcher.h"
+#include "PaletteWindow.h"
+#include "Texts.h"
+#include "dialogs/ConfigWindow.h"
+#include "dialogs/CursorWindow.h"
+#include "dialogs/MessageWindow.h"
+#include "dialogs/ResizeWindow.h"
+#include "resource.h"
+
+namespace {
+
+void SetModifiers(bool control, bool shift) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+void PressKey(uint32_t key, bool control = false, bool shift = false) {
+    SetModifiers(control, shift);
+    HandleKey(key);
+    SetModifiers(false, false);
+}
+
+std::string BoxText(const Window* dialog, int id) {
+    char text[512] = {};
+    GetDlgItemTextA(dialog->handle, id, text, sizeof(text));
+    return text;
+}
+
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Something in every layer and every setting away from its default.
+void EditEverything() {
+    ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
+    scrollX = 5;
+    scrollY = 4;
+    mainWindow->map.Layer(0)[3] = MapCell{100, 120, 80};
+    mainWindow->map.Layer(1)[4] = MapCell{2, 0, 0};
+    mainWindow->map.Layer(2)[5] = MapCell{35, 160, 320};
+    mainWindow->map.startX = 100;
+    mainWindow->map.startY = 60;
+    configWindow->SetValues(55, 66, 7, 8);
+    messageWindow->SetComment("hello", 5);
+    CurrentChip = ChipEntry{100, 120, 80, 0};
+}
+
+class CommandTest : public EditorTest {};
+
+}  // namespace
+
+TEST_F(CommandTest, NewRestoresTheDefaultMapAndKeepsStartCommentAndChip) {
+    EditEverything();
+    lstrcpynA(currentPath, "C:\\maps\\stage1.bin", sizeof(currentPath));
+    UpdateCaption();
+    PressKey('N', true);
+    EXPECT_STREQ(currentPath, texts::kDefaultMapName);
+    EXPECT_EQ(WindowText(mainWindow->handle),
+              std::string(texts::kProductTitle) + " [" + texts::kDefaultMapName + "]");
+    EXPECT_EQ(mainWindow->map.mapWidth, 640);
+    EXPECT_EQ(mainWindow->map.mapHeight, 480);
+    EXPECT_EQ(scrollX, 0);
+    EXPECT_EQ(scrollY, 0);
+    for (int layer = 0; layer < 3; ++layer)
+        for (uint32_t i = 0; i < 192; ++i) EXPECT_EQ(mainWindow->map.Layer(layer)[i].chipId, 0u);
+    EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "640");
+    EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_HEIGHT), "480");
+    EXPECT_EQ(configWindow->targetTime, 10);
+    EXPECT_EQ(configWindow->timeLimit, 300);
+    EXPECT_EQ(configWindow->backgroundImage, 0);
+    EXPECT_EQ(configWindow->music, 0);
+    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "55");  // boxes keep showing
+    EXPECT_EQ(mainWindow->map.startX, 100);
+    EXPECT_EQ(messageWindow->comment.Text(), "hello");
+    EXPECT_EQ(CurrentChip, (ChipEntry{100, 120, 80, 0}));
+}
+
+TEST_F(CommandTest, ShiftedNAndOActAsTheirPlainControlShortcuts) {
+    EditEverything();
+    PressKey('N', true, true);
+    EXPECT_EQ(mainWindow->map.mapWidth, 640);
+}
+
+TEST_F(CommandTest, F8ClearsEveryLayerAndKeepsSizeScrollCaptionAndPath) {
+    EditEverything();
+    const std::string caption = WindowText(mainWindow->handle);
+    PressKey(VK_F8);
+    for (int layer = 0; layer < 3; ++layer)
+        for (uint32_t i = 0; i < 30 * 20; ++i) EXPECT_EQ(mainWindow->map.Layer(layer)[i].chipId, 0u);
+    EXPECT_EQ(mainWindow->map.mapWidth, 1200);
+    EXPECT_EQ(scrollX, 5);
+    EXPECT_EQ(scrollY, 4);
+    EXPECT_EQ(WindowText(mainWindow->handle), caption);
+    EXPECT_STREQ(currentPath, texts::kDefaultMapName);
+}
+
+TEST_F(CommandTest, CtrlSWritesCurrentPathWithoutADialogAndPlainKeysDoNothing) {
+    const std::string path = TempPath("picoran-ctrl-s.bin");
+    DeleteFileA(path.c_str());
+    lstrcpynA(currentPath, path.c_str(), sizeof(currentPath));
+    EditEverything();
+
+    PressKey('S');  // S alone
+    for (uint32_t key : {VK_F5, VK_F6, VK_F7, VK_F11, VK_F12, int{'A'}, int{'Z'}}) PressKey(key);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(mainWindow->map.mapWidth, 1200);
+    EXPECT_EQ(mainWindow->map.Layer(0)[3].chipId, 100u);
+
+    PressKey('S', true);
+    const std::string bytes = FileBytes(path);
+    ASSERT_EQ(bytes.size(), 72u + 12u * 30u * 20u + 5u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 5), "hello");
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(CommandTest, FunctionKeysShowPalettesAndDialogs) {
+    ShowWindow(smallPalette->handle, SW_HIDE);
+    PressKey(VK_F1);
+    EXPECT_TRUE(IsWindowVisible(smallPalette->handle));
+    PressKey(VK_F3);
+    EXPECT_TRUE(IsWindowVisible(resizeWindow->handle));
+    PressKey(VK_F4);
+    EXPECT_TRUE(IsWindowVisible(cursorWindow->handle));
+    PressKey(VK_F9);
+    EXPECT_TRUE(IsWindowVisible(messageWindow->handle));
+    PressKey(VK_F10);
+    EXPECT_TRUE(IsWindowVisible(configWindow->handle));
+}
+
+TEST_F(CommandTest, F10DeliveredAsASystemKeyShowsTheOtherSettings) {
+    SendMessageA(mainWindow->handle, WM_SYSKEYDOWN, VK_F10, 0);
+    EXPECT_TRUE(IsWindowVisible(configWindow->handle));
+}
+
+TEST_F(CommandTest, MenuCommandsReachTheSameActions) {
+    SendMessageA(mainWindow->handle, WM_COMMAND, ID_EDIT_COMMENT, 0);
+    EXPECT_TRUE(IsWindowVisible(messageWindow->handle));
+    EditEverything();
+    SendMessageA(mainWindow->handle, WM_COMMAND, ID_FILE_NEW, 0);
+    EXPECT_EQ(mainWindow->map.mapWidth, 640);
+}
+
+TEST(CommandExit, EscapeInAPaletteClosesTheWholeProgram) {
+    ASSERT_TRUE(StartUp());
+    SendMessageA(smallPalette->handle, WM_KEYDOWN, VK_ESCAPE, 0);
+    const int exitCode = RunMessageLoop();  // returns once the quit message arrives
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_FALSE(IsWindow(mainWindow->handle));
+    EXPECT_FALSE(IsWindow(smallPalette->handle));
+    EXPECT_FALSE(IsWindow(largePalette->handle));
+    EXPECT_FALSE(IsWindow(configWindow->handle));
+    Teardown();
+}

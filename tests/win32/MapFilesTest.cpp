@@ -1,0 +1,159 @@
+// Saving and opening map files in the real editor: what lands on disk, what a refused
+// file leaves behind, and what the designer is told.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "Commands.h"
+#include "EditorFixture.h"
+#include "MessageBoxWatcher.h"
+#include "PaletteWindow.h"
+#include "Texts.h"
+#include "dialogs/ConfigWindow.h"
+#include "dialogs/CursorWindow.h"
+#include "dialogs/MessageWindow.h"
+#include "dialogs/ResizeWindow.h"
+#include "resource.h"
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << bytes;
+}
+
+std::string BoxText(const Window* dialog, int id) {
+    char text[512] = {};
+    GetDlgItemTextA(dialog->handle, id, text, sizeof(text));
+    return text;
+}
+
+void Int32At(std::string& bytes, size_t offset, int32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+class MapFileTest : public EditorTest {};
+
+}  // namespace
+
+TEST_F(MapFileTest, NewMapSavesAsTheDocumented2376ByteFile) {
+    const std::string path = TempPath("picoran-new.bin");
+    MessageBoxWatcher boxes;
+    messageWindow->SetComment("", 0);
+    ASSERT_TRUE(mainWindow->SaveMap(path.c_str()));
+    const std::string bytes = FileBytes(path);
+    ASSERT_EQ(bytes.size(), 2376u);
+    std::string expected(2376, '\0');
+    Int32At(expected, 0, 2372);
+    Int32At(expected, 4, 640);
+    Int32At(expected, 8, 480);
+    Int32At(expected, 2316, 2400);  // the box "not specified" is checked at start-up
+    Int32At(expected, 2320, 2400);
+    Int32At(expected, 2324, 10);
+    Int32At(expected, 2328, 300);
+    EXPECT_EQ(bytes, expected);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(MapFileTest, SavedMapReadsBackWithEverySettingAndNotSpecifiedKept) {
+    const std::string path = TempPath("picoran-round.bin");
+    ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
+    mainWindow->map.Layer(2)[31] = MapCell{35, 160, 320};
+    mainWindow->map.Layer(0)[31] = MapCell{100, 120, 80};
+    configWindow->SetValues(5000, 7, 8, 9);
+    messageWindow->SetComment("abc", 3);
+    ASSERT_TRUE(mainWindow->SaveMap(path.c_str()));
+
+    SendMessageA(mainWindow->handle, WM_COMMAND, ID_FILE_NEW, 0);
+    messageWindow->SetComment("zzz", 3);
+    cursorWindow->SetUnspecified(false);
+    ASSERT_TRUE(mainWindow->LoadMap(path.c_str(), true));
+    EXPECT_EQ(mainWindow->map.mapWidth, 1200);
+    EXPECT_EQ(mainWindow->map.Layer(2)[31], (MapCell{35, 160, 320}));
+    EXPECT_EQ(mainWindow->map.Layer(0)[31], (MapCell{100, 120, 80}));
+    EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "1200");
+    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "5000");
+    EXPECT_EQ(configWindow->targetTime, 5000);
+    EXPECT_EQ(messageWindow->comment.Text(), "abc");
+    EXPECT_TRUE(cursorWindow->IsUnspecified());
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(MapFileTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
+    const std::string path = TempPath("picoran-keep.bin");
+    WriteBytes(path, "old contents");
+    // Something that cannot be replaced stands where the new file is written first.
+    const std::string blocker = path + "." + std::to_string(GetCurrentProcessId()) + ".saving";
+    CreateDirectoryA(blocker.c_str(), nullptr);
+    {
+        MessageBoxWatcher boxes;
+        EXPECT_FALSE(mainWindow->SaveMap(path.c_str()));
+        PumpMessages();
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].rfind("ERROR|", 0), 0u);
+        EXPECT_NE(boxes.Boxes()[0].find(path), std::string::npos) << boxes.Boxes()[0];
+    }
+    EXPECT_EQ(FileBytes(path), "old contents");
+    RemoveDirectoryA(blocker.c_str());
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(MapFileTest, DamagedFileIsRefusedWholeAndTheEditorStaysAsItWas) {
+    ASSERT_TRUE(mainWindow->ResizeMap(800, 600));
+    mainWindow->map.Layer(1)[7] = MapCell{2, 0, 0};
+    configWindow->SetValues(1, 2, 3, 4);
+    const std::string caption = WindowText(mainWindow->handle);
+
+    // A valid 20 x 15 map cut off in the middle of its layers.
+    const std::string path = TempPath("picoran-damaged.bin");
+    std::string bytes(72 + 12 * 300, '\0');
+    Int32At(bytes, 4, 800);
+    Int32At(bytes, 8, 600);
+    WriteBytes(path, bytes.substr(0, 1000));
+    {
+        MessageBoxWatcher boxes;
+        EXPECT_FALSE(mainWindow->LoadMap(path.c_str(), true));
+        PumpMessages();
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_NE(boxes.Boxes()[0].find(path), std::string::npos);
+        EXPECT_NE(boxes.Boxes()[0].find("1000"), std::string::npos) << boxes.Boxes()[0];
+    }
+    EXPECT_EQ(mainWindow->map.mapWidth, 800);
+    EXPECT_EQ(mainWindow->map.Layer(1)[7].chipId, 2u);
+    EXPECT_EQ(configWindow->targetTime, 1);
+    EXPECT_EQ(WindowText(mainWindow->handle), caption);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(MapFileTest, TextMapGetsTheFixedCommentAndStageNumbersAndEchoesItsIds) {
+    const std::string path = TempPath("picoran-text.txt");
+    WriteBytes(path, "80 40\n5 6\n0 0\n1 2\n999 30\n");
+    testing::internal::CaptureStdout();
+    const bool loaded = mainWindow->LoadMap(path.c_str(), false);
+    const std::string output = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(loaded);
+    EXPECT_NE(output.find("5 6 \n0 0 \n1 2 "), std::string::npos) << output;
+    EXPECT_EQ(messageWindow->comment.Text(), texts::kTextMapComment);
+    EXPECT_EQ(configWindow->targetTime, 10);
+    EXPECT_EQ(configWindow->timeLimit, 300);
+    EXPECT_TRUE(cursorWindow->IsUnspecified());  // start x 999
+    EXPECT_EQ(mainWindow->map.Layer(2)[1].chipId, 6u);
+    // A small map is accepted: the view cannot scroll, clicks outside it change nothing.
+    HandleKey(VK_RIGHT);
+    EXPECT_EQ(scrollX, 0);
+    DeleteFileA(path.c_str());
+}

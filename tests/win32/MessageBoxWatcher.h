@@ -1,0 +1,42 @@
+// Answers the program's message boxes during a test: each box that opens is read and
+// closed with OK, so a test can check what the designer would have been told.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher() {
+        seen().clear();
+        timer = SetTimer(nullptr, 0, 50, OnTimer);
+    }
+    ~MessageBoxWatcher() { KillTimer(nullptr, timer); }
+    // Caption and text of every box closed so far, "caption|text".
+    const std::vector<std::string>& Boxes() const { return seen(); }
+
+private:
+    UINT_PTR timer;
+
+    static std::vector<std::string>& seen() {
+        static std::vector<std::string> boxes;
+        return boxes;
+    }
+    static BOOL CALLBACK CloseIfBox(HWND window, LPARAM) {
+        char className[32] = {};
+        GetClassNameA(window, className, sizeof(className));
+        if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+        char caption[256] = {};
+        GetWindowTextA(window, caption, sizeof(caption));
+        char text[2048] = {};
+        GetDlgItemTextA(window, 0xFFFF, text, sizeof(text));  // the box's message text
+        if (text[0] == '\0') return TRUE;  // one of the program's own dialogs
+        seen().push_back(std::string(caption) + "|" + text);
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+        return TRUE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        EnumThreadWindows(GetCurrentThreadId(), CloseIfBox, 0);
+    }
+};
