@@ -1,0 +1,30 @@
+// The sub-commands of picoran-map. Each takes the arguments after its name, writes its report
+// to `out` and its complaints to `err`, and returns the program's exit status, so the tests
+// run them in-process and read what they print.
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+enum ExitStatus : int {
+    kExitOk = 0,       // done; check: every file accepted; diff: the maps are equal
+    kExitNo = 1,       // check: a file refused (or, with --strict, warned about); diff: different
+    kExitTrouble = 2,  // usage error, or a file that cannot be read, is refused, or cannot be written
+};
+
+int RunCheck(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunRender(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunDiff(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// The whole program: picks the sub-command from args[0] (the program name is not in args).
+int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err);
+void PrintHelp(std::ostream& out);
+
+// The folder render reads its pictures from without --sheets: the repository's res/ folder
+// the tool was built from.
+const char* DefaultSheetsFolder();

@@ -1,0 +1,16 @@
+// Stage comments, stored as Shift_JIS bytes, shown on a UTF-8 terminal and in line-oriented
+// text without losing a byte: what code page 932 cannot map, and control characters, are
+// written as escapes.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The bytes as UTF-8 with `\\`, `\r`, `\n`, `\t` and `\xNN` escapes (a byte that does not
+// decode, or another control character); with `quoted`, a `"` is escaped too and the text
+// stands between double quotes. Two different comments never give the same text.
+std::string EscapedComment(const std::vector<uint8_t>& bytes, bool quoted);
+
+// The comment cut at its line breaks (CR LF, LF or a lone CR), each line escaped unquoted.
+// An empty comment gives no line.
+std::vector<std::string> CommentLines(const std::vector<uint8_t>& bytes);

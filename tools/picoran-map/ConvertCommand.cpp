@@ -1,0 +1,42 @@
+// convert: the map data file a freshly started editor writes after opening IN and saving it as
+// OUT. Written beside OUT and moved over it only when complete, like the editor's own save.
+#include <ostream>
+
+#include "CommandLine.h"
+#include "Commands.h"
+#include "MapLoading.h"
+#include "map/AtomicFile.h"
+#include "map/MapFileWriter.h"
+
+int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
+    CommandLine line;
+    std::string error;
+    if (!ParseCommandLine(args, {}, {}, line, error) || line.operands.size() != 2) {
+        err << "picoran-map convert: " << (error.empty() ? "name IN and OUT" : error) << "\n";
+        return kExitTrouble;
+    }
+    const std::string& in = line.operands[0];
+    const std::string& outPath = line.operands[1];
+    // A map data file named .txt would be read back as a text map; and with the two names
+    // swapped by mistake, the text map itself would be overwritten.
+    if (IsTextMapPath(outPath.c_str())) {
+        err << "picoran-map convert: " << outPath
+            << ": the output is a map data file, not a name ending in .txt\n";
+        return kExitTrouble;
+    }
+    const LoadedMap map = LoadMapFile(in);
+    if (!map.ok) {
+        err << in << ": refused: " << RefusalText(map) << "\n";
+        return kExitTrouble;
+    }
+    MapDocument document = map.read.document;
+    if (!document.hasComment) document.comment.clear();  // a fresh editor's comment is empty
+    const std::vector<uint8_t> bytes = WriteBinaryMap(document);
+    if (bytes.empty() || !WriteFileAtomically(outPath.c_str(), bytes, error)) {
+        err << outPath << ": not written: " << (bytes.empty() ? "the map cannot be written" : error)
+            << "\n";
+        return kExitTrouble;
+    }
+    out << outPath << ": written, " << bytes.size() << " bytes\n";
+    return kExitOk;
+}

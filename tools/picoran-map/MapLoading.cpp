@@ -1,0 +1,26 @@
+#include "MapLoading.h"
+
+#include "FileBytes.h"
+
+LoadedMap LoadMapFile(const std::string& path) {
+    LoadedMap map;
+    map.isText = IsTextMapPath(path.c_str());
+    if (!ReadFileBytes(path, kMaxMapFileBytes, map.bytes, map.ioError)) return map;
+    if (map.isText) {
+        map.read = ReadTextMap(reinterpret_cast<const char*>(map.bytes.data()), map.bytes.size(),
+                               TextMapDefaults{}, nullptr);
+    } else {
+        map.read = ReadBinaryMap(map.bytes.data(), map.bytes.size());
+    }
+    map.ok = map.read.ok;
+    return map;
+}
+
+std::string RefusalText(const LoadedMap& map) {
+    if (!map.ioError.empty()) return "cannot read: " + map.ioError;
+    const MapReadError& error = map.read.error;
+    // The same choice the editor's message makes: a line for text maps, else the offset.
+    const std::string where = error.line > 0 ? "line " + std::to_string(error.line)
+                                             : "offset " + std::to_string(error.offset);
+    return where + ": " + error.description;
+}

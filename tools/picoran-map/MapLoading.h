@@ -1,0 +1,28 @@
+// Map files read from disk exactly as the editor opens them: the format is chosen by the
+// file name, the whole file is read, and the core's readers decide.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "map/MapFileReader.h"
+
+// The editor refuses to open a larger file before reading it (its shell's own limit).
+constexpr size_t kMaxMapFileBytes = 128u * 1024u * 1024u;
+
+struct LoadedMap {
+    bool ok = false;              // the editor would accept the file
+    bool isText = false;          // read as a text map (.txt in any letter case)
+    std::string ioError;          // set when the file could not be read at all
+    std::vector<uint8_t> bytes;   // the file as read
+    MapReadResult read;           // the reader's document, or its reason for refusing
+};
+
+// Text maps take the values a freshly started editor holds for what they lack
+// (640 x 480, start 320, 240), as a designer opening the file in a new editor would see.
+LoadedMap LoadMapFile(const std::string& path);
+
+// Why the editor refuses the file, with where it stopped as its message box says it:
+// "offset N: …" for map data files, "line N: …" for text maps, "cannot read: …" otherwise.
+std::string RefusalText(const LoadedMap& map);

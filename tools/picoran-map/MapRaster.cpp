@@ -1,0 +1,83 @@
+#include "MapRaster.h"
+
+#include <algorithm>
+
+#include "render/MapView.h"
+
+namespace {
+
+void PutRgb(uint8_t* out, uint16_t pixel) {
+    out[0] = ExpandChannel((pixel >> 10) & 31u);
+    out[1] = ExpandChannel((pixel >> 5) & 31u);
+    out[2] = ExpandChannel(pixel & 31u);
+}
+
+// On a border of the 2-pixel grid: the pixel before and the pixel on each multiple of 40.
+bool OnGrid(uint32_t coordinate) {
+    const uint32_t r = coordinate % kCellSize;
+    return r == 0 || r == kCellSize - 1;
+}
+
+}  // namespace
+
+MapRaster::MapRaster(const MapModel& mapToDraw, const MapPictures& picturesToUse, bool withGrid)
+    : map(mapToDraw),
+      pictures(picturesToUse),
+      grid(withGrid),
+      width(map.CellCounts().cellsX * kCellSize),
+      height(map.CellCounts().cellsY * kCellSize),
+      strip(static_cast<size_t>(width) * 3 * kViewHeight) {}
+
+bool MapRaster::SizeIsRenderable(const MapModel& map, std::string& error) {
+    const uint64_t w = uint64_t{map.CellCounts().cellsX} * kCellSize;
+    const uint64_t h = uint64_t{map.CellCounts().cellsY} * kCellSize;
+    if (w == 0 || h == 0 || w > kMaxRasterSide || h > kMaxRasterSide || w * h > kMaxRasterPixels) {
+        error = "a picture of " + std::to_string(w) + " x " + std::to_string(h) +
+                " pixels is beyond what render makes (each side at most " +
+                std::to_string(kMaxRasterSide) + ", at most " + std::to_string(kMaxRasterPixels) +
+                " pixels)";
+        return false;
+    }
+    return true;
+}
+
+const uint8_t* MapRaster::Row(uint32_t y) {
+    const uint32_t blockRow = y / kViewHeight;
+    if (stripIndex != blockRow) ComposeStrip(blockRow);
+    return strip.data() + static_cast<size_t>(y % kViewHeight) * width * 3;
+}
+
+// Each block is the view scrolled to (16 bx, 12 by). The view also draws the column left of
+// it and the row above it, and in the same row-major order as over the whole map, so a large
+// chip anchored in the neighbouring block shows its overhanging part here exactly as the
+// editor would show it.
+void MapRaster::ComposeStrip(uint32_t blockRow) {
+    const uint32_t top = blockRow * kViewHeight;
+    const uint32_t rows = std::min<uint32_t>(kViewHeight, height - top);
+    for (uint32_t left = 0; left < width; left += kViewWidth) {
+        ComposeMapView(view, *pictures.backdrop, *pictures.smallSheet, *pictures.largeSheet, map,
+                       static_cast<int32_t>(left / kCellSize),
+                       static_cast<int32_t>(blockRow * kViewRows));
+        const uint32_t columns = std::min<uint32_t>(kViewWidth, width - left);
+        for (uint32_t y = 0; y < rows; ++y) {
+            const uint16_t* source = view.Row(static_cast<int32_t>(y));
+            uint8_t* out = strip.data() + (static_cast<size_t>(y) * width + left) * 3;
+            for (uint32_t x = 0; x < columns; ++x) PutRgb(out + 3 * x, source[x]);
+        }
+    }
+    if (grid) DrawGrid(blockRow);
+    stripIndex = blockRow;
+}
+
+void MapRaster::DrawGrid(uint32_t blockRow) {
+    const uint32_t top = blockRow * kViewHeight;
+    const uint32_t rows = std::min<uint32_t>(kViewHeight, height - top);
+    const uint16_t green = Rgb555(0, 255, 0);  // the editor's grid colour after 5-5-5
+    for (uint32_t y = 0; y < rows; ++y) {
+        uint8_t* out = strip.data() + static_cast<size_t>(y) * width * 3;
+        const bool wholeRow = OnGrid(top + y);
+        for (uint32_t x = 0; x < width; ++x) {
+            if (wholeRow || OnGrid(x)) PutRgb(out + 3 * x, green);
+        }
+    }
+}

@@ -1,0 +1,52 @@
+// The whole map as one picture, composed as the editor's map view shows it: view block by view
+// block with the view's own composition routine, so the tool and the editor always agree.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "MapPictures.h"
+#include "map/MapModel.h"
+
+// Limits on the picture: a 60 x 60 map is 2400 x 2400 pixels; these keep memory (one strip
+// of 480 rows) and the PNG within what common image programs open.
+constexpr uint64_t kMaxRasterPixels = 100'000'000;
+constexpr uint32_t kMaxRasterSide = 65535;
+
+// 5-bit channel to 8 bits, spreading the value over the whole range (31 becomes 255).
+constexpr uint8_t ExpandChannel(uint32_t value5) {
+    return static_cast<uint8_t>((value5 << 3) | (value5 >> 2));
+}
+
+class MapRaster {
+public:
+    // The picture is cellsX * 40 by cellsY * 40 pixels: pixels of a width or height that are
+    // not a whole cell show no cell in the editor either. With `grid`, green lines two pixels
+    // wide lie on every cell border, where the editor's 2-pixel pen puts them (the pixel
+    // before and the pixel on each multiple of 40). The map and pictures must outlive this,
+    // and the map must pass SizeIsRenderable first: one strip of the picture is allocated here.
+    MapRaster(const MapModel& map, const MapPictures& pictures, bool grid);
+
+    // False, with the reason, when the picture would exceed the limits above.
+    static bool SizeIsRenderable(const MapModel& map, std::string& error);
+
+    uint32_t Width() const { return width; }
+    uint32_t Height() const { return height; }
+
+    // Row y (below Height()) as Width() RGB triples, valid until the next call. Rows are
+    // cheapest in increasing order: each block row of 480 pixels is composed once.
+    const uint8_t* Row(uint32_t y);
+
+private:
+    const MapModel& map;
+    const MapPictures& pictures;
+    bool grid;
+    uint32_t width;
+    uint32_t height;
+    MemorySurface view{kViewWidth, kViewHeight};
+    std::vector<uint8_t> strip;     // one block row: Width() x 480 RGB
+    int64_t stripIndex = -1;        // block row held in `strip`
+
+    void ComposeStrip(uint32_t blockRow);
+    void DrawGrid(uint32_t blockRow);
+};

@@ -1,0 +1,125 @@
+#include "MapWarnings.h"
+
+#include <map>
+
+#include "BinaryExtras.h"
+#include "TextMapNumbers.h"
+#include "dialogs/SettingsRules.h"
+
+namespace {
+
+struct ChipUse {
+    size_t cells = 0;
+    size_t firstIndex = 0;
+};
+
+void SizeWarnings(const MapDocument& doc, std::vector<std::string>& out) {
+    const char* names[2] = {"width", "height"};
+    const int32_t values[2] = {doc.mapWidth, doc.mapHeight};
+    for (int i = 0; i < 2; ++i) {
+        if (values[i] % kCellSize == 0) continue;
+        out.push_back(std::string(names[i]) + " " + std::to_string(values[i]) +
+                      " is not a multiple of 40: the " + std::to_string(values[i] % kCellSize) +
+                      " pixels past the last whole cell hold no cell");
+    }
+}
+
+void StartWarning(const MapDocument& doc, std::vector<std::string>& out) {
+    if (doc.startUnspecified) return;
+    const StartPosition allowed = ApplyStartPositionRules(doc.startX, doc.startY);
+    if (allowed.x == doc.startX && allowed.y == doc.startY) return;
+    out.push_back("start position " + std::to_string(doc.startX) + ", " +
+                  std::to_string(doc.startY) +
+                  " is outside the 0..640 x 0..480 that the start-position dialog allows");
+}
+
+void StageWarnings(const MapDocument& doc, std::vector<std::string>& out) {
+    const char* names[4] = {"target time", "time limit", "background image number", "music number"};
+    const int32_t values[4] = {doc.targetTime, doc.timeLimit, doc.backgroundImage, doc.music};
+    for (int i = 0; i < 4; ++i) {
+        if (ClampStageNumber(values[i]) == values[i]) continue;
+        out.push_back(std::string(names[i]) + " " + std::to_string(values[i]) +
+                      " is outside the 0..999 that the other-settings dialog allows");
+    }
+}
+
+void BinaryWarnings(const LoadedMap& map, std::vector<std::string>& out) {
+    const MapDocument& doc = map.read.document;
+    if (map.isText) return;
+    const BinaryExtras extras = ExtrasOf(map);
+    if (!doc.hasComment) {
+        out.push_back("comment length " + std::to_string(extras.commentLength) +
+                      " is above 256: the editor ignores the comment and keeps the one it holds");
+    }
+    if (extras.offsetField != ExpectedOffsetField(doc)) {
+        out.push_back("offset field holds " + std::to_string(extras.offsetField) + ", not 12 N + 68 = " +
+                      std::to_string(ExpectedOffsetField(doc)) + " (the editor does not read it)");
+    }
+    if (extras.reservedCount != CountedChipCells(doc)) {
+        out.push_back("reserved block counts " + std::to_string(extras.reservedCount) +
+                      " layer-0 cells of chip 100, the map has " +
+                      std::to_string(CountedChipCells(doc)) + " (the editor does not read it)");
+    }
+    for (uint8_t byte : extras.reservedRest) {
+        if (byte == 0) continue;
+        out.push_back("reserved block bytes 4 to 31 are not all zero (the editor does not read them)");
+        break;
+    }
+    if (extras.bytesAfter > 0) {
+        out.push_back(std::to_string(extras.bytesAfter) +
+                      (extras.bytesAfter == 1 ? " byte after the comment is"
+                                              : " bytes after the comment are") +
+                      " not read by the editor");
+    }
+}
+
+void TextMapWarning(const LoadedMap& map, std::vector<std::string>& out) {
+    if (!map.isText) return;
+    const size_t needed = 3 * map.read.document.CellCount() + 4;  // size, 3 layers, start
+    const TextMapNumbers read = CountTextMapNumbers(
+        reinterpret_cast<const char*>(map.bytes.data()), map.bytes.size(), needed);
+    if (read.count >= needed) return;
+    out.push_back("reading stops after " + std::to_string(read.count) + " of the " +
+                  std::to_string(needed) + " numbers, at line " + std::to_string(read.line) +
+                  (read.stoppedAtText ? " (text that is not a number)" : " (end of file)") +
+                  ": missing chip ids read as 0, a missing size or start position is the"
+                  " editor's current one");
+}
+
+void ChipWarnings(const MapDocument& doc, const EditorPalettes& palettes,
+                  std::vector<std::string>& out) {
+    const std::vector<uint32_t>* layers[3] = {&doc.layer0Ids, &doc.layer1Ids, &doc.layer2Ids};
+    const uint32_t cellsX = doc.CellsX();
+    for (int32_t layer = 2; layer >= 0; --layer) {
+        std::map<uint32_t, ChipUse> missing;  // ordered by chip id, for stable output
+        const std::vector<uint32_t>& ids = *layers[layer];
+        for (size_t i = 0; i < ids.size(); ++i) {
+            if (ids[i] == 0 || palettes.Holds(layer, ids[i])) continue;
+            ChipUse& use = missing[ids[i]];
+            if (use.cells++ == 0) use.firstIndex = i;
+        }
+        for (const auto& [id, use] : missing) {
+            out.push_back("layer " + std::to_string(layer) + ": chip " + std::to_string(id) +
+                          " is in no palette; its " + std::to_string(use.cells) +
+                          (use.cells == 1 ? " cell shows" : " cells show") +
+                          " the sheet's top-left chip (first at column " +
+                          std::to_string(use.firstIndex % cellsX) + ", row " +
+                          std::to_string(use.firstIndex / cellsX) + ")");
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> MapWarnings(const LoadedMap& map, const EditorPalettes& palettes) {
+    std::vector<std::string> out;
+    if (!map.ok) return out;
+    const MapDocument& doc = map.read.document;
+    SizeWarnings(doc, out);
+    StartWarning(doc, out);
+    StageWarnings(doc, out);
+    BinaryWarnings(map, out);
+    TextMapWarning(map, out);
+    ChipWarnings(doc, palettes, out);
+    return out;
+}

@@ -1,0 +1,76 @@
+// render: the whole map as a PNG picture, composed as the editor's map view shows it.
+#include <ostream>
+
+#include "CommandLine.h"
+#include "Commands.h"
+#include "EditorPalettes.h"
+#include "MapLoading.h"
+#include "MapPictures.h"
+#include "MapRaster.h"
+#include "PngEncode.h"
+#include "map/AtomicFile.h"
+
+#ifndef PICORAN_MAP_SHEETS_DIR
+#define PICORAN_MAP_SHEETS_DIR "res"
+#endif
+
+const char* DefaultSheetsFolder() { return PICORAN_MAP_SHEETS_DIR; }
+
+namespace {
+
+// With the operands swapped by mistake, the picture would replace the map.
+bool NamesMapFile(const std::string& path) {
+    if (IsTextMapPath(path.c_str())) return true;
+    if (path.size() < 4) return false;
+    std::string extension = path.substr(path.size() - 4);
+    for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return extension == ".bin";
+}
+
+}  // namespace
+
+int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
+    CommandLine line;
+    std::string error;
+    if (!ParseCommandLine(args, {"--grid"}, {"--sheets"}, line, error) || line.operands.size() != 2) {
+        err << "picoran-map render: " << (error.empty() ? "name FILE and OUT.png" : error) << "\n";
+        return kExitTrouble;
+    }
+    const std::string& path = line.operands[0];
+    const std::string& pngPath = line.operands[1];
+    if (NamesMapFile(pngPath)) {
+        err << "picoran-map render: " << pngPath << ": will not write a picture over a map file\n";
+        return kExitTrouble;
+    }
+    const LoadedMap map = LoadMapFile(path);
+    if (!map.ok) {
+        err << path << ": refused: " << RefusalText(map) << "\n";
+        return kExitTrouble;
+    }
+    MapModel model;
+    if (!EditorPalettes().BuildModel(map.read.document, model)) {
+        err << path << ": out of memory\n";
+        return kExitTrouble;
+    }
+    if (!MapRaster::SizeIsRenderable(model, error)) {
+        err << path << ": " << error << "\n";
+        return kExitTrouble;
+    }
+    const auto sheets = line.values.find("--sheets");
+    MapPictures pictures;
+    if (!LoadMapPictures(sheets != line.values.end() ? sheets->second : DefaultSheetsFolder(),
+                         pictures, error)) {
+        err << "picoran-map render: " << error << "\n";
+        return kExitTrouble;
+    }
+    MapRaster raster(model, pictures, line.flags.count("--grid") != 0);
+    std::vector<uint8_t> png;
+    if (!EncodePng(raster.Width(), raster.Height(), [&](uint32_t y) { return raster.Row(y); }, png,
+                   error) ||
+        !WriteFileAtomically(pngPath.c_str(), png, error)) {
+        err << pngPath << ": not written: " << error << "\n";
+        return kExitTrouble;
+    }
+    out << pngPath << ": written, " << raster.Width() << " x " << raster.Height() << " pixels\n";
+    return kExitOk;
+}

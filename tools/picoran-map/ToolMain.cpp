@@ -1,0 +1,86 @@
+// The program's entry logic: the sub-command by name, and the help text.
+#include <ostream>
+
+#include "Commands.h"
+
+void PrintHelp(std::ostream& out) {
+    out << "picoran-map: checks, inspects, converts, renders and compares the map files of\n"
+           "the stage editor, with the editor's own readers, writer and map view.\n"
+           "\n"
+           "usage: picoran-map COMMAND [OPTIONS] FILE...\n"
+           "\n"
+           "A file whose name ends in .txt (in any letter case) is a text map; any other is a\n"
+           "map data file (.bin), as in the editor. Text maps get what a freshly started editor\n"
+           "holds for what they lack: 640 x 480, start 320, 240; and, as in the editor, the\n"
+           "fixed comment and the stage numbers 10, 300, 0, 0.\n"
+           "\n"
+           "commands:\n"
+           "  check [--strict] FILE...\n"
+           "      For each file, whether the editor opens it. Prints \"FILE: ok\", or\n"
+           "      \"FILE: refused: offset N: REASON\" (\"line N\" for text maps), and before\n"
+           "      \"ok\" a \"FILE: warning: ...\" line for each thing the editor accepts but a\n"
+           "      designer should know: chips no palette holds, a start position outside\n"
+           "      0..640 x 0..480, a size that is not whole cells, a comment length above 256,\n"
+           "      stage numbers outside 0..999, a text map that ends before all its numbers,\n"
+           "      and fields the editor does not read that disagree with the map (offset\n"
+           "      field, reserved block, bytes after the comment).\n"
+           "      --strict  a warning fails the check too.\n"
+           "  info FILE\n"
+           "      Size, start position, stage numbers, the comment (as UTF-8) and, per layer,\n"
+           "      how many cells hold each chip.\n"
+           "  convert IN OUT.bin\n"
+           "      Writes the map data file the editor writes after opening IN and saving it.\n"
+           "      OUT is replaced only once the new file is complete.\n"
+           "  render [--grid] [--sheets DIR] FILE OUT.png\n"
+           "      The whole map as the editor's map view shows it, block of 16 x 12 cells by\n"
+           "      block; cellsX * 40 by cellsY * 40 pixels.\n"
+           "      --grid        green lines, 2 pixels wide, on the cell borders.\n"
+           "      --sheets DIR  read small_sheet.bmp, large_sheet.bmp (both 512 x 512) and\n"
+           "                    backdrop.bmp from DIR (24- or 32-bit BMP) instead of\n"
+           "                    " << DefaultSheetsFolder() << "\n"
+           "  diff A B\n"
+           "      Every difference: size, start position, stage numbers, comment, then each\n"
+           "      changed cell as \"layer L: column C, row R: OLD -> NEW\".\n"
+           "  dump FILE\n"
+           "      Everything in the file as stable lines, one per map row and layer; made\n"
+           "      for git's textconv.\n"
+           "  help, --help, -h\n"
+           "      This text.\n"
+           "\n"
+           "exit status:\n"
+           "  0  done; check: every file accepted; diff: the maps are equal\n"
+           "  1  check: a file refused (with --strict, also a warning); diff: they differ\n"
+           "  2  a usage error, or a file that cannot be read, is refused or cannot be\n"
+           "     written (info, convert, render, diff, dump)\n";
+}
+
+int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        PrintHelp(err);
+        return kExitTrouble;
+    }
+    const std::string& name = args[0];
+    if (name == "help" || name == "--help" || name == "-h") {
+        PrintHelp(out);
+        return kExitOk;
+    }
+    const Arguments rest(args.begin() + 1, args.end());
+    for (const std::string& arg : rest) {
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h") {
+            PrintHelp(out);
+            return kExitOk;
+        }
+    }
+    using Command = int (*)(const Arguments&, std::ostream&, std::ostream&);
+    static const struct {
+        const char* name;
+        Command run;
+    } kCommands[] = {{"check", RunCheck},   {"info", RunInfo}, {"convert", RunConvert},
+                     {"render", RunRender}, {"diff", RunDiff}, {"dump", RunDump}};
+    for (const auto& command : kCommands) {
+        if (name == command.name) return command.run(rest, out, err);
+    }
+    err << "picoran-map: unknown command \"" << name << "\"; see picoran-map --help\n";
+    return kExitTrouble;
+}
