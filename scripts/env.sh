@@ -43,13 +43,18 @@ ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "preparing the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
   fi
-  wineserver -w || true
 }
 
 # Keeps one wineserver running while several Wine processes start side by side, so that
-# they never race to start it.
-start_wineserver() { wineserver -p >/dev/null 2>&1 || true; }
+# they never race to start it. Wine's own background services start with the first
+# program; starting them here, detached from any output, keeps them from holding the
+# output pipes of the tests (which would make a finished test look as if it hung).
+start_wineserver() {
+  wineserver -p >/dev/null 2>&1 || true
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
 stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }
 
 configure_and_build_windows() {

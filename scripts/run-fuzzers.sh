@@ -5,13 +5,14 @@
 set -eu
 seconds="${1:-60}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/build/fuzz"
+build="${PICORAN_BUILD_DIR:-$root/build}/fuzz"
 
 mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DPICORAN_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build/configure.log" 2>&1 ||
   { cat "$build/configure.log"; exit 1; }
-cmake --build "$build" -j2 --target FuzzBinaryMap FuzzTextMap
+cmake --build "$build" -j2 --target FuzzBinaryMap FuzzTextMap >"$build/build.log" 2>&1 ||
+  { cat "$build/build.log"; exit 1; }
 
 status=0
 for kind in binary text; do
@@ -23,9 +24,14 @@ for kind in binary text; do
   artifacts="$build/artifacts/$kind"
   mkdir -p "$work" "$artifacts"
   echo "== $fuzzer for $seconds s"
-  if ! "$build/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
-       -artifact_prefix="$artifacts/" "$work" "$root/fuzz/corpus/$kind"; then
-    echo "== $fuzzer FAILED; reproducer in $artifacts" >&2
+  log="$build/$fuzzer.log"
+  # The fuzzer's progress lines go to a log; only the outcome is shown.
+  if "$build/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+       -artifact_prefix="$artifacts/" "$work" "$root/fuzz/corpus/$kind" >"$log" 2>&1; then
+    grep -E '^Done [0-9]+ runs' "$log" || true
+  else
+    tail -n 60 "$log" >&2
+    echo "== $fuzzer FAILED; reproducer in $artifacts, log in $log" >&2
     status=1
   fi
 done

@@ -14,39 +14,51 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   cd "$win_build" && exec wine "$editor"
 fi
 
-trap stop_display EXIT
+trap 'stop_display' EXIT
 ensure_display || exit 1
 ensure_wine_prefix
 cd "$win_build"
-wine "$editor" &
+log="$build_root/run-output.log"
+# A Wine virtual desktop gives the windows their frames and captions without a window
+# manager; it fills the whole virtual screen.
+wine explorer /desktop=picoran,1280x1024 "$editor" >"$log" 2>&1 &
 editor_pid=$!
 
-# The caption is Japanese; the class's window shows up under Wine's own window name.
-window=""
-for _ in $(seq 1 300); do
-  window=$(xdotool search --onlyvisible --name 'ぴこらんエディタ' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
+# The three pictures load just before the main window is made.
+for _ in $(seq 1 600); do
+  [ "$(grep -c 'file load ok' "$log" 2>/dev/null)" -ge 3 ] && break
+  kill -0 "$editor_pid" 2>/dev/null || break
   sleep 0.1
 done
-if [ -z "$window" ]; then
-  echo "the main window did not appear" >&2
-  kill "$editor_pid" 2>/dev/null
+if [ "$(grep -c 'file load ok' "$log" 2>/dev/null)" -lt 3 ]; then
+  echo "the editor did not start; its output:" >&2
+  cat "$log" >&2
   exit 1
 fi
-sleep 1  # let the palettes finish drawing before the picture is taken
+
+# Wait until the screen has settled: two pictures in a row that are the same.
 screenshot="${PICORAN_SCREENSHOT:-$build_root/screenshot.png}"
-import -window root "$screenshot"
+previous=""
+for _ in $(seq 1 40); do
+  sleep 0.5
+  import -window root "$screenshot"
+  current=$(md5sum < "$screenshot")
+  [ "$current" = "$previous" ] && break
+  previous="$current"
+done
 echo "screenshot: $screenshot"
-# Close as a user would: focus the window by its caption, press Escape.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove $((X + 60)) $((Y + 10)) click 1 key Escape
+
+# Close as a designer would: click the main window's caption, press Escape.
+xdotool mousemove 160 110 click 1
+sleep 0.3
+xdotool key Escape
 for _ in $(seq 1 100); do
   kill -0 "$editor_pid" 2>/dev/null || break
   sleep 0.1
 done
 if kill -0 "$editor_pid" 2>/dev/null; then
   kill "$editor_pid" 2>/dev/null
-  wineserver -k >/dev/null 2>&1 || true
 fi
+wineserver -k >/dev/null 2>&1 || true
 wait "$editor_pid" 2>/dev/null
 exit 0
