@@ -52,27 +52,16 @@ void ConfigWindow::SetValues(int32_t newTargetTime, int32_t newTimeLimit,
 
 void ConfigWindow::ResetValues() { Store(StageNumbers{}); }
 
+namespace {
+
+void FillDefaults(HWND dialog) {
+    ShowNumbers(dialog, StageNumbers{});
+}
+
+const SettingsDialogRoutes kRoutes{IDC_CONFIG_OK, IDC_CONFIG_CANCEL, FillDefaults, ApplyNumbers};
+
+}  // namespace
+
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        ShowNumbers(dialog, StageNumbers{});
-        break;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_CONFIG_OK:
-            ApplyNumbers(dialog);
-            HideDialog(dialog);
-            break;
-        case IDC_CONFIG_CANCEL:
-            HideDialog(dialog);
-            break;
-        default:
-            break;
-        }
-        break;
-    default:
-        HandleSharedDialogMessage(dialog, message, wParam);
-        break;
-    }
-    return 0;
+    return HandleSettingsDialogMessage(dialog, message, wParam, kRoutes);
 }

@@ -45,32 +45,17 @@ void ApplyStartPosition(HWND dialog) {
     }
 }
 
+void FillDefaults(HWND dialog) {
+    WriteNumberBox(dialog, IDC_CURSOR_X, kViewWidth / 2);
+    WriteNumberBox(dialog, IDC_CURSOR_Y, kViewHeight / 2);
+    // The start position counts as not specified until a designer says otherwise.
+    CheckDlgButton(dialog, IDC_CURSOR_UNSPECIFIED, BST_CHECKED);
+}
+
+const SettingsDialogRoutes kRoutes{IDC_CURSOR_OK, IDC_CURSOR_CANCEL, FillDefaults, ApplyStartPosition};
+
 }  // namespace
 
 INT_PTR CALLBACK CursorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        WriteNumberBox(dialog, IDC_CURSOR_X, kViewWidth / 2);
-        WriteNumberBox(dialog, IDC_CURSOR_Y, kViewHeight / 2);
-        CheckDlgButton(dialog, IDC_CURSOR_UNSPECIFIED, BST_CHECKED);
-        break;
-    case WM_COMMAND:
-        // The check box (1010) toggles itself and needs nothing here.
-        switch (LOWORD(wParam)) {
-        case IDC_CURSOR_OK:
-            ApplyStartPosition(dialog);
-            HideDialog(dialog);
-            break;
-        case IDC_CURSOR_CANCEL:
-            HideDialog(dialog);
-            break;
-        default:
-            break;
-        }
-        break;
-    default:
-        HandleSharedDialogMessage(dialog, message, wParam);
-        break;
-    }
-    return 0;
+    return HandleSettingsDialogMessage(dialog, message, wParam, kRoutes);
 }

@@ -41,8 +41,23 @@ void WriteNumberBox(HWND dialog, int controlId, int32_t value) {
     if (dialog != nullptr) SetDlgItemTextA(dialog, controlId, NumberToText(value).c_str());
 }
 
-void HandleSharedDialogMessage(HWND dialog, UINT message, WPARAM wParam) {
+INT_PTR HandleSettingsDialogMessage(HWND dialog, UINT message, WPARAM wParam,
+                                    const SettingsDialogRoutes& routes) {
     switch (message) {
+    case WM_INITDIALOG:
+        routes.fill(dialog);
+        break;
+    case WM_COMMAND: {
+        // Only the control id counts; the notification code is not looked at.
+        const int id = LOWORD(wParam);
+        if (id == routes.okId) {
+            routes.apply(dialog);
+            HideDialog(dialog);
+        } else if (id == routes.cancelId) {
+            HideDialog(dialog);
+        }
+        break;
+    }
     case WM_KEYDOWN:
         HandleKey(static_cast<uint32_t>(wParam));
         break;
@@ -55,4 +70,5 @@ void HandleSharedDialogMessage(HWND dialog, UINT message, WPARAM wParam) {
     default:
         break;
     }
+    return 0;
 }

@@ -23,6 +23,17 @@ int32_t ReadNumberBox(HWND dialog, int controlId);
 // Writes the decimal text of a value into a box; nothing without a dialog.
 void WriteNumberBox(HWND dialog, int controlId, int32_t value);
 
-// The messages every settings dialog handles the same way: key presses go to the
-// program's shortcuts (F10 arrives as a system key), and a close request only hides.
-void HandleSharedDialogMessage(HWND dialog, UINT message, WPARAM wParam);
+// What sets one settings dialog apart from the others.
+struct SettingsDialogRoutes {
+    int okId;
+    int cancelId;
+    void (*fill)(HWND dialog);   // the boxes' first texts, when the dialog is made
+    void (*apply)(HWND dialog);  // OK: read the boxes and apply them
+};
+
+// The procedure all four settings dialogs share: the boxes are filled when the dialog is
+// made; OK applies and hides, the cancel button and a close request only hide; key
+// presses go to the program's shortcuts (F10 arrives as a system key). Always 0, so the
+// system's default dialog handling follows.
+INT_PTR HandleSettingsDialogMessage(HWND dialog, UINT message, WPARAM wParam,
+                                    const SettingsDialogRoutes& routes);

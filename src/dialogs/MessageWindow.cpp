@@ -39,29 +39,14 @@ void ApplyComment(HWND dialog) {
     if (messageWindow != nullptr) messageWindow->SetComment(text.data(), static_cast<int32_t>(keep));
 }
 
+void FillDefaults(HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_MESSAGE_TEXT, texts::kDefaultComment);
+}
+
+const SettingsDialogRoutes kRoutes{IDC_MESSAGE_OK, IDC_MESSAGE_CANCEL, FillDefaults, ApplyComment};
+
 }  // namespace
 
 INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetDlgItemTextA(dialog, IDC_MESSAGE_TEXT, texts::kDefaultComment);
-        break;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_MESSAGE_OK:
-            ApplyComment(dialog);
-            HideDialog(dialog);
-            break;
-        case IDC_MESSAGE_CANCEL:
-            HideDialog(dialog);
-            break;
-        default:
-            break;
-        }
-        break;
-    default:
-        HandleSharedDialogMessage(dialog, message, wParam);
-        break;
-    }
-    return 0;
+    return HandleSettingsDialogMessage(dialog, message, wParam, kRoutes);
 }

@@ -35,30 +35,15 @@ void ApplyEditArea(HWND dialog) {
     if (mainWindow != nullptr) mainWindow->ResizeMap(size.width, size.height);
 }
 
+void FillDefaults(HWND dialog) {
+    WriteNumberBox(dialog, IDC_RESIZE_WIDTH, kViewWidth);
+    WriteNumberBox(dialog, IDC_RESIZE_HEIGHT, kViewHeight);
+}
+
+const SettingsDialogRoutes kRoutes{IDC_RESIZE_OK, IDC_RESIZE_CANCEL, FillDefaults, ApplyEditArea};
+
 }  // namespace
 
 INT_PTR CALLBACK ResizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        WriteNumberBox(dialog, IDC_RESIZE_WIDTH, kViewWidth);
-        WriteNumberBox(dialog, IDC_RESIZE_HEIGHT, kViewHeight);
-        break;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_RESIZE_OK:
-            ApplyEditArea(dialog);
-            HideDialog(dialog);
-            break;
-        case IDC_RESIZE_CANCEL:
-            HideDialog(dialog);
-            break;
-        default:
-            break;
-        }
-        break;
-    default:
-        HandleSharedDialogMessage(dialog, message, wParam);
-        break;
-    }
-    return 0;
+    return HandleSettingsDialogMessage(dialog, message, wParam, kRoutes);
 }
