@@ -65,7 +65,8 @@ file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${EDITOR_RESOURCES})
 target_link_libraries(win32_tests PRIVATE shell gtest gtest_main)
 target_link_options(win32_tests PRIVATE ${PICORAN_STATIC_LINK})
-add_dependencies(win32_tests editor)  # one test starts the real program
+add_dependencies(win32_tests editor)
+target_compile_definitions(win32_tests PRIVATE PICORAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")  # one test starts the real program
 add_custom_command(TARGET win32_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data $<TARGET_FILE_DIR:win32_tests>/data)
 gtest_discover_tests(win32_tests

@@ -17,3 +17,9 @@ bool ClipBlit(const PixelSurface& destination, const PixelSurface& source, int32
 // unchanged wherever the source pixel equals the source's colorKey. Clipped first.
 void BlitKeyed(PixelSurface& destination, int32_t dstX, int32_t dstY, const PixelSurface& source,
                int32_t srcLeft, int32_t srcTop, int32_t srcRight, int32_t srcBottom);
+
+// Clears the destination to black, then copies the source rectangle (0, 0)-(srcRight,
+// srcBottom) to (0, 0) by the keyed rule. Returns ClipBlit's result: false, copying
+// nothing, for an inverted rectangle.
+bool ClearThenBlitKeyed(PixelSurface& destination, const PixelSurface& source, int32_t srcRight,
+                        int32_t srcBottom);

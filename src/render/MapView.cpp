@@ -36,8 +36,7 @@ void ComposeMapView(PixelSurface& backBuffer, const PixelSurface& backdrop,
                     const PixelSurface& smallSheet, const PixelSurface& largeSheet,
                     const MapModel& map, int32_t scrollX, int32_t scrollY) {
     if (!map.HasLayers()) return;
-    backBuffer.Clear();
-    BlitKeyed(backBuffer, 0, 0, backdrop, 0, 0, kViewWidth, kViewHeight);
+    ClearThenBlitKeyed(backBuffer, backdrop, kViewWidth, kViewHeight);
 
     const MapCellCounts counts = map.CellCounts();
     const Span columns = VisibleSpan(scrollX, counts.cellsX, kViewColumns);

@@ -57,7 +57,7 @@ void EditEverything() {
     scrollY = 4;
     mainWindow->map.Layer(0)[3] = MapCell{100, 120, 80};
     mainWindow->map.Layer(1)[4] = MapCell{2, 0, 0};
-    mainWindow->map.Layer(2)[5] = MapCell{35, 160, 320};
+    mainWindow->map.Layer(2)[5] = MapCell{35, 80, 160};
     mainWindow->map.startX = 100;
     mainWindow->map.startY = 60;
     configWindow->SetValues(55, 66, 7, 8);

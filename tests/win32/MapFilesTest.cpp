@@ -72,7 +72,7 @@ TEST_F(MapFileTest, NewMapSavesAsTheDocumented2376ByteFile) {
 TEST_F(MapFileTest, SavedMapReadsBackWithEverySettingAndNotSpecifiedKept) {
     const std::string path = TempPath("picoran-round.bin");
     ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
-    mainWindow->map.Layer(2)[31] = MapCell{35, 160, 320};
+    mainWindow->map.Layer(2)[31] = MapCell{35, 80, 160};
     mainWindow->map.Layer(0)[31] = MapCell{100, 120, 80};
     configWindow->SetValues(5000, 7, 8, 9);
     messageWindow->SetComment("abc", 3);
@@ -83,7 +83,7 @@ TEST_F(MapFileTest, SavedMapReadsBackWithEverySettingAndNotSpecifiedKept) {
     cursorWindow->SetUnspecified(false);
     ASSERT_TRUE(mainWindow->LoadMap(path.c_str(), true));
     EXPECT_EQ(mainWindow->map.mapWidth, 1200);
-    EXPECT_EQ(mainWindow->map.Layer(2)[31], (MapCell{35, 160, 320}));
+    EXPECT_EQ(mainWindow->map.Layer(2)[31], (MapCell{35, 80, 160}));
     EXPECT_EQ(mainWindow->map.Layer(0)[31], (MapCell{100, 120, 80}));
     EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "1200");
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "5000");

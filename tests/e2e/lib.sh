@@ -1,0 +1,219 @@
+# Helpers of the end-to-end test: start and stop the editor, drive it with xdotool,
+# observe it with the probe and screenshots. Sourced by workflow.sh, which sets
+# EDITOR (the .exe), PROBE (probe.exe), ART (screenshots kept) and WORK (scratch).
+#
+# Every wait polls: for a window, a caption, the focus, a line of output, a file or a
+# change on the screen. Short pauses between keystrokes are the only fixed sleeps.
+
+E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+TIMEOUT_MS=10000
+shot_number=0
+current_step=""
+run_name=""
+editor_pid=""
+E2E_DESKTOP=""
+
+step() {
+  current_step="$1"
+  echo "-- $run_name: $1"
+}
+
+fail() {
+  echo "FAIL ($run_name, $current_step): $*" >&2
+  import -window root "$ART/failed-$run_name.png" 2>/dev/null &&
+    echo "screen at the failure: $ART/failed-$run_name.png" >&2
+  exit 1
+}
+
+# ------------------------------------------------------------------ observing
+
+probe() { wine "$PROBE" --desktop "$E2E_DESKTOP" "$@"; }
+
+# Windows path of a Linux path (Wine maps / to drive Z:).
+windows_path() { local p="Z:$1"; echo "${p//\//\\}"; }
+
+# Keeps a screenshot of the whole screen as an artefact: NN-name.png.
+shot() {
+  shot_number=$((shot_number + 1))
+  last_shot="$ART/$(printf '%02d' "$shot_number")-$1.png"
+  import -window root "$last_shot" || fail "no screenshot"
+  echo "   screenshot $(basename "$last_shot")"
+}
+
+# A scratch screenshot for pixel checks.
+grab() { import -window root "$WORK/grab.png" && echo "$WORK/grab.png"; }
+
+# Repeats a command until it succeeds, for at most $1 milliseconds.
+poll() {
+  local limit=$(( $(date +%s%N) / 1000000 + $1 ))
+  shift
+  until "$@"; do
+    [ $(( $(date +%s%N) / 1000000 )) -ge $limit ] && return 1
+    sleep 0.1
+  done
+}
+
+wait_window() { probe wait-window "$1" "$TIMEOUT_MS" >/dev/null || fail "window '$1' did not appear"; }
+wait_gone() { probe wait-gone "$1" "$TIMEOUT_MS" || fail "window '$1' did not go away"; }
+
+expect_caption() {
+  local actual
+  actual=$(probe wait-caption "$1" "$TIMEOUT_MS") || fail "caption is '$actual', expected '$1'"
+  echo "   caption: $actual"
+}
+
+expect_text() {  # dialog title, control id, expected text
+  local actual
+  actual=$(probe text "$1" "$2")
+  [ "$actual" = "$3" ] || fail "box $2 of '$1' holds '$actual', expected '$3'"
+}
+
+expect_checked() {  # dialog title, control id, 1 or 0
+  local actual
+  actual=$(probe checked "$1" "$2")
+  [ "$actual" = "$3" ] || fail "check box $2 of '$1' is $actual, expected $3"
+}
+
+# ------------------------------------------------------------------ standard output
+
+# The editor's standard output so far, without the \r of its text-mode line ends.
+stdout_now() { tr -d '\r' < "$WORK/$run_name.stdout"; }
+
+# Lines the editor must have written so far, in order; compared exactly.
+expected_stdout=""
+stdout_matches() { [ "$(stdout_now)" = "$expected_stdout" ]; }
+expect_stdout() {
+  if ! poll "$TIMEOUT_MS" stdout_matches; then
+    diff <(echo "$expected_stdout") <(stdout_now) >&2
+    fail "standard output differs from the expected lines (< expected, > actual)"
+  fi
+}
+expect_line() {
+  expected_stdout+="${expected_stdout:+$'\n'}$1"
+  expect_stdout
+  echo "   stdout: $1"
+}
+
+# ------------------------------------------------------------------ starting and stopping
+
+editor_output_ready() {
+  [ "$(grep -c 'file load ok' "$WORK/$run_name.stdout" 2>/dev/null)" -ge 3 ] && return 0
+  kill -0 "$editor_pid" 2>/dev/null || fail "the editor ended at start-up: $(cat "$WORK/$run_name.stderr")"
+  return 1
+}
+
+main_window_shown() {
+  local rc
+  probe wait-window @main 200 >/dev/null 2>&1
+  rc=$?
+  [ $rc -eq 0 ] && return 0
+  # 2: the desktop is not there yet.
+  return 1
+}
+
+# Starts the editor in a Wine virtual desktop of its own (frames, captions and focus
+# handled by Wine alone), with WORK as its current folder.
+start_editor() {
+  run_name="$1"
+  shot_number=$2
+  E2E_DESKTOP="picoran-e2e-$$-$run_name"
+  expected_stdout=""
+  (cd "$WORK" && exec wine explorer "/desktop=$E2E_DESKTOP,1280x1024" "$(windows_path "$EDITOR")") \
+    >"$WORK/$run_name.stdout" 2>"$WORK/$run_name.stderr" &
+  editor_pid=$!
+  poll 60000 editor_output_ready || fail "the editor did not load its pictures"
+  poll 30000 main_window_shown || fail "the main window did not appear"
+  wait_window "Palette 40*40"
+  wait_window "Palette 80*80"
+  read -r main_x main_y main_w main_h <<<"$(probe client @main)"
+  read -r window_x window_y window_w window_h <<<"$(probe wait-window @main 0)"
+  read -r small_x small_y _ _ <<<"$(probe client 'Palette 40*40')"
+  read -r large_x large_y _ _ <<<"$(probe client 'Palette 80*80')"
+}
+
+editor_ended() { ! kill -0 "$editor_pid" 2>/dev/null; }
+
+# Escape closes the whole program, whichever of its windows has the focus.
+stop_editor() {
+  focus_main
+  xdotool key Escape
+  if ! poll 20000 editor_ended; then
+    kill "$editor_pid" 2>/dev/null
+    fail "the editor did not end after Escape"
+  fi
+  wait "$editor_pid" 2>/dev/null
+  editor_pid=""
+}
+
+# ------------------------------------------------------------------ driving
+
+click_at() {  # x, y [, button]
+  xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+}
+
+# The main window's caption bar: a click there gives it the focus and paints nothing.
+focus_main() {
+  click_at $((window_x + window_w / 2)) $((window_y + 8))
+  probe wait-focus @main 0 "$TIMEOUT_MS" || fail "the main window did not take the focus"
+}
+
+map_cell_x() { echo $((main_x + 40 * $1 + 20)); }
+map_cell_y() { echo $((main_y + 40 * $1 + 20)); }
+click_map() { click_at "$(map_cell_x "$1")" "$(map_cell_y "$2")" "${3:-1}"; }  # view column, row [, button]
+
+# A cell of the view as it shows now: to see that a click has been handled.
+view_cell_digest() {
+  python3 "$E2E_HERE/screen.py" digest "$(grab)" $((main_x + 40 * $1)) $((main_y + 40 * $2)) 40 40
+}
+view_digest() { python3 "$E2E_HERE/screen.py" digest "$(grab)" "$main_x" "$main_y" 640 480; }
+
+cell_changed_from() { [ "$(view_cell_digest "$1" "$2")" != "$3" ]; }
+paint_cell() {  # view column, row [, button]: clicks and waits until the cell looks different
+  local before
+  before=$(view_cell_digest "$1" "$2")
+  click_map "$1" "$2" "${3:-1}"
+  poll "$TIMEOUT_MS" cell_changed_from "$1" "$2" "$before" || fail "view cell $1,$2 did not change"
+}
+
+pick_small() { click_at $((small_x + 20 * $1 + 10)) $((small_y + 20 * $2 + 10)); }  # column, row
+pick_large() { click_at $((large_x + 40 * $1 + 20)) $((large_y + 40 * $2 + 20)); }
+
+# The green frame shows on one palette, around one cell, and the other palette has none.
+frames_are() {  # small|large, column, row
+  local image
+  image=$(grab)
+  if [ "$1" = small ]; then
+    python3 "$E2E_HERE/screen.py" frame "$image" "$small_x" "$small_y" 20 "$2" "$3" >"$WORK/frame.txt" &&
+      python3 "$E2E_HERE/screen.py" no-frame "$image" "$large_x" "$large_y" >>"$WORK/frame.txt"
+  else
+    python3 "$E2E_HERE/screen.py" frame "$image" "$large_x" "$large_y" 40 "$2" "$3" >"$WORK/frame.txt" &&
+      python3 "$E2E_HERE/screen.py" no-frame "$image" "$small_x" "$small_y" >>"$WORK/frame.txt"
+  fi
+}
+expect_frame() {
+  poll "$TIMEOUT_MS" frames_are "$@" || fail "selection frame not on the $1 palette's cell $2,$3: $(cat "$WORK/frame.txt")"
+  echo "   frame on the $1 palette, cell $2,$3"
+}
+
+# Clicks into a box of a dialog and replaces its text by typing.
+click_control() {  # dialog title, control id
+  local x y w h
+  read -r x y w h <<<"$(probe control "$1" "$2")" || fail "no control $2 in '$1'"
+  [ -n "$h" ] || fail "no control $2 in '$1'"
+  click_at $((x + w / 2)) $((y + h / 2))
+}
+fill_box() {  # dialog title, control id, text
+  click_control "$1" "$2"
+  probe wait-focus "$1" "$2" "$TIMEOUT_MS" >/dev/null || fail "box $2 of '$1' did not take the focus"
+  xdotool key --delay 40 End shift+Home
+  xdotool type --delay 40 "$3"
+  poll "$TIMEOUT_MS" box_holds "$1" "$2" "$3" || fail "box $2 of '$1' holds '$(probe text "$1" "$2")' after typing '$3'"
+}
+box_holds() { [ "$(probe text "$1" "$2")" = "$3" ]; }
+
+press_for_window() {  # key, window title: a shortcut that shows a window
+  xdotool key "$1"
+  wait_window "$2"
+}
+
+file_exists() { [ -s "$1" ]; }
