@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorFixture.h"
+#include "ChipTable.h"
 #include "PaletteWindow.h"
 #include "render/PixelSurface.h"
 
@@ -113,4 +114,39 @@ TEST_F(EditorTest, KeyColouredSheetPixelsStayBlackInTheWorkSurface) {
             black += sheet.Pixel(x, y) == 0;
         }
     EXPECT_GT(black, 0);
+}
+
+TEST_F(EditorTest, SecondInitialisationIsRefusedAndKeepsTheFirst) {
+    HWND before = smallPalette->handle;
+    EXPECT_FALSE(smallPalette->CreateFromTable(LargeChipTable, 37, "again", 0, 0));
+    EXPECT_FALSE(smallPalette->Create("again", 0, 0));
+    EXPECT_EQ(smallPalette->handle, before);
+    EXPECT_EQ(smallPalette->model.EntryCount(), 144u);
+    EXPECT_EQ(smallPalette->model.Entries()[27], (ChipEntry{100, 120, 80, 0}));
+}
+
+TEST_F(EditorTest, ChipFileInitialiserReadsTheShippedFileLikeTheBuiltInTable) {
+    PaletteWindow fromFile(instanceHandle, mainWindow->handle, SmallPaletteProc,
+                           mainWindow->smallSheet, 20, "data/MapChip_S.txt");
+    ASSERT_TRUE(fromFile.Create("from file", 10, 10));
+    ASSERT_EQ(fromFile.model.EntryCount(), smallPalette->model.EntryCount());
+    for (size_t i = 0; i < fromFile.model.EntryCount(); ++i)
+        EXPECT_EQ(fromFile.model.Entries()[i], smallPalette->model.Entries()[i]) << i;
+    DestroyWindow(fromFile.handle);
+}
+
+TEST_F(EditorTest, MissingChipFileGivesAPaletteThatShowsBlackAndPicksNothing) {
+    PaletteWindow empty(instanceHandle, mainWindow->handle, SmallPaletteProc,
+                        mainWindow->smallSheet, 20, "data/no-such-file.txt");
+    ASSERT_TRUE(empty.Create("empty", 10, 10));
+    EXPECT_TRUE(IsWindowVisible(empty.handle));
+    EXPECT_EQ(empty.model.EntryCount(), 0u);
+    EXPECT_EQ(empty.workSurface, nullptr);
+    empty.Draw();
+    EXPECT_FALSE(empty.Pick(POINT{5, 5}));
+    EXPECT_EQ(CurrentChip, (ChipEntry{1, 0, 0, 2}));
+    const ChipPosition found = empty.FindChip(0, 100);
+    EXPECT_EQ(found.x, 0);
+    EXPECT_EQ(found.y, 0);
+    DestroyWindow(empty.handle);
 }
