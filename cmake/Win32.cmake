@@ -14,7 +14,6 @@ set(SHELL_SOURCES
 )
 set(SHELL_MAP_SOURCES
   src/map/MainWindowEditing.cpp
-  src/map/Win32Files.cpp
   src/map/MainWindowFiles.cpp
   src/map/FileDialogs.cpp
 )
@@ -33,10 +32,17 @@ set(SHELL_DIALOG_SOURCES
 set(SHELL_COMMAND_SOURCES
   src/HandleKey.cpp
 )
+# Reading and safely replacing files through the Windows API, without any window: the editor
+# and the command-line map tool share it.
+add_library(win32files STATIC src/map/Win32Files.cpp)
+target_include_directories(win32files PUBLIC src)
+target_compile_options(win32files PRIVATE -Wall -Wextra)
+target_compile_definitions(win32files PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
   ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES})
 target_include_directories(shell PUBLIC src res)
-target_link_libraries(shell PUBLIC core gdi32 comdlg32 user32)
+target_link_libraries(shell PUBLIC core win32files gdi32 comdlg32 user32)
 target_compile_options(shell PRIVATE -Wall -Wextra)
 target_compile_definitions(shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 
@@ -63,10 +69,11 @@ include(GoogleTest)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${EDITOR_RESOURCES})
-target_link_libraries(win32_tests PRIVATE shell gtest gtest_main)
+target_link_libraries(win32_tests PRIVATE shell gtest gtest_main version)
 target_link_options(win32_tests PRIVATE ${PICORAN_STATIC_LINK})
-add_dependencies(win32_tests editor)
-target_compile_definitions(win32_tests PRIVATE PICORAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")  # one test starts the real program
+add_dependencies(win32_tests editor)  # one test starts the real program
+# One test reads the pictures from the source folder, as the map tool does.
+target_compile_definitions(win32_tests PRIVATE PICORAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 add_custom_command(TARGET win32_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data $<TARGET_FILE_DIR:win32_tests>/data)
 gtest_discover_tests(win32_tests
@@ -74,6 +81,48 @@ gtest_discover_tests(win32_tests
   DISCOVERY_TIMEOUT 120
   PROPERTIES TIMEOUT 120 LABELS win32)
 
+# The command-line map tool as picoran-map.exe, and its tests under Wine.
+include(${PROJECT_SOURCE_DIR}/cmake/Win32Tool.cmake)
+
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(${PROJECT_SOURCE_DIR}/tests/e2e ${CMAKE_BINARY_DIR}/e2e)
 endif()
+
+# ---------------------------------------------------------------- Windows package
+# windows-zip: picoran-editor-<version>-win64.zip with the program, its data folder and
+# the read-me files, ready to unpack anywhere. The version is the one in the program's
+# version resource. The read-me files get Windows line ends for Notepad.
+file(STRINGS ${PROJECT_SOURCE_DIR}/res/editor.rc PICORAN_VERSION_LINE REGEX "VALUE \"ProductVersion\"")
+string(REGEX MATCH "[0-9]+\\.[0-9]+\\.[0-9]+" PICORAN_VERSION "${PICORAN_VERSION_LINE}")
+if(NOT PICORAN_VERSION)
+  message(FATAL_ERROR "res/editor.rc: no ProductVersion of the form 1.2.3")
+endif()
+set(PICORAN_PACKAGE_NAME picoran-editor-${PICORAN_VERSION}-win64)
+set(PICORAN_PACKAGE_STAGE ${CMAKE_BINARY_DIR}/package)
+set(PICORAN_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${PICORAN_PACKAGE_NAME}.zip)
+foreach(readme README-ja.txt README-en.txt)
+  configure_file(${PROJECT_SOURCE_DIR}/docs/${readme} ${CMAKE_BINARY_DIR}/package-docs/${readme}
+    @ONLY NEWLINE_STYLE CRLF)
+endforeach()
+add_custom_target(windows-zip
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${PICORAN_PACKAGE_STAGE} ${PICORAN_PACKAGE_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PICORAN_PACKAGE_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:editor> ${PICORAN_PACKAGE_STAGE}/
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data ${PICORAN_PACKAGE_STAGE}/data
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/package-docs ${PICORAN_PACKAGE_STAGE}/docs
+  COMMAND ${CMAKE_COMMAND} -E chdir ${PICORAN_PACKAGE_STAGE}
+          ${CMAKE_COMMAND} -E tar cf ${PICORAN_PACKAGE_ZIP} --format=zip
+          $<TARGET_FILE_NAME:editor> data docs
+  DEPENDS editor
+  BYPRODUCTS ${PICORAN_PACKAGE_ZIP}
+  COMMENT "Packing ${PICORAN_PACKAGE_NAME}.zip"
+  VERBATIM)
+
+# The package as a user receives it: its files, the program's DLLs, the read-me texts.
+add_test(NAME package.build
+  COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target windows-zip)
+add_test(NAME package.contents
+  COMMAND python3 ${PROJECT_SOURCE_DIR}/tests/e2e/package_check.py ${PICORAN_PACKAGE_ZIP}
+          $<TARGET_FILE:editor> ${CMAKE_OBJDUMP} ${PICORAN_VERSION})
+set_tests_properties(package.build PROPERTIES FIXTURES_SETUP windows_zip LABELS package)
+set_tests_properties(package.contents PROPERTIES FIXTURES_REQUIRED windows_zip LABELS package)

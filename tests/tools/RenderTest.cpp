@@ -1,8 +1,7 @@
-#include <png.h>
-
 #include "EditorPalettes.h"
 #include "MapPictures.h"
 #include "MapRaster.h"
+#include "PngTestSupport.h"
 #include "ToolTestSupport.h"
 #include "render/Blit.h"
 #include "render/MapView.h"
@@ -22,15 +21,9 @@ uint32_t RasterPixel(MapRaster& raster, uint32_t x, uint32_t y) {
 }
 
 void DecodePng(const std::string& path, uint32_t width, uint32_t height, std::vector<uint8_t>& pixels) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
     const std::vector<uint8_t> bytes = ReadBytes(path);
-    ASSERT_TRUE(png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()));
-    image.format = PNG_FORMAT_RGB;
-    ASSERT_EQ(image.width, width);
-    ASSERT_EQ(image.height, height);
-    pixels.assign(PNG_IMAGE_SIZE(image), 0);
-    ASSERT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr));
+    ASSERT_NO_FATAL_FAILURE(ExpectRgbPngHeader(bytes, width, height));
+    ASSERT_TRUE(DecodeRgbPng(bytes, width, height, pixels)) << path;
 }
 
 uint32_t PngPixel(const std::vector<uint8_t>& pixels, uint32_t width, uint32_t x, uint32_t y) {

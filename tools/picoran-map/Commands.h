@@ -25,6 +25,7 @@ int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err);
 void PrintHelp(std::ostream& out);
 
-// The folder render reads its pictures from without --sheets: the repository's res/ folder
-// the tool was built from.
-const char* DefaultSheetsFolder();
+// The folder render reads its pictures from without --sheets: a res/ folder beside the
+// program when it holds them (as a copied or installed tool has), else the repository's res/
+// folder the tool was built from.
+std::string DefaultSheetsFolder();

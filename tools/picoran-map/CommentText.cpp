@@ -1,13 +1,49 @@
 #include "CommentText.h"
 
-#include <iconv.h>
-
 #include <cstdio>
+#include <cstring>
 
 #include "ShiftJis.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
+
 namespace {
 
+// One character of code page 932 to UTF-8: with the system's own tables on Windows, with
+// iconv elsewhere. Character() is false when the code has no mapping, or when code page 932
+// maps another code to the same character (it has duplicates, such as NEC's and IBM's copies
+// of some symbols): only the code that converts back is shown as text, so two different
+// comments never show alike.
+#ifdef _WIN32
+class Cp932Decoder {
+public:
+    bool Character(const uint8_t* bytes, size_t length, std::string& utf8) {
+        const char* original = reinterpret_cast<const char*>(bytes);
+        wchar_t wide[4];
+        const int count = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, original,
+                                              static_cast<int>(length), wide, 4);
+        if (count <= 0) return false;
+        char back[8];
+        BOOL usedDefault = FALSE;
+        const int backLength = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, count, back,
+                                                   sizeof back, nullptr, &usedDefault);
+        if (usedDefault || backLength != static_cast<int>(length) ||
+            std::memcmp(back, original, length) != 0) {
+            return false;
+        }
+        char text[16];
+        const int textLength =
+            WideCharToMultiByte(CP_UTF8, 0, wide, count, text, sizeof text, nullptr, nullptr);
+        if (textLength <= 0) return false;
+        utf8.assign(text, static_cast<size_t>(textLength));
+        return true;
+    }
+};
+#else
 // Converters for the whole run: comments are short, and each is reset before use.
 class Cp932Decoder {
 public:
@@ -19,10 +55,6 @@ public:
     Cp932Decoder(const Cp932Decoder&) = delete;
     Cp932Decoder& operator=(const Cp932Decoder&) = delete;
 
-    // Converts one character of one or two bytes. False when it has no mapping, or when
-    // code page 932 maps another code to the same character (it has duplicates, such as
-    // NEC's and IBM's copies of some symbols): only the code that converts back is shown
-    // as text, so two different comments never show alike.
     bool Character(const uint8_t* bytes, size_t length, std::string& utf8) {
         std::string original(reinterpret_cast<const char*>(bytes), length);
         std::string back;
@@ -52,6 +84,7 @@ private:
         return true;
     }
 };
+#endif
 
 std::string HexEscape(uint8_t byte) {
     char text[8];
@@ -91,8 +124,12 @@ std::string EscapedComment(const std::vector<uint8_t>& bytes, bool quoted) {
         }
         // A lead byte takes the next byte with it; a lead byte at the end stands alone.
         const size_t length = IsShiftJisLeadByte(c) && i + 1 < bytes.size() ? 2 : 1;
+        // Of the single bytes from 0x80 up only the half-width katakana are text: Windows
+        // gives 0x80, 0xA0 and 0xFD to 0xFF characters of its own that iconv refuses, and
+        // both builds must show a comment alike.
+        const bool text = length == 2 || (c >= 0xA1 && c <= 0xDF);
         std::string utf8;
-        if (decoder.Character(&bytes[i], length, utf8)) {
+        if (text && decoder.Character(&bytes[i], length, utf8)) {
             out += utf8;
             i += length;
         } else {

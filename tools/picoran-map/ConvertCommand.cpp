@@ -5,7 +5,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "MapLoading.h"
-#include "map/AtomicFile.h"
+#include "SafeWrite.h"
 #include "map/MapFileWriter.h"
 
 int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -32,7 +32,7 @@ int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
     MapDocument document = map.read.document;
     if (!document.hasComment) document.comment.clear();  // a fresh editor's comment is empty
     const std::vector<uint8_t> bytes = WriteBinaryMap(document);
-    if (bytes.empty() || !WriteFileAtomically(outPath.c_str(), bytes, error)) {
+    if (bytes.empty() || !ReplaceFileSafely(outPath, bytes, error)) {
         err << outPath << ": not written: " << (bytes.empty() ? "the map cannot be written" : error)
             << "\n";
         return kExitTrouble;

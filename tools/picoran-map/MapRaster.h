@@ -8,9 +8,10 @@
 #include "MapPictures.h"
 #include "map/MapModel.h"
 
-// Limits on the picture: a 60 x 60 map is 2400 x 2400 pixels; these keep memory (one strip
-// of 480 rows) and the PNG within what common image programs open.
-constexpr uint64_t kMaxRasterPixels = 100'000'000;
+// Limits on the picture: a 60 x 60 map is 2400 x 2400 pixels. The PNG encoder holds the whole
+// picture several times over (see PngEncode.h), so 25 million pixels (a 125 x 125 map) keep
+// it to a few hundred MB, and the sides stay within what common image programs open.
+constexpr uint64_t kMaxRasterPixels = 25'000'000;
 constexpr uint32_t kMaxRasterSide = 65535;
 
 // 5-bit channel to 8 bits, spreading the value over the whole range (31 becomes 255).

@@ -1,66 +1,66 @@
 #include "PngEncode.h"
 
-#include <png.h>
-
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <unordered_set>
+
+// stb reports a failed allocation by asserting (a no-op in release builds) and then writing
+// through the null pointer. Its allocations go through these instead: a failure throws, and
+// every block still held is freed by EncodePng, so running out of memory is an error message.
+namespace stb_memory {
+
+thread_local std::unordered_set<void*>* live = nullptr;
+
+void Track(void* block) {
+    try {
+        live->insert(block);
+    } catch (...) {
+        std::free(block);
+        throw;
+    }
+}
+
+void* Allocate(size_t size) {
+    void* block = std::malloc(size);
+    if (block == nullptr) throw std::bad_alloc();
+    Track(block);
+    return block;
+}
+
+void* Reallocate(void* old, size_t size) {
+    void* block = std::realloc(old, size);
+    if (block == nullptr) throw std::bad_alloc();  // `old` is still held and still tracked
+    if (old != nullptr) live->erase(old);
+    Track(block);
+    return block;
+}
+
+void Release(void* block) {
+    if (block == nullptr) return;
+    live->erase(block);
+    std::free(block);
+}
+
+}  // namespace stb_memory
+
+// The only translation unit with stb_image_write's code; static, so it never clashes with
+// another copy, and without its file functions, which this program does not use.
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#define STBI_WRITE_NO_STDIO
+#define STBIW_MALLOC(size) stb_memory::Allocate(size)
+#define STBIW_REALLOC(block, size) stb_memory::Reallocate(block, size)
+#define STBIW_FREE(block) stb_memory::Release(block)
+#include "stb_image_write.h"
 
 namespace {
 
-// libpng reports errors by longjmp; everything it can jump over here is plain data, so no
-// destructor is skipped. Output goes to a vector through this sink, which never throws into
-// libpng: a failed allocation is remembered and reported at the end.
-struct Sink {
-    std::vector<uint8_t>* bytes;
-    bool outOfMemory;
-    char message[200];
-};
-
-void WriteBytes(png_structp png, png_bytep data, size_t length) {
-    Sink* sink = static_cast<Sink*>(png_get_io_ptr(png));
-    if (sink->outOfMemory) return;
-    try {
-        sink->bytes->insert(sink->bytes->end(), data, data + length);
-    } catch (...) {
-        sink->outOfMemory = true;
-    }
-}
-
-void Flush(png_structp) {}
-
-void OnError(png_structp png, png_const_charp message) {
-    Sink* sink = static_cast<Sink*>(png_get_error_ptr(png));
-    std::strncpy(sink->message, message, sizeof sink->message - 1);
-    sink->message[sizeof sink->message - 1] = '\0';
-    png_longjmp(png, 1);
-}
-
-void OnWarning(png_structp, png_const_charp) {}
-
-// All libpng calls, in a frame that holds nothing a longjmp could leave half-destroyed.
-bool Encode(Sink& sink, uint32_t width, uint32_t height, const PngRowSource& rows) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, OnError, OnWarning);
-    if (png == nullptr) {
-        std::strcpy(sink.message, "cannot start libpng");
-        return false;
-    }
-    png_infop info = png_create_info_struct(png);
-    if (info == nullptr) {
-        std::strcpy(sink.message, "cannot start libpng");
-        png_destroy_write_struct(&png, nullptr);
-        return false;
-    }
-    if (setjmp(png_jmpbuf(png))) {  // reached again when libpng reports an error
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_set_write_fn(png, &sink, WriteBytes, Flush);
-    png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (uint32_t y = 0; y < height; ++y) png_write_row(png, rows(y));
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return true;
+void AppendBytes(void* context, void* data, int size) {
+    auto* png = static_cast<std::vector<uint8_t>*>(context);
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    png->insert(png->end(), bytes, bytes + size);
 }
 
 }  // namespace
@@ -68,10 +68,30 @@ bool Encode(Sink& sink, uint32_t width, uint32_t height, const PngRowSource& row
 bool EncodePng(uint32_t width, uint32_t height, const PngRowSource& rows, std::vector<uint8_t>& png,
                std::string& error) {
     png.clear();
-    Sink sink{&png, false, {}};
-    const bool ok = Encode(sink, width, height, rows);
-    if (ok && !sink.outOfMemory) return true;
-    error = sink.outOfMemory ? "out of memory" : sink.message;
-    png.clear();
-    return false;
+    // stb counts in int: the filtered picture ((3 width + 1) x height bytes) and its
+    // compressed form (at most 9/8 of that) must fit.
+    const uint64_t filtered = (uint64_t{width} * 3 + 1) * height;
+    if (width == 0 || height == 0 || filtered > INT_MAX / 9 * 8) {
+        error = "a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+                " pixels is beyond what the PNG encoder takes";
+        return false;
+    }
+    const size_t stride = size_t{width} * 3;
+    std::unordered_set<void*> held;
+    stb_memory::live = &held;
+    bool ok = false;
+    try {
+        std::vector<uint8_t> pixels(stride * height);
+        for (uint32_t y = 0; y < height; ++y) std::memcpy(&pixels[y * stride], rows(y), stride);
+        ok = stbi_write_png_to_func(AppendBytes, &png, static_cast<int>(width),
+                                    static_cast<int>(height), 3, pixels.data(),
+                                    static_cast<int>(stride)) != 0;
+        if (!ok) error = "the PNG encoder failed";
+    } catch (const std::bad_alloc&) {
+        error = "out of memory";
+    }
+    for (void* block : held) std::free(block);
+    stb_memory::live = nullptr;
+    if (!ok) png.clear();
+    return ok;
 }

@@ -8,13 +8,7 @@
 #include "MapPictures.h"
 #include "MapRaster.h"
 #include "PngEncode.h"
-#include "map/AtomicFile.h"
-
-#ifndef PICORAN_MAP_SHEETS_DIR
-#define PICORAN_MAP_SHEETS_DIR "res"
-#endif
-
-const char* DefaultSheetsFolder() { return PICORAN_MAP_SHEETS_DIR; }
+#include "SafeWrite.h"
 
 namespace {
 
@@ -67,7 +61,7 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::vector<uint8_t> png;
     if (!EncodePng(raster.Width(), raster.Height(), [&](uint32_t y) { return raster.Row(y); }, png,
                    error) ||
-        !WriteFileAtomically(pngPath.c_str(), png, error)) {
+        !ReplaceFileSafely(pngPath, png, error)) {
         err << pngPath << ": not written: " << error << "\n";
         return kExitTrouble;
     }

@@ -1,0 +1,42 @@
+# The command-line map tool for Windows (included by Win32.cmake): the native tool's sources
+# (ToolSources.cmake) with the editor's Win32 file replacement, and its tests under Wine.
+include(${PROJECT_SOURCE_DIR}/cmake/ToolSources.cmake)
+if(NOT PICORAN_MAP_BUILDABLE)
+  return()
+endif()
+target_link_libraries(picoran_map PUBLIC win32files)
+
+add_executable(picoran-map ${PICORAN_MAP_DIR}/main.cpp)  # no WIN32: a console program
+target_link_libraries(picoran-map PRIVATE picoran_map)
+target_link_options(picoran-map PRIVATE ${PICORAN_STATIC_LINK})
+
+# render's pictures travel in res/ beside the program, where it looks first: a Windows
+# program cannot name the Linux source folder.
+set(PICORAN_MAP_PICTURES small_sheet.bmp large_sheet.bmp backdrop.bmp)
+set(PICORAN_MAP_PICTURE_COPIES)
+foreach(picture ${PICORAN_MAP_PICTURES})
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/res/${picture}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/res/${picture} ${CMAKE_CURRENT_BINARY_DIR}/res/${picture}
+    DEPENDS ${PROJECT_SOURCE_DIR}/res/${picture})
+  list(APPEND PICORAN_MAP_PICTURE_COPIES ${CMAKE_CURRENT_BINARY_DIR}/res/${picture})
+endforeach()
+add_custom_target(picoran_map_pictures ALL DEPENDS ${PICORAN_MAP_PICTURE_COPIES})
+add_dependencies(picoran-map picoran_map_pictures)
+
+# picoran-map.exe under Wine against the outputs the native tool's tests hold it to
+# (tests/tools/expected): the same bytes from both builds.
+set(TOOL_WIN_WORK ${CMAKE_CURRENT_BINARY_DIR}/tool-win)
+function(add_tool_win_test name)
+  add_test(NAME tool-win.${name}
+    COMMAND ${CMAKE_COMMAND}
+      -DSCENARIO=${name}
+      -DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}
+      -DTOOL=$<TARGET_FILE:picoran-map>
+      -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+      -DWORK_DIR=${TOOL_WIN_WORK}/${name}
+      -P ${PROJECT_SOURCE_DIR}/tests/tools/windows/RunScenario.cmake)
+  set_tests_properties(tool-win.${name} PROPERTIES LABELS tool-win TIMEOUT 120)
+endfunction()
+foreach(scenario check-accepted check-refused dump-chips dump-comment convert render)
+  add_tool_win_test(${scenario})
+endforeach()

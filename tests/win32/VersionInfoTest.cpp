@@ -1,0 +1,95 @@
+// The version resource of the shipped program, read as Explorer's file properties and
+// installers read it: from the file, with GetFileVersionInfo.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Texts.h"
+
+namespace {
+
+std::wstring EditorPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    folder.resize(folder.find_last_of(L"\\/") + 1);
+    return folder + L"picoran-editor.exe";
+}
+
+std::vector<char> ReadVersionInfo() {
+    const std::wstring path = EditorPath();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    std::vector<char> block(size);
+    if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, block.data())) block.clear();
+    return block;
+}
+
+// A string of the Japanese, Unicode table; empty when it is missing.
+std::wstring StringValue(std::vector<char>& block, const wchar_t* name) {
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\041104b0\\") + name;
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length) ||
+        value == nullptr)
+        return L"";
+    return std::wstring(value);  // the stored length may or may not count the final zero
+}
+
+}  // namespace
+
+TEST(VersionInfo, FixedPartSaysVersionOneApplication) {
+    std::vector<char> block = ReadVersionInfo();
+    ASSERT_FALSE(block.empty()) << "picoran-editor.exe carries no version resource";
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1));  // 1.0
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);              // .0.0
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+    EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u);  // no debug or pre-release build
+}
+
+TEST(VersionInfo, TextsAreJapaneseUnicodeWithTheProductName) {
+    std::vector<char> block = ReadVersionInfo();
+    ASSERT_FALSE(block.empty());
+    WORD* translation = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+    ASSERT_GE(length, 4u);
+    EXPECT_EQ(translation[0], 0x0411);  // Japanese
+    EXPECT_EQ(translation[1], 1200);    // UTF-16
+
+    EXPECT_EQ(StringValue(block, L"ProductName"), L"\u3074\u3053\u3089\u3093\u30a8\u30c7\u30a3\u30bf");
+    EXPECT_EQ(StringValue(block, L"ProductVersion"), L"1.0.0");
+    EXPECT_EQ(StringValue(block, L"FileVersion"), L"1.0.0");
+    EXPECT_EQ(StringValue(block, L"OriginalFilename"), L"picoran-editor.exe");
+}
+
+// The name in the resource is the title the program shows in its caption, as the
+// Shift_JIS bytes an ANSI caller receives on Japanese Windows.
+TEST(VersionInfo, ProductNameMatchesTheCaptionTitle) {
+    ASSERT_EQ(GetACP(), 932u) << "needs the Japanese code page (LANG=ja_JP.UTF-8 under Wine)";
+    const std::wstring path = EditorPath();
+    std::string narrowPath(MAX_PATH, '\0');
+    narrowPath.resize(static_cast<size_t>(WideCharToMultiByte(
+        CP_ACP, 0, path.c_str(), -1, &narrowPath[0], MAX_PATH, nullptr, nullptr)));
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(narrowPath.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> block(size);
+    ASSERT_TRUE(GetFileVersionInfoA(narrowPath.c_str(), 0, size, block.data()));
+    char* name = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\041104b0\\ProductName",
+                               reinterpret_cast<void**>(&name), &length));
+    EXPECT_STREQ(name, texts::kProductTitle);
+}
