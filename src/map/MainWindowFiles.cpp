@@ -16,12 +16,10 @@
 #include "dialogs/ResizeWindow.h"
 #include "map/MapFileReader.h"
 #include "map/MapFileWriter.h"
+#include "map/MapLimits.h"
 #include "map/Win32Files.h"
 
 namespace {
-
-// A text map of the largest size the editor holds stays far below this.
-constexpr size_t kMaxMapFileBytes = 128u * 1024u * 1024u;
 
 void ShowFileError(const char* format, const char* path, const std::string& reason) {
     std::string message(std::strlen(format) + std::strlen(path) + reason.size() + 1, '\0');

@@ -22,3 +22,6 @@ constexpr bool MapSizeIsAcceptable(int32_t width, int32_t height) {
     const uint64_t cells = static_cast<uint64_t>(CellsAlong(width)) * CellsAlong(height);
     return cells >= 1 && cells <= kMaxMapCells;
 }
+
+// The largest map file the editor reads: a text map of the largest size stays far below.
+constexpr size_t kMaxMapFileBytes = 128u * 1024u * 1024u;

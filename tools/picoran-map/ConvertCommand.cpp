@@ -24,11 +24,8 @@ int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
             << ": the output is a map data file, not a name ending in .txt\n";
         return kExitTrouble;
     }
-    const LoadedMap map = LoadMapFile(in);
-    if (!map.ok) {
-        err << in << ": refused: " << RefusalText(map) << "\n";
-        return kExitTrouble;
-    }
+    LoadedMap map;
+    if (!LoadMapOrReport(in, err, map)) return kExitTrouble;
     MapDocument document = map.read.document;
     if (!document.hasComment) document.comment.clear();  // a fresh editor's comment is empty
     const std::vector<uint8_t> bytes = WriteBinaryMap(document);

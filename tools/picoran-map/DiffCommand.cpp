@@ -63,13 +63,8 @@ int RunDiff(const Arguments& args, std::ostream& out, std::ostream& err) {
         return kExitTrouble;
     }
     LoadedMap maps[2];
-    for (int i = 0; i < 2; ++i) {
-        maps[i] = LoadMapFile(line.operands[i]);
-        if (!maps[i].ok) {
-            err << line.operands[i] << ": refused: " << RefusalText(maps[i]) << "\n";
-            return kExitTrouble;
-        }
-    }
+    for (int i = 0; i < 2; ++i)
+        if (!LoadMapOrReport(line.operands[i], err, maps[i])) return kExitTrouble;
     const MapDocument& a = maps[0].read.document;
     const MapDocument& b = maps[1].read.document;
     Differences diff(out);

@@ -48,11 +48,8 @@ int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
         return kExitTrouble;
     }
     const std::string& path = line.operands[0];
-    const LoadedMap map = LoadMapFile(path);
-    if (!map.ok) {
-        err << path << ": refused: " << RefusalText(map) << "\n";
-        return kExitTrouble;
-    }
+    LoadedMap map;
+    if (!LoadMapOrReport(path, err, map)) return kExitTrouble;
     const MapDocument& doc = map.read.document;
     out << "file: " << path << "\n";
     out << "format: " << (map.isText ? "text map file" : "map data file") << "\n";

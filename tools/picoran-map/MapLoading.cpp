@@ -24,3 +24,9 @@ std::string RefusalText(const LoadedMap& map) {
                                              : "offset " + std::to_string(error.offset);
     return where + ": " + error.description;
 }
+
+bool LoadMapOrReport(const std::string& path, std::ostream& err, LoadedMap& map) {
+    map = LoadMapFile(path);
+    if (!map.ok) err << path << ": refused: " << RefusalText(map) << "\n";
+    return map.ok;
+}

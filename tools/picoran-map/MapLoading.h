@@ -3,13 +3,12 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "map/MapFileReader.h"
-
-// The editor refuses to open a larger file before reading it (its shell's own limit).
-constexpr size_t kMaxMapFileBytes = 128u * 1024u * 1024u;
+#include "map/MapLimits.h"
 
 struct LoadedMap {
     bool ok = false;              // the editor would accept the file
@@ -26,3 +25,7 @@ LoadedMap LoadMapFile(const std::string& path);
 // Why the editor refuses the file, with where it stopped as its message box says it:
 // "offset N: …" for map data files, "line N: …" for text maps, "cannot read: …" otherwise.
 std::string RefusalText(const LoadedMap& map);
+
+// Loads the file; when the editor would refuse it, writes "PATH: refused: …" to err and
+// returns false.
+bool LoadMapOrReport(const std::string& path, std::ostream& err, LoadedMap& map);

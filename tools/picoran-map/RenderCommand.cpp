@@ -36,11 +36,8 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
         err << "picoran-map render: " << pngPath << ": will not write a picture over a map file\n";
         return kExitTrouble;
     }
-    const LoadedMap map = LoadMapFile(path);
-    if (!map.ok) {
-        err << path << ": refused: " << RefusalText(map) << "\n";
-        return kExitTrouble;
-    }
+    LoadedMap map;
+    if (!LoadMapOrReport(path, err, map)) return kExitTrouble;
     MapModel model;
     if (!EditorPalettes().BuildModel(map.read.document, model)) {
         err << path << ": out of memory\n";
