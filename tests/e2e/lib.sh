@@ -11,11 +11,12 @@ shot_number=0
 current_step=""
 run_name=""
 editor_pid=""
+editor_windows_pid=""
 E2E_DESKTOP=""
 
 step() {
   current_step="$1"
-  echo "-- $run_name: $1"
+  echo "-- $run_name: $1 (at ${SECONDS} s)"
 }
 
 fail() {
@@ -63,16 +64,16 @@ expect_caption() {
 }
 
 expect_text() {  # dialog title, control id, expected text
-  local actual
-  actual=$(probe text "$1" "$2")
-  [ "$actual" = "$3" ] || fail "box $2 of '$1' holds '$actual', expected '$3'"
+  poll "$TIMEOUT_MS" box_holds "$@" ||
+    fail "box $2 of '$1' holds '$(probe text "$1" "$2" 2>&1)', expected '$3'"
 }
+box_holds() { [ "$(probe text "$1" "$2")" = "$3" ]; }
 
 expect_checked() {  # dialog title, control id, 1 or 0
-  local actual
-  actual=$(probe checked "$1" "$2")
-  [ "$actual" = "$3" ] || fail "check box $2 of '$1' is $actual, expected $3"
+  poll "$TIMEOUT_MS" box_checked "$@" ||
+    fail "check box $2 of '$1' is $(probe checked "$1" "$2" 2>&1), expected $3"
 }
+box_checked() { [ "$(probe checked "$1" "$2")" = "$3" ]; }
 
 # ------------------------------------------------------------------ standard output
 
@@ -102,17 +103,13 @@ editor_output_ready() {
   return 1
 }
 
-main_window_shown() {
-  local rc
-  probe wait-window @main 200 >/dev/null 2>&1
-  rc=$?
-  [ $rc -eq 0 ] && return 0
-  # 2: the desktop is not there yet.
-  return 1
-}
+# Until the editor's desktop exists the probe cannot enter it and says so.
+main_window_shown() { probe wait-window @main 200 >/dev/null 2>&1; }
 
 # Starts the editor in a Wine virtual desktop of its own (frames, captions and focus
-# handled by Wine alone), with WORK as its current folder.
+# handled by Wine alone), with WORK as its current folder. It is the first Wine program
+# of each run, so Wine's background services inherit its log files, never the test's
+# own output (which CTest would then wait on); the probe only runs beside it.
 start_editor() {
   run_name="$1"
   shot_number=$2
@@ -123,6 +120,13 @@ start_editor() {
   editor_pid=$!
   poll 60000 editor_output_ready || fail "the editor did not load its pictures"
   poll 30000 main_window_shown || fail "the main window did not appear"
+  editor_windows_pid=$(probe pid @main)
+  # Screen and desktop coordinates are the same only while the desktop fills the screen
+  # from its top-left corner.
+  local desktop_at
+  desktop_at=$(xwininfo -name "$E2E_DESKTOP - Wine desktop" 2>/dev/null |
+    awk '/Absolute upper-left [XY]/ {printf "%s ", $4}')
+  [ "$desktop_at" = "0 0 " ] || fail "the Wine desktop is not at the screen's top-left corner: '$desktop_at'"
   wait_window "Palette 40*40"
   wait_window "Palette 80*80"
   read -r main_x main_y main_w main_h <<<"$(probe client @main)"
@@ -138,17 +142,29 @@ stop_editor() {
   focus_main
   xdotool key Escape
   if ! poll 20000 editor_ended; then
-    kill "$editor_pid" 2>/dev/null
     fail "the editor did not end after Escape"
   fi
   wait "$editor_pid" 2>/dev/null
   editor_pid=""
+  editor_windows_pid=""
+}
+
+# After a failure: ends the editor this test started, and its desktop with it.
+kill_editor() {
+  if [ -n "$editor_windows_pid" ]; then
+    wine taskkill /f /pid "$editor_windows_pid" >/dev/null 2>&1
+  fi
+  if [ -n "$editor_pid" ]; then
+    poll 10000 editor_ended || kill "$editor_pid" 2>/dev/null
+  fi
 }
 
 # ------------------------------------------------------------------ driving
 
+# The motion and the click reach the X server, and so Wine, in this order. (No --sync:
+# it waits for the pointer to move and so hangs when the pointer is already there.)
 click_at() {  # x, y [, button]
-  xdotool mousemove --sync "$1" "$2" click "${3:-1}"
+  xdotool mousemove "$1" "$2" click "${3:-1}"
 }
 
 # The main window's caption bar: a click there gives it the focus and paints nothing.
@@ -166,6 +182,18 @@ view_cell_digest() {
   python3 "$E2E_HERE/screen.py" digest "$(grab)" $((main_x + 40 * $1)) $((main_y + 40 * $2)) 40 40
 }
 view_digest() { python3 "$E2E_HERE/screen.py" digest "$(grab)" "$main_x" "$main_y" 640 480; }
+# The whole view once it has stopped changing: two pictures in a row alike, so that a
+# picture taken while a repaint reaches the screen is never the reference.
+settled_view_digest() {
+  local previous current
+  previous=$(view_digest)
+  for _ in $(seq 1 30); do
+    current=$(view_digest)
+    if [ "$current" = "$previous" ]; then echo "$current"; return 0; fi
+    previous=$current
+  done
+  return 1
+}
 
 cell_changed_from() { [ "$(view_cell_digest "$1" "$2")" != "$3" ]; }
 paint_cell() {  # view column, row [, button]: clicks and waits until the cell looks different
@@ -183,25 +211,39 @@ frames_are() {  # small|large, column, row
   local image
   image=$(grab)
   if [ "$1" = small ]; then
-    python3 "$E2E_HERE/screen.py" frame "$image" "$small_x" "$small_y" 20 "$2" "$3" >"$WORK/frame.txt" &&
-      python3 "$E2E_HERE/screen.py" no-frame "$image" "$large_x" "$large_y" >>"$WORK/frame.txt"
+    python3 "$E2E_HERE/screen.py" frame "$image" "$small_x" "$small_y" 20 "$2" "$3" >"$WORK/frame.log" &&
+      python3 "$E2E_HERE/screen.py" no-frame "$image" "$large_x" "$large_y" >>"$WORK/frame.log"
   else
-    python3 "$E2E_HERE/screen.py" frame "$image" "$large_x" "$large_y" 40 "$2" "$3" >"$WORK/frame.txt" &&
-      python3 "$E2E_HERE/screen.py" no-frame "$image" "$small_x" "$small_y" >>"$WORK/frame.txt"
+    python3 "$E2E_HERE/screen.py" frame "$image" "$large_x" "$large_y" 40 "$2" "$3" >"$WORK/frame.log" &&
+      python3 "$E2E_HERE/screen.py" no-frame "$image" "$small_x" "$small_y" >>"$WORK/frame.log"
   fi
 }
 expect_frame() {
-  poll "$TIMEOUT_MS" frames_are "$@" || fail "selection frame not on the $1 palette's cell $2,$3: $(cat "$WORK/frame.txt")"
+  poll "$TIMEOUT_MS" frames_are "$@" || fail "selection frame not on the $1 palette's cell $2,$3: $(cat "$WORK/frame.log")"
   echo "   frame on the $1 palette, cell $2,$3"
 }
 
-# Clicks into a box of a dialog and replaces its text by typing.
+# Clicks the middle of a control of a dialog.
+control_rect=""
+control_tries=0
+control_found() {
+  control_tries=$((control_tries + 1))
+  control_rect=$(probe control "$1" "$2" 2>"$WORK/probe.log")
+}
 click_control() {  # dialog title, control id
   local x y w h
-  read -r x y w h <<<"$(probe control "$1" "$2")" || fail "no control $2 in '$1'"
-  [ -n "$h" ] || fail "no control $2 in '$1'"
+  control_tries=0
+  if ! poll "$TIMEOUT_MS" control_found "$1" "$2"; then
+    echo "$(cat "$WORK/probe.log"); the windows:" >&2
+    probe windows >&2
+    fail "no control $2 in '$1'"
+  fi
+  # Seen twice, on a busy machine: the probe missed a control of a dialog just shown.
+  [ $control_tries -gt 1 ] && echo "   control $2 of '$1' found at try $control_tries"
+  read -r x y w h <<<"$control_rect"
   click_at $((x + w / 2)) $((y + h / 2))
 }
+# Clicks into a box of a dialog and replaces its text by typing.
 fill_box() {  # dialog title, control id, text
   click_control "$1" "$2"
   probe wait-focus "$1" "$2" "$TIMEOUT_MS" >/dev/null || fail "box $2 of '$1' did not take the focus"
@@ -209,7 +251,6 @@ fill_box() {  # dialog title, control id, text
   xdotool type --delay 40 "$3"
   poll "$TIMEOUT_MS" box_holds "$1" "$2" "$3" || fail "box $2 of '$1' holds '$(probe text "$1" "$2")' after typing '$3'"
 }
-box_holds() { [ "$(probe text "$1" "$2")" = "$3" ]; }
 
 press_for_window() {  # key, window title: a shortcut that shows a window
   xdotool key "$1"

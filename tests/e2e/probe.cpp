@@ -15,6 +15,7 @@
 //     checked TITLE ID         a check box's state, 1 or 0
 //     wait-focus TITLE ID MS   waits until that control (ID 0: the window) has the focus
 //     wait-popup MS            waits for an open menu: x y w h
+//     pid TITLE                the Windows process id of the window's program
 // TITLE "@main" names the editor's main window, found by its class. Texts are UTF-8.
 // Exit code 0 when the answer was found, 1 when not (or on a timeout), 2 on bad usage.
 #include <windows.h>
@@ -114,9 +115,18 @@ bool WaitFor(DWORD milliseconds, Test test) {
     }
 }
 
+// Says on stderr which part was missing, for the test's failure message.
 HWND ControlOf(const std::wstring& title, const wchar_t* id) {
     HWND dialog = FindTopLevel(title);
-    return dialog != nullptr ? GetDlgItem(dialog, _wtoi(id)) : nullptr;
+    if (dialog == nullptr) {
+        std::fwprintf(stderr, L"probe: no window of that title\n");
+        return nullptr;
+    }
+    HWND control = GetDlgItem(dialog, _wtoi(id));
+    if (control == nullptr)
+        std::fwprintf(stderr, L"probe: window %p (class %ls) has no control %ls\n",
+                      static_cast<void*>(dialog), ClassOf(dialog).c_str(), id);
+    return control;
 }
 
 int Run(const std::vector<std::wstring>& a) {
@@ -224,6 +234,14 @@ int Run(const std::vector<std::wstring>& a) {
         RECT r;
         GetWindowRect(popup, &r);
         Print(Rectangle(r));
+        return 0;
+    }
+    if (command == L"pid" && n == 2) {
+        HWND window = FindTopLevel(a[1]);
+        if (window == nullptr) return 1;
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        Print(std::to_wstring(process));
         return 0;
     }
     std::fwprintf(stderr, L"probe: unknown command or wrong arguments\n");

@@ -1,0 +1,368 @@
+#!/usr/bin/env bash
+# The editor as a stage designer uses it: the real .exe under Wine in a virtual X
+# display, driven by the mouse and keys only (xdotool), watched through its standard
+# output, the files it writes, its windows (probe.exe reads captions and boxes) and
+# screenshots, which are kept in ART.
+#
+#   workflow.sh EDITOR.exe PROBE.exe ART
+#
+# Two runs of the program: the first paints a map, sets every stage value, saves it
+# with Save As, starts a new map and opens the file again; the second saves under the
+# default name, opens a damaged file and a text map file.
+set -uo pipefail
+EDITOR="$(realpath "$1")"
+PROBE="$(realpath "$2")"
+ART="$3"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+# Wine and the display as the project's scripts set them up; a prefix chosen by the
+# caller (scripts/test.sh) is kept.
+if [ -z "${WINEPREFIX:-}" ] && [ -z "${PICORAN_BUILD_DIR:-}" ]; then
+  export PICORAN_BUILD_DIR="$(cd "$(dirname "$EDITOR")/.." && pwd)"
+fi
+caller_prefix="${WINEPREFIX:-}"
+source "$here/../../scripts/env.sh"
+[ -n "$caller_prefix" ] && export WINEPREFIX="$caller_prefix"
+source "$here/lib.sh"
+
+# Typed into the file dialogs, so kept short and plain.
+WORK="$(mktemp -d /tmp/picoran-e2e.XXXXXX)"
+mkdir -p "$ART"
+rm -f "$ART"/*  # only the last run's artefacts stay
+cleanup() {
+  kill_editor
+  cp "$WORK"/*.stdout "$WORK"/*.stderr "$WORK"/*.bin "$WORK"/*.txt "$ART"/ 2>/dev/null
+  rm -rf "$WORK"
+  stop_display
+}
+trap cleanup EXIT
+ensure_display || exit 1
+ensure_wine_prefix
+
+maps="python3 $here/mapfiles.py"
+DEFAULT_CAPTION="ぴこらんエディタ [ぴこらんマップ]"
+RESIZE="エディットエリアの変更"
+CURSOR="ピノル表示位置設定"
+COMMENT="コメントの設定 （半角256文字まで）"
+CONFIG="その他の設定"
+SAVE_DIALOG="マップデータファイルを保存"
+OPEN_DIALOG="マップデータファイルを開く"
+FILE_NAME_BOX=1148
+DEFAULT_COMMENT=$'<ステージ名>\r\n<適当に説明などを３行以内で>'
+
+view_edges() { python3 "$here/screen.py" edges "$(grab)" "$main_x" "$main_y"; }
+edges_are() { [ "$(view_edges)" = "$1" ]; }
+expect_edges() {
+  poll "$TIMEOUT_MS" edges_are "$1" || fail "the view shows the map edges '$(view_edges)', expected '$1'"
+  echo "   view shows the map edges: $1"
+}
+view_is() { [ "$(view_digest)" = "$1" ]; }
+view_is_not() { [ "$(view_digest)" != "$1" ]; }
+
+# The file dialogs: the path typed into the file name box; the caller presses Enter.
+type_file_name() {  # dialog title, Linux path
+  wait_window "$1"
+  fill_box "$1" "$FILE_NAME_BOX" "$(windows_path "$2")"
+}
+
+# The menu bar's second title, 編集, found on the screen; then its last item.
+choose_last_edit_item() {
+  local spans edit_x edit_y px py pw ph
+  spans=$(python3 "$here/screen.py" text-spans "$(grab)" "$window_x" $((main_y - 18)) 300 14)
+  read -r edit_x edit_y <<<"$(sed -n 2p <<<"$spans")"
+  [ -n "$edit_y" ] || fail "the menu bar shows no second title: '$spans'"
+  click_at "$edit_x" "$edit_y"
+  read -r px py pw ph <<<"$(probe wait-popup "$TIMEOUT_MS")" || true
+  [ -n "${ph:-}" ] || fail "the 編集 menu did not open"
+  shot edit-menu-open
+  # Seven items of equal height inside a 3-pixel border; the last one.
+  click_at $((px + 40)) $((py + ph - 3 - (ph - 6) / 14))
+}
+
+# =================================================================== first run
+start_editor workflow 0
+
+step "start-up"
+expected_stdout=$'file load ok\nfile load ok\nfile load ok'
+expect_stdout
+expect_caption "$DEFAULT_CAPTION"
+expect_frame large 0 0
+expect_edges "left top right bottom"
+empty_view=$(settled_view_digest) || fail "the view does not settle"
+shot start
+
+step "pick a large chip and paint it"
+pick_large 1 2
+expect_line "data : 35 80 160 2"
+expect_frame large 1 2
+paint_cell 2 1
+paint_cell 12 6
+expect_stdout
+expect_caption "$DEFAULT_CAPTION"
+shot large-chip-painted
+
+step "small chips into layers 1 and 0 of the same cell"
+pick_small 0 0
+expect_line "data : 2 0 0 1"
+expect_frame small 0 0
+paint_cell 2 1
+pick_small 0 2
+expect_line "data : 1 0 80 0"
+expect_frame small 0 2
+paint_cell 2 1
+pick_small 3 2
+expect_line "data : 100 120 80 0"
+expect_frame small 3 2
+paint_cell 5 3
+paint_cell 6 3
+pick_large 5 0
+expect_line "data : 205 400 0 2"
+expect_frame large 5 0
+paint_cell 9 4
+expect_caption "$DEFAULT_CAPTION"
+shot small-chips-painted
+
+step "right click picks a chip back"
+click_map 2 1 3  # the top chip of the cell, layer 0
+expect_frame small 0 2
+expect_stdout
+shot right-click-small-chip
+paint_cell 4 6
+click_map 12 6 3  # a cell holding only a large chip
+expect_frame large 1 2
+expect_stdout
+shot right-click-large-chip
+
+step "right click on an empty cell: the eraser"
+click_map 0 0 3
+paint_cell 6 3
+expect_frame large 1 2
+expect_stdout
+expect_caption "$DEFAULT_CAPTION"
+shot eraser-used
+
+step "edit area 1200 x 800 (F3)"
+focus_main
+press_for_window F3 "$RESIZE"
+expect_text "$RESIZE" 1001 640
+expect_text "$RESIZE" 1002 480
+fill_box "$RESIZE" 1001 1200
+fill_box "$RESIZE" 1002 800
+shot edit-area-dialog
+click_control "$RESIZE" 1003
+wait_gone "$RESIZE"
+expect_text "$RESIZE" 1001 1200
+expect_text "$RESIZE" 1002 800
+expect_edges "left top"
+expect_caption "$DEFAULT_CAPTION"
+
+step "scroll to the far corner with the arrows and paint there"
+pick_small 1 0
+expect_line "data : 4 40 0 1"
+expect_frame small 1 0
+focus_main
+# More presses than the 14 and 8 cells there are to scroll: the view stops at the edge.
+xdotool key --delay 60 Right Right Right Right Right Right Right Right Right Right Right Right \
+  Right Right Right Right Down Down Down Down Down Down Down Down Down Down
+expect_edges "right bottom"
+paint_cell 15 11  # map cell 29, 19
+paint_cell 0 0    # map cell 14, 8
+shot far-corner-painted
+xdotool key --delay 60 Left Left Left Left Left Left Left Left Left Left Left Left Left Left \
+  Left Left Up Up Up Up Up Up Up Up Up Up
+expect_edges "left top"
+painted_view=$(settled_view_digest) || fail "the view does not settle"
+expect_caption "$DEFAULT_CAPTION"
+
+step "start position (F4) and the not-specified box"
+focus_main
+press_for_window F4 "$CURSOR"
+expect_checked "$CURSOR" 1010 1
+fill_box "$CURSOR" 1009 200
+fill_box "$CURSOR" 1008 160
+click_control "$CURSOR" 1010
+expect_checked "$CURSOR" 1010 0
+shot start-position-dialog
+click_control "$CURSOR" 1007
+wait_gone "$CURSOR"
+expect_text "$CURSOR" 1009 200
+expect_text "$CURSOR" 1008 160
+expect_caption "$DEFAULT_CAPTION"
+
+step "comment (F9)"
+focus_main
+press_for_window F9 "$COMMENT"
+expect_text "$COMMENT" 1011 "$DEFAULT_COMMENT"
+click_control "$COMMENT" 1011
+probe wait-focus "$COMMENT" 1011 "$TIMEOUT_MS" >/dev/null || fail "the comment box did not take the focus"
+xdotool key --delay 40 ctrl+End ctrl+shift+Home Delete
+expect_text "$COMMENT" 1011 ""
+xdotool type --delay 40 "Stage 1-2"
+xdotool key Return
+xdotool type --delay 40 "Go right!"
+expect_text "$COMMENT" 1011 $'Stage 1-2\r\nGo right!'
+shot comment-dialog
+click_control "$COMMENT" 1012
+wait_gone "$COMMENT"
+expect_text "$COMMENT" 1011 $'Stage 1-2\r\nGo right!'
+expect_caption "$DEFAULT_CAPTION"
+
+step "stage numbers from the menu 編集 → その他の設定"
+choose_last_edit_item
+wait_window "$CONFIG"
+fill_box "$CONFIG" 1015 45
+fill_box "$CONFIG" 1016 600
+fill_box "$CONFIG" 1017 3
+fill_box "$CONFIG" 1018 1234
+shot other-settings-dialog
+click_control "$CONFIG" 1019
+wait_gone "$CONFIG"
+expect_text "$CONFIG" 1015 45
+expect_text "$CONFIG" 1016 600
+expect_text "$CONFIG" 1017 3
+expect_text "$CONFIG" 1018 999
+expect_caption "$DEFAULT_CAPTION"
+
+step "save as a new file (Ctrl+Shift+S)"
+stage="$WORK/stage.bin"
+$maps expect "$WORK/expected-stage.bin" --size 1200 800 \
+  --cell 2 2 1 35 --cell 2 12 6 35 --cell 2 9 4 205 \
+  --cell 1 2 1 2 --cell 1 29 19 4 --cell 1 14 8 4 \
+  --cell 0 2 1 1 --cell 0 5 3 100 --cell 0 4 6 1 \
+  --start 200 160 --numbers 45 600 3 999 --comment 'Stage 1-2\r\nGo right!'
+focus_main
+xdotool key ctrl+shift+s
+type_file_name "$SAVE_DIALOG" "$stage"
+shot save-as-dialog
+xdotool key Return
+wait_gone "$SAVE_DIALOG"
+poll "$TIMEOUT_MS" file_exists "$stage" || fail "nothing was saved at $stage"
+saved_caption="ぴこらんエディタ [$(windows_path "$stage")]"
+expect_caption "$saved_caption"
+$maps compare "$stage" "$WORK/expected-stage.bin" || fail "the saved map is not the expected one"
+echo "   $stage holds the expected $(stat -c %s "$stage") bytes"
+shot saved
+
+step "new map (Ctrl+N)"
+focus_main
+xdotool key ctrl+n
+expect_caption "$DEFAULT_CAPTION"
+expect_edges "left top right bottom"
+poll "$TIMEOUT_MS" view_is "$empty_view" || fail "the new map does not look like the empty map at start-up"
+expect_text "$RESIZE" 1001 640
+expect_text "$RESIZE" 1002 480
+shot new-map
+
+step "open the saved file again (Ctrl+O)"
+focus_main
+xdotool key ctrl+o
+type_file_name "$OPEN_DIALOG" "$stage"
+shot open-dialog
+xdotool key Return
+wait_gone "$OPEN_DIALOG"
+expect_caption "$saved_caption"
+poll "$TIMEOUT_MS" view_is "$painted_view" || fail "the opened map does not look as it did before saving"
+expect_edges "left top"
+expect_text "$RESIZE" 1001 1200
+expect_text "$RESIZE" 1002 800
+expect_text "$CONFIG" 1015 45
+expect_text "$CONFIG" 1016 600
+expect_text "$CONFIG" 1017 3
+expect_text "$CONFIG" 1018 999
+expect_text "$COMMENT" 1011 $'Stage 1-2\r\nGo right!'
+expect_checked "$CURSOR" 1010 0
+expect_stdout
+shot reopened
+
+step "save again (Ctrl+S) to the opened file"
+rm -f "$stage"
+focus_main
+xdotool key ctrl+s
+poll "$TIMEOUT_MS" file_exists "$stage" || fail "Ctrl+S wrote nothing to $stage"
+$maps compare "$stage" "$WORK/expected-stage.bin" || fail "the map saved again differs"
+expect_caption "$saved_caption"
+[ -e "$WORK/ぴこらんマップ" ] && fail "a file under the default name was written"
+
+step "Escape ends the program"
+stop_editor
+
+# =================================================================== second run
+damaged="$WORK/damaged.bin"
+text_map="$WORK/text-map.txt"
+$maps expect "$WORK/whole.bin" --size 640 480 --cell 2 1 1 1 --cell 0 3 3 100
+# Cut inside layer 1: ten of its ids are complete.
+$maps truncate "$WORK/whole.bin" "$damaged" $((12 + 4 * 192 + 40))
+echo_lines=$($maps text-map "$text_map" --size 640 480 \
+  --cell 2 1 1 1 --cell 2 5 2 35 --cell 2 9 6 205 --cell 1 1 1 2 --cell 1 10 9 4 \
+  --cell 0 1 1 1 --cell 0 7 7 100 --cell 0 3 10 -1 --start 999 240; printf x)
+echo_lines="${echo_lines%x}"
+
+start_editor second 20
+
+step "start-up, and Ctrl+S before any Save As"
+expected_stdout=$'file load ok\nfile load ok\nfile load ok'
+expect_stdout
+expect_caption "$DEFAULT_CAPTION"
+paint_cell 3 3  # the chip selected at start: large chip 1
+focus_main
+xdotool key ctrl+s
+default_file="$WORK/ぴこらんマップ"
+poll "$TIMEOUT_MS" file_exists "$default_file" || fail "Ctrl+S wrote no ぴこらんマップ into the current folder"
+$maps expect "$WORK/expected-default.bin" --size 640 480 --cell 2 3 3 1 --comment "$DEFAULT_COMMENT"
+$maps compare "$default_file" "$WORK/expected-default.bin" || fail "ぴこらんマップ is not the expected map"
+expect_caption "$DEFAULT_CAPTION"
+expect_stdout
+shot saved-under-default-name
+before_damaged=$(settled_view_digest) || fail "the view does not settle"
+
+step "open a damaged file"
+focus_main
+xdotool key ctrl+o
+type_file_name "$OPEN_DIALOG" "$damaged"
+xdotool key Return
+wait_window ERROR
+message="マップファイルを読み込めませんでした。"$'\r\n'"$(windows_path "$damaged")"$'\r\n'"マップファイルが途中で終わっています"$'\r\n'"オフセット 820"
+expect_text ERROR 65535 "$message"
+echo "   message box ERROR: $(probe text ERROR 65535 | tr -d '\r' | tr '\n' ' ')"
+shot damaged-file-message
+click_control ERROR 1
+wait_gone ERROR
+expect_caption "$DEFAULT_CAPTION"
+poll "$TIMEOUT_MS" view_is "$before_damaged" || fail "the map changed after the damaged file was refused"
+expect_text "$RESIZE" 1001 640
+expect_stdout
+shot damaged-file-refused
+
+step "open a text map file"
+focus_main
+xdotool key ctrl+o
+type_file_name "$OPEN_DIALOG" "$text_map"
+xdotool key Return
+wait_gone "$OPEN_DIALOG"
+expect_caption "ぴこらんエディタ [$(windows_path "$text_map")]"
+expected_stdout+=$'\n'"$echo_lines"
+expect_stdout
+echo "   stdout: the three layers' ids, one map row a line"
+expect_text "$COMMENT" 1011 "ポロニカはかわいい"
+expect_text "$CONFIG" 1015 10
+expect_text "$CONFIG" 1016 300
+expect_text "$CONFIG" 1017 0
+expect_text "$CONFIG" 1018 0
+expect_text "$RESIZE" 1001 640
+expect_text "$RESIZE" 1002 480
+expect_checked "$CURSOR" 1010 1
+poll "$TIMEOUT_MS" view_is_not "$before_damaged" || fail "the text map's chips do not show"
+shot text-map-opened
+
+step "F10 shows the other settings as well"
+focus_main
+press_for_window F10 "$CONFIG"
+expect_text "$CONFIG" 1015 10
+shot f10-other-settings
+click_control "$CONFIG" 1020
+wait_gone "$CONFIG"
+expect_caption "ぴこらんエディタ [$(windows_path "$text_map")]"
+
+step "Escape ends the program"
+stop_editor
+echo "e2e workflow passed; screenshots in $ART"
