@@ -96,6 +96,13 @@ void HandleKey(uint32_t virtualKey) {
     }
 }
 
+bool ForwardKeyMessage(UINT message, WPARAM virtualKey) {
+    const bool shortcut =
+        message == WM_KEYDOWN || (message == WM_SYSKEYDOWN && virtualKey == VK_F10);
+    if (shortcut) HandleKey(static_cast<uint32_t>(virtualKey));
+    return shortcut;
+}
+
 void DispatchCommand(uint32_t commandId) {
     if (mainWindow == nullptr) return;
     switch (commandId) {

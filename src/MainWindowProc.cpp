@@ -32,14 +32,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         CloseProgramWindows(window);
         return 0;
     case WM_KEYDOWN:
-        HandleKey(static_cast<uint32_t>(wParam));
+        ForwardKeyMessage(message, wParam);
         break;
     case WM_SYSKEYDOWN:
-        // F10 arrives as a system key; it is a shortcut of the menu, not a menu key.
-        if (wParam == VK_F10) {
-            HandleKey(VK_F10);
-            return 0;
-        }
+        // F10 is a shortcut of the menu here, so it must not select the menu bar as well.
+        if (ForwardKeyMessage(message, wParam)) return 0;
         break;
     case WM_COMMAND:
         DispatchCommand(LOWORD(wParam));

@@ -30,10 +30,8 @@ INT_PTR HandlePaletteMessage(PaletteWindow* self, PaletteWindow* other, HWND win
         ShowWindow(window, SW_HIDE);  // hidden, never destroyed: its selection stays
         break;
     case WM_KEYDOWN:
-        HandleKey(static_cast<uint32_t>(wParam));
-        break;
     case WM_SYSKEYDOWN:
-        if (wParam == VK_F10) HandleKey(VK_F10);
+        ForwardKeyMessage(message, wParam);
         break;
     case WM_LBUTTONDOWN:
         if (self != nullptr) OnPaletteClick(window, self, other);

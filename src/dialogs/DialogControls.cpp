@@ -59,10 +59,8 @@ INT_PTR HandleSettingsDialogMessage(HWND dialog, UINT message, WPARAM wParam,
         break;
     }
     case WM_KEYDOWN:
-        HandleKey(static_cast<uint32_t>(wParam));
-        break;
     case WM_SYSKEYDOWN:
-        if (wParam == VK_F10) HandleKey(VK_F10);
+        ForwardKeyMessage(message, wParam);
         break;
     case WM_CLOSE:
         HideDialog(dialog);

@@ -147,9 +147,17 @@ TEST_F(CommandTest, FunctionKeysShowPalettesAndDialogs) {
     EXPECT_TRUE(IsWindowVisible(configWindow->handle));
 }
 
-TEST_F(CommandTest, F10DeliveredAsASystemKeyShowsTheOtherSettings) {
-    SendMessageA(mainWindow->handle, WM_SYSKEYDOWN, VK_F10, 0);
-    EXPECT_TRUE(IsWindowVisible(configWindow->handle));
+TEST_F(CommandTest, F10DeliveredAsASystemKeyShowsTheOtherSettingsFromEveryWindow) {
+    for (HWND window : {mainWindow->handle, smallPalette->handle, largePalette->handle,
+                        resizeWindow->handle, messageWindow->handle}) {
+        ShowWindow(configWindow->handle, SW_HIDE);
+        SendMessageA(window, WM_SYSKEYDOWN, VK_F10, 0);
+        EXPECT_TRUE(IsWindowVisible(configWindow->handle));
+    }
+    // Another key held with Alt is a system key too and no shortcut.
+    SendMessageA(mainWindow->handle, WM_SYSKEYDOWN, VK_F9, 0);
+    SendMessageA(smallPalette->handle, WM_SYSKEYDOWN, VK_F9, 0);
+    EXPECT_FALSE(IsWindowVisible(messageWindow->handle));
 }
 
 TEST_F(CommandTest, MenuCommandsReachTheSameActions) {
