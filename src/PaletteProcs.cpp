@@ -1,5 +1,5 @@
-// The two palettes' dialog procedures. Both return 0 for every message, so the system's
-// default dialog handling always follows.
+// The two palettes' dialog procedures. Both return 0 for every message but F10, so the
+// system's default dialog handling follows.
 #include "Commands.h"
 #include "Globals.h"
 #include "PaletteWindow.h"
@@ -30,8 +30,11 @@ INT_PTR HandlePaletteMessage(PaletteWindow* self, PaletteWindow* other, HWND win
         ShowWindow(window, SW_HIDE);  // hidden, never destroyed: its selection stays
         break;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
         ForwardKeyMessage(message, wParam);
+        break;
+    case WM_SYSKEYDOWN:
+        // F10 is a shortcut here; the default handling would also start menu mode.
+        if (ForwardKeyMessage(message, wParam)) return TRUE;
         break;
     case WM_LBUTTONDOWN:
         if (self != nullptr) OnPaletteClick(window, self, other);

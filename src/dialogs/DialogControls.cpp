@@ -59,8 +59,11 @@ INT_PTR HandleSettingsDialogMessage(HWND dialog, UINT message, WPARAM wParam,
         break;
     }
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
         ForwardKeyMessage(message, wParam);
+        break;
+    case WM_SYSKEYDOWN:
+        // F10 is a shortcut here; the default handling would also start menu mode.
+        if (ForwardKeyMessage(message, wParam)) return TRUE;
         break;
     case WM_CLOSE:
         HideDialog(dialog);
