@@ -22,7 +22,6 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/RenderCommand.cpp
   ${PICORAN_MAP_DIR}/SafeWrite.cpp
   ${PICORAN_MAP_DIR}/SheetsFolder.cpp
-  ${PICORAN_MAP_DIR}/TextMapNumbers.cpp
   ${PICORAN_MAP_DIR}/ToolMain.cpp
 )
 

@@ -17,14 +17,12 @@ inline void CheckRefusal(const MapReadResult& read, size_t size) {
     FuzzAssert(!read.error.description.empty() && !read.error.messageSjis.empty());
 }
 
-// What the document becomes through the writer: "not specified" is stored as (2400, 2400),
-// the comment ends at its first zero byte, and a kept editor comment is written empty.
+// What the document becomes through the writer: "not specified" is stored as (2400, 2400)
+// and the comment ends at its first zero byte.
 inline MapDocument AsWritten(MapDocument doc) {
     if (doc.startUnspecified) doc.startX = doc.startY = 2400;
-    if (!doc.hasComment) doc.comment.clear();
     doc.comment.erase(std::find(doc.comment.begin(), doc.comment.end(), uint8_t{0}),
                       doc.comment.end());
-    doc.hasComment = true;
     return doc;
 }
 
@@ -33,7 +31,7 @@ inline void CheckAcceptedDocument(const MapDocument& doc) {
     const size_t cells = doc.CellCount();
     FuzzAssert(doc.layer2Ids.size() == cells && doc.layer1Ids.size() == cells &&
                doc.layer0Ids.size() == cells);
-    FuzzAssert(doc.comment.size() <= 256 && (doc.hasComment || doc.comment.empty()));
+    FuzzAssert(doc.comment.size() <= 256);
 
     const std::vector<uint8_t> bytes = WriteBinaryMap(doc);
     FuzzAssert(bytes.size() == 72 + 12 * cells + AsWritten(doc).comment.size());

@@ -25,6 +25,7 @@ void DeleteAndClear(T*& object) {
 
 bool StartUp() {
     instanceHandle = GetModuleHandleA(nullptr);
+    RememberStartFolder();
 
     smallSheet = new Texture(BitmapResourceId{IDB_SMALL_SHEET}, 0xFFFF);
     largeSheet = new Texture(BitmapResourceId{IDB_LARGE_SHEET}, 0xFFFF);

@@ -82,7 +82,7 @@ void HandleKey(uint32_t virtualKey) {
         if (IsHeld(VK_SHIFT)) {
             DispatchCommand(ID_FILE_SAVEAS);
         } else if (currentPath[0] != '\0') {
-            mainWindow->SaveMap(currentPath);
+            SaveToCurrentFile(mainWindow->handle);
         }
         break;
     case VK_F1: DispatchCommand(ID_EDIT_SMALL_PALETTE); break;
@@ -108,7 +108,7 @@ void DispatchCommand(uint32_t commandId) {
     switch (commandId) {
     case ID_FILE_NEW: NewMap(); break;
     case ID_FILE_OPEN: OpenMapFile(mainWindow->handle); break;
-    case ID_FILE_SAVE: mainWindow->SaveMap(currentPath); break;
+    case ID_FILE_SAVE: SaveToCurrentFile(mainWindow->handle); break;
     case ID_FILE_SAVEAS: SaveMapFileAs(mainWindow->handle); break;
     case ID_FILE_EXIT: PostClose(); break;
     case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;

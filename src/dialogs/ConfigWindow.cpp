@@ -50,7 +50,10 @@ void ConfigWindow::SetValues(int32_t newTargetTime, int32_t newTimeLimit,
     ShowNumbers(handle, values);
 }
 
-void ConfigWindow::ResetValues() { Store(StageNumbers{}); }
+void ConfigWindow::ResetValues() {
+    Store(StageNumbers{});
+    ShowNumbers(handle, StageNumbers{});
+}
 
 namespace {
 

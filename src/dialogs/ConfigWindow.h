@@ -24,7 +24,7 @@ public:
 
     // Stores the four numbers and shows them in their boxes.
     void SetValues(int32_t targetTime, int32_t timeLimit, int32_t backgroundImage, int32_t music);
-    // Back to 10, 300, 0, 0; the boxes keep what they show.
+    // Back to 10, 300, 0, 0, shown in the boxes too, so that OK after New keeps them.
     void ResetValues();
 
 private:

@@ -8,7 +8,7 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "Texts.h"
-#include "map/MapFileReader.h"
+#include "map/MapPaths.h"
 
 namespace {
 
@@ -35,7 +35,8 @@ void PrepareDialog(OPENFILENAMEA& dialog, HWND owner, const std::string& filter,
     dialog.lpstrFileTitle = currentFileTitle;
     dialog.nMaxFileTitle = sizeof(currentFileTitle);
     dialog.lpstrTitle = title;
-    dialog.Flags = flags;
+    // The working folder stays where the editor was started, whatever folder is browsed.
+    dialog.Flags = flags | OFN_NOCHANGEDIR;
     dialog.lpstrDefExt = texts::kMapFileExtension;
 }
 
@@ -57,9 +58,11 @@ void OpenMapFile(HWND owner) {
     mainWindow->Paint();
 }
 
-void SaveMapFileAs(HWND owner) {
+void SaveMapFileAs(HWND owner) { SaveMapFileAs(owner, currentPath); }
+
+void SaveMapFileAs(HWND owner, const char* proposal) {
     char chosen[kPathBufferSize];
-    lstrcpynA(chosen, currentPath, sizeof(chosen));
+    lstrcpynA(chosen, proposal, sizeof(chosen));
     const std::string filter = FilterList(texts::kSaveFilterName, texts::kSaveFilterPattern);
     OPENFILENAMEA dialog;
     // A new name must be accepted: the folder has to exist, an existing file is confirmed.
@@ -70,4 +73,14 @@ void SaveMapFileAs(HWND owner) {
     if (!mainWindow->SaveMap(chosen)) return;
     lstrcpynA(currentPath, chosen, sizeof(currentPath));
     UpdateCaption();
+}
+
+void SaveToCurrentFile(HWND owner) {
+    if (IsTextMapPath(currentPath)) {
+        // The editor writes only map data files; written over a text map, they would read
+        // back as an empty map and the stage would be lost.
+        SaveMapFileAs(owner, MapDataPathFor(currentPath).c_str());
+        return;
+    }
+    mainWindow->SaveMap(currentPath);
 }

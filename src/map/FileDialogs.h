@@ -8,3 +8,9 @@ void OpenMapFile(HWND owner);
 // Lets the designer choose (or name) a file and saves the map there. The current path and
 // the caption change only when the save succeeded.
 void SaveMapFileAs(HWND owner);
+// The same with the dialog's file name box starting at `proposal` instead of the current path.
+void SaveMapFileAs(HWND owner, const char* proposal);
+// Save: writes the map to the current file without a dialog, except when the current file is
+// a text map, which is never written over: the save dialog then proposes the same name with
+// the extension .bin.
+void SaveToCurrentFile(HWND owner);

@@ -17,6 +17,7 @@
 #include "map/MapFileReader.h"
 #include "map/MapFileWriter.h"
 #include "map/MapLimits.h"
+#include "map/MapPaths.h"
 #include "map/Win32Files.h"
 
 namespace {
@@ -80,7 +81,7 @@ bool MainWindow::SaveMap(const char* path) {
     std::string reason;
     if (bytes.empty()) {
         reason = texts::kMapSizeInvalid;
-    } else if (ReplaceFileContents(path, bytes, reason)) {
+    } else if (ReplaceFileContents(PathFromStartFolder(path).c_str(), bytes, reason)) {
         return true;
     }
     ShowFileError(texts::kSaveFailedFormat, path, reason);
@@ -90,7 +91,7 @@ bool MainWindow::SaveMap(const char* path) {
 bool MainWindow::LoadMap(const char* path, bool isBinary) {
     std::vector<uint8_t> bytes;
     std::string reason;
-    if (!ReadWholeFile(path, kMaxMapFileBytes, bytes, reason)) {
+    if (!ReadWholeFile(PathFromStartFolder(path).c_str(), kMaxMapFileBytes, bytes, reason)) {
         ShowFileError(texts::kOpenFailedFormat, path, reason);
         return false;
     }
@@ -98,9 +99,8 @@ bool MainWindow::LoadMap(const char* path, bool isBinary) {
     if (isBinary) {
         read = ReadBinaryMap(bytes.data(), bytes.size());
     } else {
-        const TextMapDefaults defaults{map.mapWidth, map.mapHeight, map.startX, map.startY};
         std::string echo;
-        read = ReadTextMap(reinterpret_cast<const char*>(bytes.data()), bytes.size(), defaults, &echo);
+        read = ReadTextMap(reinterpret_cast<const char*>(bytes.data()), bytes.size(), &echo);
         std::fwrite(echo.data(), 1, echo.size(), stdout);
         std::fflush(stdout);
     }
@@ -122,11 +122,15 @@ bool MainWindow::ApplyDocument(const MapDocument& document, const char* path) {
     map.startX = document.startX;
     map.startY = document.startY;
     if (resizeWindow != nullptr) resizeWindow->SetSizeFields(document.mapWidth, document.mapHeight);
-    if (cursorWindow != nullptr) cursorWindow->SetUnspecified(document.startUnspecified);
+    if (cursorWindow != nullptr) {
+        cursorWindow->SetUnspecified(document.startUnspecified);
+        // The boxes show the map's own position, so that OK without typing keeps it.
+        if (!document.startUnspecified) cursorWindow->SetPositionFields(document.startX, document.startY);
+    }
     if (configWindow != nullptr)
         configWindow->SetValues(document.targetTime, document.timeLimit, document.backgroundImage,
                                 document.music);
-    if (messageWindow != nullptr && document.hasComment)
+    if (messageWindow != nullptr)
         messageWindow->SetComment(reinterpret_cast<const char*>(document.comment.data()),
                                   static_cast<int32_t>(document.comment.size()));
     Paint();

@@ -22,9 +22,6 @@ struct MapDocument {
     int32_t timeLimit = 300;
     int32_t backgroundImage = 0;
     int32_t music = 0;
-    // False when the file's comment length was above 256: the editor then keeps its comment
-    // and `comment` is empty.
-    bool hasComment = true;
     std::vector<uint8_t> comment;     // 0 to 256 Shift_JIS bytes, as read (no terminator)
 
     uint32_t CellsX() const { return CellsAlong(mapWidth); }
@@ -38,6 +35,6 @@ inline bool operator==(const MapDocument& a, const MapDocument& b) {
            a.layer0Ids == b.layer0Ids && a.startX == b.startX && a.startY == b.startY &&
            a.startUnspecified == b.startUnspecified && a.targetTime == b.targetTime &&
            a.timeLimit == b.timeLimit && a.backgroundImage == b.backgroundImage &&
-           a.music == b.music && a.hasComment == b.hasComment && a.comment == b.comment;
+           a.music == b.music && a.comment == b.comment;
 }
 inline bool operator!=(const MapDocument& a, const MapDocument& b) { return !(a == b); }

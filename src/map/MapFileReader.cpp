@@ -143,19 +143,19 @@ MapReadResult ReadBinaryMap(const uint8_t* data, size_t size) {
             "comment length " + std::to_string(length) + " at offset " +
                 std::to_string(lengthOffset) + " is negative"));
     }
-    doc.comment.clear();
     if (length > mapfile::kMaxCommentBytes) {
-        // The editor keeps its own comment then, so the bytes are not needed.
-        doc.hasComment = false;
-    } else {
-        if (!in.Has(static_cast<size_t>(length))) {
-            return Truncated(in.Offset(), size,
-                             "comment of " + std::to_string(length) + " bytes");
-        }
-        const uint8_t* bytes = in.Take(static_cast<size_t>(length));
-        doc.comment.assign(bytes, bytes + length);
-        doc.hasComment = true;
+        // The editor never writes one; taking the file would keep the previous stage's
+        // comment and save it into this stage.
+        return Refuse(MakeMapReadError(
+            MapReadErrorCode::kCommentTooLong, lengthOffset, 0,
+            "comment length " + std::to_string(length) + " at offset " +
+                std::to_string(lengthOffset) + " is above 256"));
     }
+    if (!in.Has(static_cast<size_t>(length))) {
+        return Truncated(in.Offset(), size, "comment of " + std::to_string(length) + " bytes");
+    }
+    const uint8_t* bytes = in.Take(static_cast<size_t>(length));
+    doc.comment.assign(bytes, bytes + length);
     result.ok = true;
     return result;
 }

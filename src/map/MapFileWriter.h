@@ -8,8 +8,7 @@
 
 // The whole file, 72 + 12 N + L bytes, little-endian whatever the host. The start position is
 // 2400, 2400 when startUnspecified; the reserved block counts layer-0 cells holding chip 100;
-// the comment is its bytes before the first zero, at most 256 (hasComment is not looked at:
-// the caller passes the comment it holds). Ids missing from a layer shorter than N are
+// the comment is its bytes before the first zero, at most 256. Ids missing from a layer shorter than N are
 // written as 0. Returns an empty vector, which is never a valid file, when the size is
 // outside MapSizeIsAcceptable.
 std::vector<uint8_t> WriteBinaryMap(const MapDocument& document);

@@ -9,6 +9,8 @@ const char* ReasonSjis(MapReadErrorCode code) {
         case MapReadErrorCode::kTruncated: return texts::kMapFileTruncated;
         case MapReadErrorCode::kBadSize: return texts::kMapSizeInvalid;
         case MapReadErrorCode::kNegativeCommentLength: return texts::kMapCommentLengthNegative;
+        case MapReadErrorCode::kCommentTooLong: return texts::kMapCommentTooLong;
+        case MapReadErrorCode::kNotANumber: return texts::kMapNotANumber;
         case MapReadErrorCode::kNone: break;
     }
     return "";
@@ -29,10 +31,15 @@ MapReadError MakeMapReadError(MapReadErrorCode code, size_t offset, int32_t line
     if (line > 0) {
         error.messageSjis += std::to_string(line);
         error.messageSjis += texts::kMapErrorLineSuffix;
-    } else {
-        error.messageSjis += texts::kMapErrorOffsetLabel;
-        error.messageSjis += ' ';
-        error.messageSjis += std::to_string(offset);
+        error.messageSjis += texts::kMapErrorPlaceSeparator;
     }
+    error.messageSjis += texts::kMapErrorOffsetLabel;
+    error.messageSjis += ' ';
+    error.messageSjis += std::to_string(offset);
     return error;
+}
+
+std::string MapReadErrorPlace(const MapReadError& error) {
+    const std::string offset = "offset " + std::to_string(error.offset);
+    return error.line > 0 ? "line " + std::to_string(error.line) + ", " + offset : offset;
 }

@@ -9,6 +9,8 @@ enum class MapReadErrorCode {
     kTruncated,              // the file ends before a field it must hold
     kBadSize,                // width x height gives no cell or more than kMaxMapCells
     kNegativeCommentLength,  // the comment length field is below 0
+    kCommentTooLong,         // the comment length field is above 256
+    kNotANumber,             // text maps: a word where a number belongs is not one
 };
 
 struct MapReadError {
@@ -20,6 +22,10 @@ struct MapReadError {
 };
 
 // Fills both texts: `english` names the field; the Japanese text gives the reason and the
-// offset (map data files) or the line (text maps, line > 0).
+// offset, after the line for text maps (line > 0).
 MapReadError MakeMapReadError(MapReadErrorCode code, size_t offset, int32_t line,
                               const std::string& english);
+
+// Where the reader stopped, as the tool prints it: "line L, offset O" for text maps, else
+// "offset O".
+std::string MapReadErrorPlace(const MapReadError& error);

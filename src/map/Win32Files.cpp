@@ -25,8 +25,10 @@ std::string SystemErrorText(DWORD error) {
 
 bool ReadWholeFile(const char* path, size_t maxBytes, std::vector<uint8_t>& bytes,
                    std::string& reason) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Another program may hold the map open, even for writing; reading it is still safe,
+    // since the whole file is checked before anything is taken from it.
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         reason = SystemErrorText(GetLastError());
         return false;
@@ -60,11 +62,30 @@ bool ReadWholeFile(const char* path, size_t maxBytes, std::vector<uint8_t>& byte
 
 namespace {
 
-// A name beside the target, so that the final move stays on one volume.
-std::string TemporaryNameBeside(const char* path) {
-    char suffix[48];
-    std::snprintf(suffix, sizeof(suffix), ".%lu.saving", static_cast<unsigned long>(GetCurrentProcessId()));
-    return std::string(path) + suffix;
+// The folder part of path, with its separator; empty for a bare name.
+std::string FolderOf(const char* path) {
+    const std::string text(path);
+    const size_t slash = text.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : text.substr(0, slash + 1);
+}
+
+// Creates a new, empty file beside the target, so that the final move stays on one volume.
+// Its name is short ("~" and five hex digits, ".tmp"), so that any target path the file
+// dialog accepts leaves room for it. CREATE_NEW never takes over another file.
+HANDLE CreateTemporaryBeside(const char* path, std::string& temporary) {
+    static unsigned counter = 0;
+    const std::string folder = FolderOf(path);
+    const unsigned base = (GetCurrentProcessId() * 2654435761u) ^ GetTickCount();
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 64 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        char name[16];
+        std::snprintf(name, sizeof(name), "~%05x.tmp", (base + counter++) & 0xFFFFFu);
+        temporary = folder + name;
+        file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    return file;
 }
 
 bool WriteAll(HANDLE file, const std::vector<uint8_t>& bytes) {
@@ -81,9 +102,8 @@ bool WriteAll(HANDLE file, const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 bool ReplaceFileContents(const char* path, const std::vector<uint8_t>& bytes, std::string& reason) {
-    const std::string temporary = TemporaryNameBeside(path);
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::string temporary;
+    HANDLE file = CreateTemporaryBeside(path, temporary);
     if (file == INVALID_HANDLE_VALUE) {
         reason = SystemErrorText(GetLastError());
         return false;

@@ -52,20 +52,21 @@ TEST(MapFileReader, Reads256ByteCommentWhole) {
     for (size_t i = 0; i < comment.size(); ++i) comment[i] = static_cast<uint8_t>(0x80 + i % 64);
     const MapReadResult read = Read(TwoCellFile(comment));
     ASSERT_TRUE(read.ok);
-    EXPECT_TRUE(read.document.hasComment);
     EXPECT_EQ(read.document.comment, comment);
 }
 
-TEST(MapFileReader, CommentLengthAbove256KeepsTheEditorsComment) {
-    std::vector<uint8_t> bytes = TwoCellFile({});
-    PutI32(bytes, 92, 257);  // its bytes are not needed: the file may end here
-    MapReadResult read = Read(bytes);
-    ASSERT_TRUE(read.ok);
-    EXPECT_FALSE(read.document.hasComment);
-    EXPECT_TRUE(read.document.comment.empty());
-
-    PutI32(bytes, 92, 0x7FFFFFFF);
-    EXPECT_TRUE(Read(bytes).ok);
+TEST(MapFileReader, RefusesACommentLengthAbove256) {
+    for (int32_t length : {257, 0x7FFFFFFF}) {
+        std::vector<uint8_t> bytes = TwoCellFile({});
+        PutI32(bytes, 92, length);
+        bytes.resize(bytes.size() + 300, 'x');  // bytes enough, so only the length is at fault
+        const MapReadResult read = Read(bytes);
+        ASSERT_FALSE(read.ok) << length;
+        EXPECT_EQ(read.error.code, MapReadErrorCode::kCommentTooLong);
+        EXPECT_EQ(read.error.offset, 92u);
+        EXPECT_EQ(read.error.messageSjis, std::string(texts::kMapCommentTooLong) + "\r\n" +
+                                              texts::kMapErrorOffsetLabel + " 92");
+    }
 }
 
 TEST(MapFileReader, IgnoresOffsetFieldAndTrailingBytes) {

@@ -8,7 +8,7 @@ using namespace tool_test;
 // The bytes the editor saves after a fresh start, opening the text map and saving: the
 // reader's document with a fresh editor's values standing in, through the editor's writer.
 std::vector<uint8_t> EditorSaves(const std::string& text) {
-    const MapReadResult read = ReadTextMap(text.data(), text.size(), TextMapDefaults{}, nullptr);
+    const MapReadResult read = ReadTextMap(text.data(), text.size(), nullptr);
     EXPECT_TRUE(read.ok);
     return WriteBinaryMap(read.document);
 }
@@ -57,41 +57,19 @@ TEST_F(ConvertTest, FullViewTextMapGivesTheEditorsBytes) {
     EXPECT_EQ(bytes[2317], 0x09);
 }
 
-TEST_F(ConvertTest, MissingSizeAndStartTakeAFreshEditorsValues) {
-    WriteText(in, "");
-    ASSERT_EQ(RunTool({"convert", in, out}).status, 0);
-    const std::vector<uint8_t> bytes = ReadBytes(out);
-    const MapReadResult back = ReadBinaryMap(bytes.data(), bytes.size());
-    ASSERT_TRUE(back.ok);
-    EXPECT_EQ(back.document.mapWidth, 640);
-    EXPECT_EQ(back.document.mapHeight, 480);
-    EXPECT_EQ(back.document.startX, 320);
-    EXPECT_EQ(back.document.startY, 240);
-}
-
 TEST_F(ConvertTest, RefusalsLeaveTheOutputAsItWas) {
     WriteBytes(out, {9, 9, 9});
-    WriteText(in, "0 480");
-    EXPECT_EQ(RunTool({"convert", in, out}).status, 2);
-    EXPECT_EQ(ReadBytes(out), (std::vector<uint8_t>{9, 9, 9}));
+    for (const char* refused : {"0 480", "80 40 5 6 0 0 1 2 0"}) {
+        WriteText(in, refused);
+        EXPECT_EQ(RunTool({"convert", in, out}).status, 2) << refused;
+        EXPECT_EQ(ReadBytes(out), (std::vector<uint8_t>{9, 9, 9}));
+    }
     // A .txt output would be read back as a text map; the names are probably swapped.
     WriteText(in, "80 40");
     const ToolRun swapped = RunTool({"convert", out, in});
     EXPECT_EQ(swapped.status, 2);
     EXPECT_EQ(ReadBytes(in), (std::vector<uint8_t>{'8', '0', ' ', '4', '0'}));
     EXPECT_EQ(RunTool({"convert", in, folder / "no-such-folder/map.bin"}).status, 2);
-}
-
-TEST_F(ConvertTest, AMapDataFileWithAKeptCommentIsSavedWithAFreshEditorsEmptyComment) {
-    MapDocument doc = EmptyMap(16, 12);
-    doc.comment = {'o', 'l', 'd'};
-    std::vector<uint8_t> bytes = WriteBinaryMap(doc);
-    PutI32(bytes, 68 + 12 * 192, 300);
-    const std::string source = folder / "source.bin";
-    WriteBytes(source, bytes);
-    ASSERT_EQ(RunTool({"convert", source, out}).status, 0);
-    doc.comment.clear();
-    EXPECT_EQ(ReadBytes(out), WriteBinaryMap(doc));
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ TEST_F(CommandTest, NewRestoresTheDefaultMapAndKeepsStartCommentAndChip) {
     EXPECT_EQ(configWindow->timeLimit, 300);
     EXPECT_EQ(configWindow->backgroundImage, 0);
     EXPECT_EQ(configWindow->music, 0);
-    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "55");  // boxes keep showing
+    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "10");  // the boxes show them too
     EXPECT_EQ(mainWindow->map.startX, 100);
     EXPECT_EQ(messageWindow->comment.Text(), "hello");
     EXPECT_EQ(CurrentChip, (ChipEntry{100, 120, 80, 0}));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Commands.h"
 #include "EditorFixture.h"
 #include "Texts.h"
 #include "dialogs/ConfigWindow.h"
@@ -263,19 +264,21 @@ TEST_F(DialogTest, OtherSettingsOkKeepsEachNumberWithin0To999) {
     EXPECT_FALSE(Visible(configWindow));
 }
 
-// New resets the numbers but not the boxes; the next OK stores the boxes' numbers again.
-TEST_F(DialogTest, ResetValuesLeavesTheBoxesShowingThePreviousNumbers) {
+// New resets the numbers and the boxes; OK without typing then keeps the defaults.
+TEST_F(DialogTest, NewShowsTheDefaultNumbersSoThatOkKeepsThem) {
     configWindow->SetValues(5000, 20, 3, 4);  // as a map file may bring them: not clamped
     EXPECT_EQ(configWindow->targetTime, 5000);
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "5000");
 
-    configWindow->ResetValues();
+    DispatchCommand(ID_FILE_NEW);
     EXPECT_EQ(StoredNumbers(), std::vector<int32_t>({10, 300, 0, 0}));
-    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "5000");
-    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_MUSIC), "4");
+    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "10");
+    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TIME_LIMIT), "300");
+    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_BACKGROUND), "0");
+    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_MUSIC), "0");
 
     Press(configWindow, IDC_CONFIG_OK);
-    EXPECT_EQ(StoredNumbers(), std::vector<int32_t>({999, 20, 3, 4}));
+    EXPECT_EQ(StoredNumbers(), std::vector<int32_t>({10, 300, 0, 0}));
 }
 
 TEST_F(DialogTest, KeysPressedInADialogReachTheShortcuts) {

@@ -2,38 +2,22 @@
 // file leaves behind, and what the designer is told.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "Commands.h"
 #include "EditorFixture.h"
 #include "MessageBoxWatcher.h"
+#include "TestFiles.h"
 #include "PaletteWindow.h"
 #include "Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
+#include "map/MapFileReader.h"
 #include "resource.h"
 
 namespace {
-
-std::string TempPath(const std::string& name) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
 
 std::string BoxText(const Window* dialog, int id) {
     char text[512] = {};
@@ -96,9 +80,10 @@ TEST_F(MapFileTest, SavedMapReadsBackWithEverySettingAndNotSpecifiedKept) {
 TEST_F(MapFileTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
     const std::string path = TempPath("picoran-keep.bin");
     WriteBytes(path, "old contents");
-    // Something that cannot be replaced stands where the new file is written first.
-    const std::string blocker = path + "." + std::to_string(GetCurrentProcessId()) + ".saving";
-    CreateDirectoryA(blocker.c_str(), nullptr);
+    // Another program holds the old file open, so it cannot be replaced.
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     {
         MessageBoxWatcher boxes;
         EXPECT_FALSE(mainWindow->SaveMap(path.c_str()));
@@ -107,36 +92,87 @@ TEST_F(MapFileTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
         EXPECT_EQ(boxes.Boxes()[0].rfind("ERROR|", 0), 0u);
         EXPECT_NE(boxes.Boxes()[0].find(path), std::string::npos) << boxes.Boxes()[0];
     }
+    CloseHandle(held);
     EXPECT_EQ(FileBytes(path), "old contents");
-    RemoveDirectoryA(blocker.c_str());
+    EXPECT_EQ(CountFiles(TempFolder(), "~*.tmp"), 0);
     DeleteFileA(path.c_str());
 }
 
+// Each way a file is refused leaves the map, the settings, the dialogs and the caption as
+// they were, and the message names the file and where the reader stopped.
 TEST_F(MapFileTest, DamagedFileIsRefusedWholeAndTheEditorStaysAsItWas) {
     ASSERT_TRUE(mainWindow->ResizeMap(800, 600));
     mainWindow->map.Layer(1)[7] = MapCell{2, 0, 0};
+    mainWindow->map.startX = 11;
     configWindow->SetValues(1, 2, 3, 4);
+    messageWindow->SetComment("kept", 4);
+    cursorWindow->SetPositionFields(12, 13);
     const std::string caption = WindowText(mainWindow->handle);
 
-    // A valid 20 x 15 map cut off in the middle of its layers.
-    const std::string path = TempPath("picoran-damaged.bin");
-    std::string bytes(72 + 12 * 300, '\0');
-    Int32At(bytes, 4, 800);
-    Int32At(bytes, 8, 600);
-    WriteBytes(path, bytes.substr(0, 1000));
-    {
-        MessageBoxWatcher boxes;
-        EXPECT_FALSE(mainWindow->LoadMap(path.c_str(), true));
-        PumpMessages();
-        ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_NE(boxes.Boxes()[0].find(path), std::string::npos);
-        EXPECT_NE(boxes.Boxes()[0].find("1000"), std::string::npos) << boxes.Boxes()[0];
+    std::string valid(72 + 12 * 300, '\0');  // a 20 x 15 map
+    Int32At(valid, 4, 800);
+    Int32At(valid, 8, 600);
+    std::string longComment = valid + std::string(300, 'c');
+    Int32At(longComment, 68 + 12 * 300, 300);
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string place;  // as the message gives it
+    } cases[] = {
+        {"picoran-cut.bin", valid.substr(0, 1000), std::string(texts::kMapErrorOffsetLabel) + " 1000"},
+        {"picoran-comment.bin", longComment, std::string(texts::kMapErrorOffsetLabel) + " 3668"},
+        {"picoran-words.txt", "80 40\n5 six\n", std::string("2") + texts::kMapErrorLineSuffix},
+        {"picoran-short.txt", "80 40 5 6 0 0 1 2 7", std::string(texts::kMapErrorOffsetLabel) + " 19"},
+        {"picoran-renamed.txt", valid, texts::kTextMapIsMapDataFile},
+    };
+    for (const auto& c : cases) {
+        const std::string path = TempPath(c.name);
+        WriteBytes(path, c.bytes);
+        {
+            MessageBoxWatcher boxes;
+            EXPECT_FALSE(mainWindow->LoadMap(path.c_str(), !IsTextMapPath(path.c_str())));
+            PumpMessages();
+            ASSERT_EQ(boxes.Boxes().size(), 1u) << c.name;
+            EXPECT_NE(boxes.Boxes()[0].find(path), std::string::npos) << c.name;
+            EXPECT_NE(boxes.Boxes()[0].find(c.place), std::string::npos) << boxes.Boxes()[0];
+        }
+        EXPECT_EQ(mainWindow->map.mapWidth, 800);
+        EXPECT_EQ(mainWindow->map.Layer(1)[7].chipId, 2u);
+        EXPECT_EQ(mainWindow->map.startX, 11);
+        EXPECT_EQ(configWindow->targetTime, 1);
+        EXPECT_EQ(messageWindow->comment.Text(), "kept");
+        EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_X), "12");
+        EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "640");  // as the dialog was made
+        EXPECT_EQ(WindowText(mainWindow->handle), caption);
+        DeleteFileA(path.c_str());
     }
-    EXPECT_EQ(mainWindow->map.mapWidth, 800);
-    EXPECT_EQ(mainWindow->map.Layer(1)[7].chipId, 2u);
-    EXPECT_EQ(configWindow->targetTime, 1);
-    EXPECT_EQ(WindowText(mainWindow->handle), caption);
-    DeleteFileA(path.c_str());
+}
+
+// The start-position boxes follow the map read, so OK without typing keeps its position.
+TEST_F(MapFileTest, AfterOpenTheStartPositionBoxesShowTheMapsPositionAndOkKeepsIt) {
+    std::string bin(72 + 12 * 192, '\0');
+    Int32At(bin, 4, 640);
+    Int32At(bin, 8, 480);
+    Int32At(bin, 12 + 12 * 192, 100);
+    Int32At(bin, 16 + 12 * 192, 60);
+    const struct {
+        const char* name;
+        std::string bytes;
+        int32_t x, y;
+    } cases[] = {{"picoran-start.bin", bin, 100, 60}, {"picoran-start.txt", "40 40 0 0 0 30 440\n", 30, 440}};
+    for (const auto& c : cases) {
+        const std::string path = TempPath(c.name);
+        WriteBytes(path, c.bytes);
+        cursorWindow->SetPositionFields(320, 240);
+        ASSERT_TRUE(mainWindow->LoadMap(path.c_str(), !IsTextMapPath(path.c_str())));
+        EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_X), std::to_string(c.x));
+        EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_Y), std::to_string(c.y));
+        EXPECT_FALSE(cursorWindow->IsUnspecified());
+        SendMessageA(cursorWindow->handle, WM_COMMAND, IDC_CURSOR_OK, 0);
+        EXPECT_EQ(mainWindow->map.startX, c.x) << c.name;
+        EXPECT_EQ(mainWindow->map.startY, c.y) << c.name;
+        DeleteFileA(path.c_str());
+    }
 }
 
 TEST_F(MapFileTest, TextMapGetsTheFixedCommentAndStageNumbersAndEchoesItsIds) {

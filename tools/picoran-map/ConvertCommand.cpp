@@ -26,9 +26,7 @@ int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     LoadedMap map;
     if (!LoadMapOrReport(in, err, map)) return kExitTrouble;
-    MapDocument document = map.read.document;
-    if (!document.hasComment) document.comment.clear();  // a fresh editor's comment is empty
-    const std::vector<uint8_t> bytes = WriteBinaryMap(document);
+    const std::vector<uint8_t> bytes = WriteBinaryMap(map.read.document);
     if (bytes.empty() || !ReplaceFileSafely(outPath, bytes, error)) {
         err << outPath << ": not written: " << (bytes.empty() ? "the map cannot be written" : error)
             << "\n";

@@ -72,8 +72,7 @@ int RunDiff(const Arguments& args, std::ostream& out, std::ostream& err) {
     diff.Value("start position", StartText(a), StartText(b));
     for (int i = 0; i < 4; ++i)
         diff.Value(StageName(i), std::to_string(StageValue(a, i)), std::to_string(StageValue(b, i)));
-    diff.Value("comment", CommentText(a, ExtrasOf(maps[0]).commentLength),
-               CommentText(b, ExtrasOf(maps[1]).commentLength));
+    diff.Value("comment", CommentText(a), CommentText(b));
     for (int32_t layer = 2; layer >= 0; --layer) CompareLayer(a, b, layer, diff);
     return diff.Found() ? kExitNo : kExitOk;
 }

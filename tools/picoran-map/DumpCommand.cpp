@@ -58,7 +58,7 @@ int RunDump(const Arguments& args, std::ostream& out, std::ostream& err) {
     out << "size: " << SizeText(doc) << "\n";
     out << "start position: " << StartText(doc) << "\n";
     for (int i = 0; i < 4; ++i) out << StageName(i) << ": " << StageValue(doc, i) << "\n";
-    out << "comment: " << CommentText(doc, ExtrasOf(map).commentLength) << "\n";
+    out << "comment: " << CommentText(doc) << "\n";
     if (!map.isText) DumpBinaryFields(map, out);
     for (int32_t layer = 2; layer >= 0; --layer) DumpLayer(doc, layer, out);
     return kExitOk;

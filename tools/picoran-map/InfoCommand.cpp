@@ -14,10 +14,6 @@ namespace {
 
 void PrintComment(const LoadedMap& map, std::ostream& out) {
     const MapDocument& doc = map.read.document;
-    if (!doc.hasComment) {
-        out << "comment: " << CommentText(doc, ExtrasOf(map).commentLength) << "\n";
-        return;
-    }
     out << "comment: " << doc.comment.size() << " bytes\n";
     for (const std::string& text : CommentLines(doc.comment)) out << "  " << text << "\n";
 }

@@ -8,7 +8,7 @@ LoadedMap LoadMapFile(const std::string& path) {
     if (!ReadFileBytes(path, kMaxMapFileBytes, map.bytes, map.ioError)) return map;
     if (map.isText) {
         map.read = ReadTextMap(reinterpret_cast<const char*>(map.bytes.data()), map.bytes.size(),
-                               TextMapDefaults{}, nullptr);
+                               nullptr);
     } else {
         map.read = ReadBinaryMap(map.bytes.data(), map.bytes.size());
     }
@@ -18,11 +18,9 @@ LoadedMap LoadMapFile(const std::string& path) {
 
 std::string RefusalText(const LoadedMap& map) {
     if (!map.ioError.empty()) return "cannot read: " + map.ioError;
-    const MapReadError& error = map.read.error;
-    // The same choice the editor's message makes: a line for text maps, else the offset.
-    const std::string where = error.line > 0 ? "line " + std::to_string(error.line)
-                                             : "offset " + std::to_string(error.offset);
-    return where + ": " + error.description;
+    // The same place the editor's message names: line and offset for text maps, else the
+    // offset.
+    return MapReadErrorPlace(map.read.error) + ": " + map.read.error.description;
 }
 
 bool LoadMapOrReport(const std::string& path, std::ostream& err, LoadedMap& map) {

@@ -18,12 +18,10 @@ struct LoadedMap {
     MapReadResult read;           // the reader's document, or its reason for refusing
 };
 
-// Text maps take the values a freshly started editor holds for what they lack
-// (640 x 480, start 320, 240), as a designer opening the file in a new editor would see.
 LoadedMap LoadMapFile(const std::string& path);
 
 // Why the editor refuses the file, with where it stopped as its message box says it:
-// "offset N: …" for map data files, "line N: …" for text maps, "cannot read: …" otherwise.
+// "offset N: …" for map data files, "line L, offset N: …" for text maps, "cannot read: …" otherwise.
 std::string RefusalText(const LoadedMap& map);
 
 // Loads the file; when the editor would refuse it, writes "PATH: refused: …" to err and

@@ -12,11 +12,7 @@ std::string StartText(const MapDocument& doc) {
     return doc.startUnspecified ? "not specified (" + position + ")" : position;
 }
 
-std::string CommentText(const MapDocument& doc, int32_t storedLength) {
-    if (!doc.hasComment) {
-        return "not read: length " + std::to_string(storedLength) +
-               " is above 256 (the editor keeps the comment it holds)";
-    }
+std::string CommentText(const MapDocument& doc) {
     return EscapedComment(doc.comment, true);
 }
 

@@ -9,8 +9,8 @@
 std::string SizeText(const MapDocument& doc);
 // "320, 240", or "not specified (2400, 2400)" with the values the file holds.
 std::string StartText(const MapDocument& doc);
-// The comment in double quotes with escapes, or a note that the file's comment is not read.
-std::string CommentText(const MapDocument& doc, int32_t storedLength);
+// The comment in double quotes with escapes.
+std::string CommentText(const MapDocument& doc);
 
 // The four stage numbers by index 0 to 3, in file order.
 const char* StageName(int index);

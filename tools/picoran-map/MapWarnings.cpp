@@ -3,7 +3,6 @@
 #include <map>
 
 #include "BinaryExtras.h"
-#include "TextMapNumbers.h"
 #include "dialogs/SettingsRules.h"
 
 namespace {
@@ -47,10 +46,6 @@ void BinaryWarnings(const LoadedMap& map, std::vector<std::string>& out) {
     const MapDocument& doc = map.read.document;
     if (map.isText) return;
     const BinaryExtras extras = ExtrasOf(map);
-    if (!doc.hasComment) {
-        out.push_back("comment length " + std::to_string(extras.commentLength) +
-                      " is above 256: the editor ignores the comment and keeps the one it holds");
-    }
     if (extras.offsetField != ExpectedOffsetField(doc)) {
         out.push_back("offset field holds " + std::to_string(extras.offsetField) + ", not 12 N + 68 = " +
                       std::to_string(ExpectedOffsetField(doc)) + " (the editor does not read it)");
@@ -71,19 +66,6 @@ void BinaryWarnings(const LoadedMap& map, std::vector<std::string>& out) {
                                               : " bytes after the comment are") +
                       " not read by the editor");
     }
-}
-
-void TextMapWarning(const LoadedMap& map, std::vector<std::string>& out) {
-    if (!map.isText) return;
-    const size_t needed = 3 * map.read.document.CellCount() + 4;  // size, 3 layers, start
-    const TextMapNumbers read = CountTextMapNumbers(
-        reinterpret_cast<const char*>(map.bytes.data()), map.bytes.size(), needed);
-    if (read.count >= needed) return;
-    out.push_back("reading stops after " + std::to_string(read.count) + " of the " +
-                  std::to_string(needed) + " numbers, at line " + std::to_string(read.line) +
-                  (read.stoppedAtText ? " (text that is not a number)" : " (end of file)") +
-                  ": missing chip ids read as 0, a missing size or start position is the"
-                  " editor's current one");
 }
 
 void ChipWarnings(const MapDocument& doc, const EditorPalettes& palettes,
@@ -119,7 +101,6 @@ std::vector<std::string> MapWarnings(const LoadedMap& map, const EditorPalettes&
     StartWarning(doc, out);
     StageWarnings(doc, out);
     BinaryWarnings(map, out);
-    TextMapWarning(map, out);
     ChipWarnings(doc, palettes, out);
     return out;
 }
