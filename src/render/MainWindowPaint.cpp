@@ -2,33 +2,18 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "render/MapView.h"
-#include "render/Scrolling.h"
+#include "render/ViewOverlay.h"
 
 namespace {
 
-void DrawGrid(Texture& buffer, const MapModel& map) {
-    const MapCellCounts counts = map.CellCounts();
-    // Lines beyond the 640 x 480 buffer are clipped by GDI; drawing more of them than can
-    // show would only cost time on large maps.
-    const uint32_t columns = counts.cellsX < kViewColumns ? counts.cellsX : kViewColumns;
-    const uint32_t rows = counts.cellsY < kViewRows ? counts.cellsY : kViewRows;
-    for (uint32_t k = 0; k <= columns; ++k) {
-        const int32_t x = static_cast<int32_t>(k) * kCellSize;
-        DrawLine(buffer, x, 0, x, map.mapHeight, 2, 0, 255, 0);
-    }
-    for (uint32_t k = 0; k <= rows; ++k) {
-        const int32_t y = static_cast<int32_t>(k) * kCellSize;
-        DrawLine(buffer, 0, y, map.mapWidth, y, 2, 0, 255, 0);
-    }
-}
-
-void DrawEdgeMarkers(Texture& buffer, const MapCellCounts& counts) {
-    if (TouchesLeft(scrollX)) DrawLine(buffer, 0, 0, 0, kViewHeight, 4, 255, 0, 0);
-    if (TouchesTop(scrollY)) DrawLine(buffer, 0, 0, kViewWidth, 0, 4, 255, 0, 0);
-    if (TouchesRight(scrollX, counts.cellsX))
-        DrawLine(buffer, kViewWidth, 0, kViewWidth, kViewHeight, 4, 255, 0, 0);
-    if (TouchesBottom(scrollY, counts.cellsY))
-        DrawLine(buffer, 0, kViewHeight, kViewWidth, kViewHeight, 4, 255, 0, 0);
+// The view's pixels outside the map get the window's own light grey on the screen too: the
+// back buffer's 16-bit grey comes out a shade off once GDI widens it.
+void PaintOutsideMapArea(HDC windowDC, MapArea area) {
+    HBRUSH grey = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    const RECT right{area.right, 0, kViewWidth, kViewHeight};
+    const RECT below{0, area.bottom, area.right, kViewHeight};
+    if (right.left < right.right) FillRect(windowDC, &right, grey);
+    if (below.top < below.bottom && below.left < below.right) FillRect(windowDC, &below, grey);
 }
 
 }  // namespace
@@ -41,10 +26,18 @@ void MainWindow::Paint() {
     if (redrawTrace != nullptr) redrawTrace("view");
     GdiFlush();  // no GDI drawing may still be pending on the pixels composed below
     ComposeMapView(*backBuffer, *backdrop, *smallSheet, *largeSheet, map, scrollX, scrollY);
-    DrawGrid(*backBuffer, map);
-    DrawEdgeMarkers(*backBuffer, mainWindow->CellCounts());
+    const ViewOverlay overlay = ComposeViewOverlay(mainWindow->CellCounts(), scrollX, scrollY);
+    for (size_t i = 0; i < overlay.count; ++i) {
+        const LineSegment& s = overlay.segments[i];
+        DrawLine(*backBuffer, s.x1, s.y1, s.x2, s.y2, s.penWidth, s.red, s.green, s.blue);
+    }
+    // Last, so that no chip, line end or marker half reaches past the map's edges.
+    FillOutsideMapArea(*backBuffer, overlay.area);
 
+    // The whole view every time: a smaller copy would leave the pixels of an earlier,
+    // larger map on the screen.
     HDC windowDC = GetDC(handle);
-    BitBlt(windowDC, 0, 0, map.mapWidth, map.mapHeight, backBuffer->memoryDC, 0, 0, SRCCOPY);
+    BitBlt(windowDC, 0, 0, kViewWidth, kViewHeight, backBuffer->memoryDC, 0, 0, SRCCOPY);
+    PaintOutsideMapArea(windowDC, overlay.area);
     ReleaseDC(handle, windowDC);
 }

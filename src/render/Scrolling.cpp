@@ -27,11 +27,3 @@ int32_t ScrollUp(int32_t scrollY) { return Back(scrollY); }
 int32_t ScrollRight(int32_t scrollX, uint32_t cellsX) { return Forward(scrollX, cellsX, kViewColumns); }
 int32_t ScrollDown(int32_t scrollY, uint32_t cellsY) { return Forward(scrollY, cellsY, kViewRows); }
 
-bool TouchesLeft(int32_t scrollX) { return scrollX == 0; }
-bool TouchesTop(int32_t scrollY) { return scrollY == 0; }
-bool TouchesRight(int32_t scrollX, uint32_t cellsX) {
-    return int64_t{scrollX} == int64_t{cellsX} - kViewColumns;
-}
-bool TouchesBottom(int32_t scrollY, uint32_t cellsY) {
-    return int64_t{scrollY} == int64_t{cellsY} - kViewRows;
-}

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "render/Blit.h"
 #include "render/MapView.h"
 #include "render/Scrolling.h"
+#include "render/ViewOverlay.h"
 
 namespace {
 
@@ -92,7 +95,7 @@ void ComposeByVisitingEveryCell(PixelSurface& out, const PixelSurface& backdrop,
     }
 }
 
-}  // namespace
+
 
 TEST_F(MapViewTest, EmptyMapShowsTheBackdropOverBlack) {
     for (int32_t x = 0; x < 640; x += 2) backdrop.SetPixel(x, 7, 0);  // key pixels
@@ -192,7 +195,6 @@ TEST(Scrolling, StaysWithinTheMap) {
     EXPECT_EQ(ScrollDown(0, 12), 0);
     EXPECT_EQ(ScrollLeft(0), 0);
     EXPECT_EQ(ScrollUp(0), 0);
-    EXPECT_TRUE(TouchesLeft(0) && TouchesTop(0) && TouchesRight(0, 16) && TouchesBottom(0, 12));
 
     // 60 x 60: Right stops at 44, Down at 48, where the far edges show.
     int32_t x = 0, y = 0;
@@ -200,8 +202,6 @@ TEST(Scrolling, StaysWithinTheMap) {
     for (int i = 0; i < 100; ++i) y = ScrollDown(y, 60);
     EXPECT_EQ(x, 44);
     EXPECT_EQ(y, 48);
-    EXPECT_TRUE(TouchesRight(44, 60) && TouchesBottom(48, 60));
-    EXPECT_FALSE(TouchesRight(43, 60) || TouchesBottom(47, 60) || TouchesLeft(44));
     EXPECT_EQ(ScrollLeft(44), 43);
     EXPECT_EQ(ScrollUp(1), 0);
 
@@ -211,3 +211,53 @@ TEST(Scrolling, StaysWithinTheMap) {
     EXPECT_EQ(ScrollLeft(INT32_MIN), 0);
     EXPECT_EQ(ScrollRight(INT32_MAX, 60), 44);
 }
+
+// Markers as (x1, y1, x2, y2) of the red segments, in drawing order.
+std::vector<std::vector<int32_t>> Markers(const ViewOverlay& overlay) {
+    std::vector<std::vector<int32_t>> out;
+    for (size_t i = 0; i < overlay.count; ++i) {
+        const LineSegment& s = overlay.segments[i];
+        if (s.red == 255) out.push_back({s.x1, s.y1, s.x2, s.y2});
+    }
+    return out;
+}
+
+TEST(ViewOverlay, MarkersStandOnTheEdgesTheViewShows) {
+    using M = std::vector<std::vector<int32_t>>;
+    EXPECT_EQ(Markers(ComposeViewOverlay({16, 12}, 0, 0)),
+              (M{{0, 0, 0, 480}, {0, 0, 640, 0}, {640, 0, 640, 480}, {0, 480, 640, 480}}));
+    EXPECT_EQ(Markers(ComposeViewOverlay({60, 60}, 44, 48)),
+              (M{{640, 0, 640, 480}, {0, 480, 640, 480}}));
+    EXPECT_TRUE(Markers(ComposeViewOverlay({60, 60}, 43, 47)).empty());
+    // A map smaller than the view: every marker on the map's own edges.
+    EXPECT_EQ(Markers(ComposeViewOverlay({2, 1}, 0, 0)),
+              (M{{0, 0, 0, 40}, {0, 0, 80, 0}, {80, 0, 80, 40}, {0, 40, 80, 40}}));
+}
+
+TEST(ViewOverlay, GridCoversTheMapOnly) {
+    const ViewOverlay small = ComposeViewOverlay({2, 1}, 0, 0);
+    EXPECT_EQ(small.area.right, 80);
+    EXPECT_EQ(small.area.bottom, 40);
+    ASSERT_EQ(small.count, 3u + 2u + 4u);
+    for (size_t i = 0; i < 5; ++i) {
+        const LineSegment& s = small.segments[i];
+        EXPECT_EQ(s.green, 255);
+        EXPECT_LE(std::max(s.x1, s.x2), 80);
+        EXPECT_LE(std::max(s.y1, s.y2), 40);
+    }
+    EXPECT_EQ(ComposeViewOverlay({60, 60}, 10, 10).count, 17u + 13u);
+}
+
+TEST(ViewOverlay, OutsideTheMapAreaIsOnePlainColour) {
+    MemorySurface view(640, 480);
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 640; ++x) view.SetPixel(x, y, 0x1234);
+    FillOutsideMapArea(view, MapArea{80, 40});
+    for (int32_t y = 0; y < 480; ++y) {
+        for (int32_t x = 0; x < 640; ++x) {
+            ASSERT_EQ(view.Pixel(x, y), x < 80 && y < 40 ? 0x1234 : kOutsideMapPixel) << x << "," << y;
+        }
+    }
+}
+
+}  // namespace

@@ -3,7 +3,9 @@
 
 #include "Commands.h"
 #include "EditorFixture.h"
+#include "TestFiles.h"
 #include "render/PixelSurface.h"
+#include "render/ViewOverlay.h"
 
 namespace {
 
@@ -116,4 +118,46 @@ TEST_F(EditorTest, PaintedViewShowsTheBackdropAndChipsUnderTheGrid) {
     EXPECT_GT(compared, 20);
     // A cell without chips shows the backdrop.
     EXPECT_EQ(BackBufferPixel(300, 300), mainWindow->backdrop->Pixel(300, 300));
+}
+
+// A map smaller than the view (only a file brings one): outside it the view is plain light
+// grey, on the screen too, whatever was drawn there before; its own right and bottom edges
+// carry the markers.
+TEST_F(EditorTest, MapSmallerThanTheViewLeavesNothingStaleOutsideIt) {
+    MapCell* layer0 = mainWindow->map.Layer(0);
+    for (size_t i = 0; i < mainWindow->map.CellCount(); ++i) layer0[i] = MapCell{3, 80, 0};
+    mainWindow->Paint();
+    const std::string path = TempPath("picoran-2x1.txt");
+    WriteBytes(path, "80 40\n5 6\n0 0\n1 2\n0 0\n");
+    ASSERT_TRUE(mainWindow->LoadMap(path.c_str(), false));
+    DeleteFileA(path.c_str());
+
+    for (int32_t y = 0; y < 480; ++y) {
+        for (int32_t x = 0; x < 640; ++x) {
+            if (x < 80 && y < 40) continue;
+            ASSERT_EQ(BackBufferPixel(x, y), kOutsideMapPixel) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(BackBufferPixel(79, 20), kRed);  // right edge at x = 80
+    EXPECT_EQ(BackBufferPixel(78, 20), kRed);
+    EXPECT_EQ(BackBufferPixel(60, 39), kRed);  // bottom edge at y = 40
+    EXPECT_EQ(BackBufferPixel(0, 20), kRed);
+    EXPECT_EQ(BackBufferPixel(40, 10), kGreen);
+
+    // What the window shows: the whole view was copied, the outside in the window's grey.
+    HDC windowDC = GetDC(mainWindow->handle);
+    HDC copyDC = CreateCompatibleDC(windowDC);
+    HBITMAP copy = CreateCompatibleBitmap(windowDC, 640, 480);
+    HGDIOBJ previous = SelectObject(copyDC, copy);
+    BitBlt(copyDC, 0, 0, 640, 480, windowDC, 0, 0, SRCCOPY);
+    int stale = 0;
+    for (int32_t y = 0; y < 480; y += 3)
+        for (int32_t x = 0; x < 640; x += 3)
+            if ((x >= 82 || y >= 42) && GetPixel(copyDC, x, y) != RGB(192, 192, 192)) ++stale;
+    EXPECT_EQ(stale, 0);
+    EXPECT_EQ(GetPixel(copyDC, 79, 20), RGB(255, 0, 0));
+    SelectObject(copyDC, previous);
+    DeleteObject(copy);
+    DeleteDC(copyDC);
+    ReleaseDC(mainWindow->handle, windowDC);
 }
