@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "render/Blit.h"
-#include "render/MapView.h"
+#include "render/core/Blit.h"
+#include "render/core/MapView.h"
 
 namespace {
 

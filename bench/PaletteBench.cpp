@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "render/PaletteCompose.h"
-#include "render/PixelSurface.h"
+#include "render/core/PaletteCompose.h"
+#include "render/core/PixelSurface.h"
 
 namespace {
 

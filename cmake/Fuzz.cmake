@@ -9,10 +9,10 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
 endif()
 
 set(FUZZ_CORE_SOURCES
-  ${PROJECT_SOURCE_DIR}/src/map/MapReadError.cpp
-  ${PROJECT_SOURCE_DIR}/src/map/MapFileReader.cpp
-  ${PROJECT_SOURCE_DIR}/src/map/TextMapReader.cpp
-  ${PROJECT_SOURCE_DIR}/src/map/MapFileWriter.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/core/MapReadError.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/core/MapFileReader.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/core/TextMapReader.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/core/MapFileWriter.cpp
 )
 set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
                -fno-omit-frame-pointer)

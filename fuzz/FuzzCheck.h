@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "map/MapFileReader.h"
-#include "map/MapFileWriter.h"
+#include "map/core/MapFileReader.h"
+#include "map/core/MapFileWriter.h"
 
 inline void FuzzAssert(bool condition) {
     if (!condition) std::abort();

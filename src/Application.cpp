@@ -1,11 +1,11 @@
 #include "Application.h"
 
 #include "Globals.h"
-#include "ChipTable.h"
+#include "core/ChipTable.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
 #include "dialogs/SettingsDialogs.h"
-#include "Texts.h"
+#include "core/Texts.h"
 #include "render/Texture.h"
 #include "resource.h"
 

@@ -1,7 +1,7 @@
 #include "Globals.h"
 
 #include "MainWindow.h"
-#include "map/MapPaths.h"
+#include "map/core/MapPaths.h"
 
 HINSTANCE instanceHandle = nullptr;
 MainWindow* mainWindow = nullptr;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "Caption.h"
-#include "ChipEntry.h"
+#include "core/Caption.h"
+#include "core/ChipEntry.h"
 
 class MainWindow;
 class PaletteWindow;

@@ -3,14 +3,14 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
-#include "Texts.h"
+#include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/DialogControls.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/FileDialogs.h"
-#include "render/Scrolling.h"
+#include "render/core/Scrolling.h"
 #include "resource.h"
 
 namespace {

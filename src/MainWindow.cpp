@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "Texts.h"
+#include "core/Texts.h"
 #include "resource.h"
 
 MainWindow::MainWindow(HINSTANCE moduleInstance, Texture* small, Texture* large, Texture* back)

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "Window.h"
-#include "map/MapDocument.h"
-#include "map/MapModel.h"
+#include "map/core/MapDocument.h"
+#include "map/core/MapModel.h"
 #include "render/Texture.h"
 
 class MainWindow : public Window {

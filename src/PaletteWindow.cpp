@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <string>
 
-#include "ChipFile.h"
-#include "ChipTable.h"
+#include "core/ChipFile.h"
+#include "core/ChipTable.h"
 #include "Globals.h"
-#include "Texts.h"
-#include "render/PaletteCompose.h"
+#include "core/Texts.h"
+#include "render/core/PaletteCompose.h"
 #include "resource.h"
 
 PaletteWindow::PaletteWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure,

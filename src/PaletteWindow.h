@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "PaletteModel.h"
+#include "core/PaletteModel.h"
 #include "Window.h"
 #include "render/Texture.h"
 

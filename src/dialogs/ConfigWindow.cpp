@@ -2,7 +2,7 @@
 
 #include "Globals.h"
 #include "dialogs/DialogControls.h"
-#include "dialogs/SettingsRules.h"
+#include "dialogs/core/SettingsRules.h"
 #include "resource.h"
 
 ConfigWindow::ConfigWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure)

@@ -3,8 +3,8 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "dialogs/DialogControls.h"
-#include "dialogs/SettingsRules.h"
-#include "map/MapCell.h"
+#include "dialogs/core/SettingsRules.h"
+#include "map/core/MapCell.h"
 #include "resource.h"
 
 CursorWindow::CursorWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure)

@@ -2,7 +2,7 @@
 
 #include "Commands.h"
 #include "Window.h"
-#include "dialogs/NumberText.h"
+#include "dialogs/core/NumberText.h"
 
 namespace {
 

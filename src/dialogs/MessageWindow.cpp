@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "Globals.h"
-#include "Texts.h"
+#include "core/Texts.h"
 #include "dialogs/DialogControls.h"
-#include "dialogs/SettingsRules.h"
+#include "dialogs/core/SettingsRules.h"
 #include "resource.h"
 
 MessageWindow::MessageWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure)

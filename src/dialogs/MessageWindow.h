@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "Window.h"
-#include "dialogs/StageValues.h"
+#include "dialogs/core/StageValues.h"
 
 class MessageWindow : public Window {
 public:

@@ -1,7 +1,7 @@
 #include "dialogs/SettingsDialogs.h"
 
 #include "Globals.h"
-#include "Texts.h"
+#include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"

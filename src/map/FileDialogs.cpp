@@ -7,8 +7,8 @@
 
 #include "Globals.h"
 #include "MainWindow.h"
-#include "Texts.h"
-#include "map/MapPaths.h"
+#include "core/Texts.h"
+#include "map/core/MapPaths.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
-#include "map/CellEditing.h"
+#include "map/core/CellEditing.h"
 
 void MainWindow::PlaceChip(POINT point) {
     ::PlaceChip(map, CurrentChip, scrollX, scrollY, point.x, point.y);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 std::string SystemErrorText(DWORD error) {
     char* text = nullptr;

@@ -1,8 +1,8 @@
 // The map view: composed in the back buffer, then copied to the window in one piece.
 #include "Globals.h"
 #include "MainWindow.h"
-#include "render/MapView.h"
-#include "render/ViewOverlay.h"
+#include "render/core/MapView.h"
+#include "render/core/ViewOverlay.h"
 
 namespace {
 

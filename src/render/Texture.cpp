@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 Texture::Texture(BitmapResourceId resource, uint16_t key) {
     colorKey = key;

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "render/PixelSurface.h"
+#include "render/core/PixelSurface.h"
 
 // Names a bitmap resource, so that a resource texture is never mistaken for a blank one.
 struct BitmapResourceId {

@@ -1,8 +1,8 @@
 // Pixel surfaces, clipping and the keyed copy.
 #include <gtest/gtest.h>
 
-#include "render/Blit.h"
-#include "render/PixelSurface.h"
+#include "render/core/Blit.h"
+#include "render/core/PixelSurface.h"
 
 namespace {
 

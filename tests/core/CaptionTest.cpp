@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "Caption.h"
-#include "ShiftJis.h"
-#include "Texts.h"
+#include "core/Caption.h"
+#include "core/ShiftJis.h"
+#include "core/Texts.h"
 
 TEST(Caption, FormsTitleBlankAndBracketedPath) {
     char out[kCaptionBufferSize];

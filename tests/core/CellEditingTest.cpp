@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "map/CellEditing.h"
+#include "map/core/CellEditing.h"
 
 namespace {
 

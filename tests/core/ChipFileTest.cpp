@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "ChipFile.h"
-#include "ChipTable.h"
-#include "PaletteModel.h"
+#include "core/ChipFile.h"
+#include "core/ChipTable.h"
+#include "core/PaletteModel.h"
 #include "PaletteTestSupport.h"
 
 using palette_test::Describe;

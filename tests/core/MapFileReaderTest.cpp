@@ -3,10 +3,10 @@
 #include <string>
 
 #include "MapFileTestSupport.h"
-#include "Texts.h"
-#include "map/MapFileReader.h"
-#include "map/MapFileWriter.h"
-#include "map/MapModel.h"
+#include "core/Texts.h"
+#include "map/core/MapFileReader.h"
+#include "map/core/MapFileWriter.h"
+#include "map/core/MapModel.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "map/MapDocument.h"
+#include "map/core/MapDocument.h"
 
 inline int32_t I32At(const std::vector<uint8_t>& b, size_t at) {
     const uint32_t u = uint32_t{b.at(at)} | uint32_t{b.at(at + 1)} << 8 |

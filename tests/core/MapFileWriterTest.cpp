@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "MapFileTestSupport.h"
-#include "map/MapFileReader.h"
-#include "map/MapFileWriter.h"
+#include "map/core/MapFileReader.h"
+#include "map/core/MapFileWriter.h"
 
 namespace {
 

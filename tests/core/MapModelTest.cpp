@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "map/MapModel.h"
+#include "map/core/MapModel.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <functional>
 #include <vector>
 
-#include "render/Blit.h"
-#include "render/MapView.h"
-#include "render/Scrolling.h"
-#include "render/ViewOverlay.h"
+#include "render/core/Blit.h"
+#include "render/core/MapView.h"
+#include "render/core/Scrolling.h"
+#include "render/core/ViewOverlay.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "dialogs/NumberText.h"
+#include "dialogs/core/NumberText.h"
 
 #include <gtest/gtest.h>
 

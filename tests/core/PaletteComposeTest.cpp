@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "render/PaletteCompose.h"
-#include "render/PixelSurface.h"
+#include "render/core/PaletteCompose.h"
+#include "render/core/PixelSurface.h"
 
 namespace {
 

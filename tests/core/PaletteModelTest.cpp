@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "ChipTable.h"
-#include "PaletteModel.h"
+#include "core/ChipTable.h"
+#include "core/PaletteModel.h"
 #include "PaletteTestSupport.h"
 
 using palette_test::Describe;

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "ChipEntry.h"
+#include "core/ChipEntry.h"
 
 namespace palette_test {
 

@@ -1,11 +1,11 @@
-#include "dialogs/SettingsRules.h"
+#include "dialogs/core/SettingsRules.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "dialogs/NumberText.h"
+#include "dialogs/core/NumberText.h"
 
 namespace {
 

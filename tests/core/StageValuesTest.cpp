@@ -1,11 +1,11 @@
-#include "dialogs/StageValues.h"
+#include "dialogs/core/StageValues.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 TEST(StageComment, StartsWithTheDefaultComment) {
     const StageComment comment;

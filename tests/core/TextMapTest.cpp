@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "Texts.h"
-#include "map/MapFileReader.h"
-#include "map/MapFileWriter.h"
+#include "core/Texts.h"
+#include "map/core/MapFileReader.h"
+#include "map/core/MapFileWriter.h"
 
 namespace {
 

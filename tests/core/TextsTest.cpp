@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 namespace {
 
@@ -238,7 +238,7 @@ std::vector<std::string> CheckTexts(const std::string& source, size_t* checked =
 }
 
 std::string ReadHeader() {
-    std::ifstream file(std::string(PICORAN_SOURCE_DIR) + "/src/Texts.h", std::ios::binary);
+    std::ifstream file(std::string(PICORAN_SOURCE_DIR) + "/src/core/Texts.h", std::ios::binary);
     std::ostringstream content;
     content << file.rdbuf();
     return content.str();
@@ -251,7 +251,7 @@ std::string Bytes(const char* literal, size_t size) { return std::string(literal
 
 TEST(Texts, EveryJapaneseTextMatchesItsSpellingInCp932) {
     const std::string source = ReadHeader();
-    ASSERT_FALSE(source.empty()) << "cannot read " << PICORAN_SOURCE_DIR << "/src/Texts.h";
+    ASSERT_FALSE(source.empty()) << "cannot read " << PICORAN_SOURCE_DIR << "/src/core/Texts.h";
     size_t checked = 0;
     const std::vector<std::string> problems = CheckTexts(source, &checked);
     for (const std::string& p : problems) ADD_FAILURE() << p;

@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "ToolTestSupport.h"
-#include "render/BmpImage.h"
+#include "render/core/BmpImage.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "ToolTestSupport.h"
-#include "map/MapFileReader.h"
+#include "map/core/MapFileReader.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "ToolTestSupport.h"
-#include "map/MapFileReader.h"
+#include "map/core/MapFileReader.h"
 
 namespace {
 

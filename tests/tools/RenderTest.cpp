@@ -3,8 +3,8 @@
 #include "MapRaster.h"
 #include "PngTestSupport.h"
 #include "ToolTestSupport.h"
-#include "render/Blit.h"
-#include "render/MapView.h"
+#include "render/core/Blit.h"
+#include "render/core/MapView.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "Commands.h"
-#include "map/MapDocument.h"
-#include "map/MapFileWriter.h"
+#include "map/core/MapDocument.h"
+#include "map/core/MapFileWriter.h"
 
 namespace tool_test {
 

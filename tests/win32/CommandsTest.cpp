@@ -10,7 +10,7 @@
 #include "EditorFixture.h"
 #include "MessageBoxWatcher.h"
 #include "PaletteWindow.h"
-#include "Texts.h"
+#include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"

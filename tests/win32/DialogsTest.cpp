@@ -7,7 +7,7 @@
 
 #include "Commands.h"
 #include "EditorFixture.h"
-#include "Texts.h"
+#include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/DialogControls.h"

@@ -9,9 +9,9 @@
 #include "FileDialogWatcher.h"
 #include "MessageBoxWatcher.h"
 #include "TestFiles.h"
-#include "Texts.h"
+#include "core/Texts.h"
 #include "dialogs/MessageWindow.h"
-#include "map/MapFileReader.h"
+#include "map/core/MapFileReader.h"
 #include "resource.h"
 
 namespace {

@@ -9,12 +9,12 @@
 #include "MessageBoxWatcher.h"
 #include "TestFiles.h"
 #include "PaletteWindow.h"
-#include "Texts.h"
+#include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
-#include "map/MapFileReader.h"
+#include "map/core/MapFileReader.h"
 #include "resource.h"
 
 namespace {

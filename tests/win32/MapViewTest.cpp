@@ -4,8 +4,8 @@
 #include "Commands.h"
 #include "EditorFixture.h"
 #include "TestFiles.h"
-#include "render/PixelSurface.h"
-#include "render/ViewOverlay.h"
+#include "render/core/PixelSurface.h"
+#include "render/core/ViewOverlay.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "EditorFixture.h"
-#include "ChipTable.h"
+#include "core/ChipTable.h"
 #include "PaletteWindow.h"
-#include "render/PixelSurface.h"
+#include "render/core/PixelSurface.h"
 
 namespace {
 

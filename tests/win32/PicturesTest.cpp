@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "EditorFixture.h"
-#include "render/BmpImage.h"
-#include "render/MapView.h"
+#include "render/core/BmpImage.h"
+#include "render/core/MapView.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Texts.h"
+#include "core/Texts.h"
 
 namespace {
 

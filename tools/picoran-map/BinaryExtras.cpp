@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "map/MapFileLayout.h"
+#include "map/core/MapFileLayout.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "MapLoading.h"
-#include "map/MapDocument.h"
+#include "map/core/MapDocument.h"
 
 struct BinaryExtras {
     int32_t offsetField = 0;           // offset 0: should be 12 N + 68

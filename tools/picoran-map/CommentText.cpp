@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ShiftJis.h"
+#include "core/ShiftJis.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -6,7 +6,7 @@
 #include "Commands.h"
 #include "MapLoading.h"
 #include "SafeWrite.h"
-#include "map/MapFileWriter.h"
+#include "map/core/MapFileWriter.h"
 
 int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ChipTable.h"
+#include "core/ChipTable.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #pragma once
 #include <cstdint>
 
-#include "PaletteModel.h"
-#include "map/MapCell.h"
-#include "map/MapDocument.h"
-#include "map/MapModel.h"
+#include "core/PaletteModel.h"
+#include "map/core/MapCell.h"
+#include "map/core/MapDocument.h"
+#include "map/core/MapModel.h"
 
 class EditorPalettes {
 public:

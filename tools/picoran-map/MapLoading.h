@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "map/MapFileReader.h"
-#include "map/MapLimits.h"
+#include "map/core/MapFileReader.h"
+#include "map/core/MapLimits.h"
 
 struct LoadedMap {
     bool ok = false;              // the editor would accept the file

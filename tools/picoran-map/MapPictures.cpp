@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "ChipTable.h"
+#include "core/ChipTable.h"
 #include "FileBytes.h"
-#include "PaletteModel.h"
-#include "render/BmpImage.h"
+#include "core/PaletteModel.h"
+#include "render/core/BmpImage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "render/PixelSurface.h"
+#include "render/core/PixelSurface.h"
 
 // File names inside a picture folder; the repository's res/ folder holds all three.
 constexpr const char kSmallSheetFile[] = "small_sheet.bmp";

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "render/MapView.h"
+#include "render/core/MapView.h"
 
 namespace {
 

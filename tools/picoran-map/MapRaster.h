@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "MapPictures.h"
-#include "map/MapModel.h"
+#include "map/core/MapModel.h"
 
 // Limits on the picture: a 60 x 60 map is 2400 x 2400 pixels. The PNG encoder holds the whole
 // picture several times over (see PngEncode.h), so 25 million pixels (a 125 x 125 map) keep

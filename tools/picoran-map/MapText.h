@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "map/MapDocument.h"
+#include "map/core/MapDocument.h"
 
 // "640 x 480 pixels, 16 x 12 cells".
 std::string SizeText(const MapDocument& doc);

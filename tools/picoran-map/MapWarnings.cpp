@@ -3,7 +3,7 @@
 #include <map>
 
 #include "BinaryExtras.h"
-#include "dialogs/SettingsRules.h"
+#include "dialogs/core/SettingsRules.h"
 
 namespace {
 

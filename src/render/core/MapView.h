@@ -1,0 +1,19 @@
+// Composition of the map view: the 16 x 12 cells from (scrollX, scrollY) drawn into the
+// 640 x 480 back buffer. The grid and the edge markers are drawn by the shell afterwards.
+#pragma once
+#include <cstdint>
+
+#include "map/core/MapModel.h"
+#include "render/core/PixelSurface.h"
+
+// Clears the back buffer, copies the backdrop over it skipping its key colour, then draws
+// every cell that can show, each with layer 2 (80 x 80 from largeSheet), layer 1 and
+// layer 0 (40 x 40 from smallSheet), skipping empty layers and each sheet's key colour.
+// The column left of the view and the row above it are drawn too, since a large chip
+// anchored there reaches into the view. Cells are drawn in row-major order, so small chips
+// lie over large chips that cover their cell and the later of two overlapping large chips
+// is on top. Only the visible cells are visited, so the cost does not grow with the map.
+// When the map has no layer arrays, returns leaving the back buffer as it was.
+void ComposeMapView(PixelSurface& backBuffer, const PixelSurface& backdrop,
+                    const PixelSurface& smallSheet, const PixelSurface& largeSheet,
+                    const MapModel& map, int32_t scrollX, int32_t scrollY);

@@ -1,0 +1,59 @@
+#include "render/core/ViewOverlay.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t kGridPen = 2;
+constexpr int32_t kMarkerPen = 4;
+
+// Pixels from the view's edge to the end of the map along one axis, within the view.
+int32_t MapExtent(uint32_t cells, int32_t scroll, int32_t viewPixels) {
+    const int64_t pixels = (int64_t{cells} - scroll) * kCellSize;
+    return static_cast<int32_t>(std::clamp<int64_t>(pixels, 0, viewPixels));
+}
+
+// Whether the map's last column (row) ends at or inside the view's far edge.
+bool EndsInView(uint32_t cells, int32_t scroll, int32_t viewCells) {
+    return int64_t{cells} - scroll <= viewCells;
+}
+
+void Add(ViewOverlay& overlay, LineSegment segment) {
+    if (overlay.count < ViewOverlay::kMaxSegments) overlay.segments[overlay.count++] = segment;
+}
+
+}  // namespace
+
+MapArea MapAreaInView(MapCellCounts counts, int32_t scrollX, int32_t scrollY) {
+    return MapArea{MapExtent(counts.cellsX, scrollX, kViewWidth),
+                   MapExtent(counts.cellsY, scrollY, kViewHeight)};
+}
+
+ViewOverlay ComposeViewOverlay(MapCellCounts counts, int32_t scrollX, int32_t scrollY) {
+    ViewOverlay overlay;
+    const MapArea area = MapAreaInView(counts, scrollX, scrollY);
+    overlay.area = area;
+    for (int32_t x = 0; x <= area.right; x += kCellSize)
+        Add(overlay, {x, 0, x, area.bottom, kGridPen, 0, 255, 0});
+    for (int32_t y = 0; y <= area.bottom; y += kCellSize)
+        Add(overlay, {0, y, area.right, y, kGridPen, 0, 255, 0});
+
+    if (scrollX == 0) Add(overlay, {0, 0, 0, area.bottom, kMarkerPen, 255, 0, 0});
+    if (scrollY == 0) Add(overlay, {0, 0, area.right, 0, kMarkerPen, 255, 0, 0});
+    if (EndsInView(counts.cellsX, scrollX, kViewColumns))
+        Add(overlay, {area.right, 0, area.right, area.bottom, kMarkerPen, 255, 0, 0});
+    if (EndsInView(counts.cellsY, scrollY, kViewRows))
+        Add(overlay, {0, area.bottom, area.right, area.bottom, kMarkerPen, 255, 0, 0});
+    return overlay;
+}
+
+void FillOutsideMapArea(PixelSurface& view, MapArea area) {
+    if (!view.HasSurface()) return;
+    const int32_t right = std::clamp(area.right, 0, view.width);
+    const int32_t bottom = std::clamp(area.bottom, 0, view.height);
+    if (right == view.width && bottom == view.height) return;
+    for (int32_t y = 0; y < view.height; ++y) {
+        uint16_t* row = view.Row(y);
+        std::fill(row + (y < bottom ? right : 0), row + view.width, kOutsideMapPixel);
+    }
+}
