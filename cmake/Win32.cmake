@@ -8,6 +8,7 @@ set(SHELL_SOURCES
   src/MainWindow.cpp
   src/MainWindowProc.cpp
   src/Application.cpp
+  src/MapCommands.cpp
   src/render/Texture.cpp
   src/render/DrawLine.cpp
   src/render/MainWindowPaint.cpp
@@ -16,6 +17,8 @@ set(SHELL_MAP_SOURCES
   src/map/MainWindowEditing.cpp
   src/map/MainWindowFiles.cpp
   src/map/FileDialogs.cpp
+  src/map/CurrentFile.cpp
+  src/map/StartFolder.cpp
 )
 set(SHELL_PALETTE_SOURCES
   src/PaletteWindow.cpp
@@ -28,6 +31,8 @@ set(SHELL_DIALOG_SOURCES
   src/dialogs/MessageWindow.cpp
   src/dialogs/ConfigWindow.cpp
   src/dialogs/SettingsDialogs.cpp
+  src/dialogs/SettingsDialogProcs.cpp
+  src/dialogs/DialogValues.cpp
 )
 set(SHELL_COMMAND_SOURCES
   src/HandleKey.cpp

@@ -1,11 +1,16 @@
 #include "Application.h"
 
 #include "Globals.h"
-#include "core/ChipTable.h"
 #include "MainWindow.h"
+#include "MainWindowProc.h"
+#include "PaletteProcs.h"
 #include "PaletteWindow.h"
-#include "dialogs/SettingsDialogs.h"
+#include "core/ChipTable.h"
 #include "core/Texts.h"
+#include "dialogs/ResizeWindow.h"
+#include "dialogs/SettingsDialogs.h"
+#include "map/CurrentFile.h"
+#include "map/StartFolder.h"
 #include "render/Texture.h"
 #include "resource.h"
 
@@ -40,18 +45,19 @@ bool StartUp() {
     if (!mainWindow->Initialize()) return false;
     if (!mainWindow->Create(texts::kProductTitle, 100, 100)) return false;
 
-    lstrcpynA(currentPath, texts::kDefaultMapName, sizeof(currentPath));
-    UpdateCaption();
+    SetCurrentPath(texts::kDefaultMapName);
 
     smallPalette = new PaletteWindow(instanceHandle, mainWindow->handle, SmallPaletteProc,
-                                     smallSheet, 20, "data/MapChip_S.txt");
-    if (!smallPalette->CreateFromTable(SmallChipTable, 145, texts::kSmallPaletteTitle, 780, 100)) {
+                                     smallSheet, kSmallPaletteArgument, "data/MapChip_S.txt");
+    if (!smallPalette->CreateFromTable(SmallChipTable, kSmallChipTableLength, texts::kSmallPaletteTitle,
+                                       780, 100)) {
         MessageBoxA(mainWindow->handle, texts::kPaletteInitFailedSmall, texts::kErrorCaption, MB_OK);
         return false;
     }
     largePalette = new PaletteWindow(instanceHandle, mainWindow->handle, LargePaletteProc,
-                                     largeSheet, 0xFF28, "data/MapChip_L.txt");
-    if (!largePalette->CreateFromTable(LargeChipTable, 37, texts::kLargePaletteTitle, 780, 400)) {
+                                     largeSheet, kLargePaletteArgument, "data/MapChip_L.txt");
+    if (!largePalette->CreateFromTable(LargeChipTable, kLargeChipTableLength, texts::kLargePaletteTitle,
+                                       780, 400)) {
         MessageBoxA(mainWindow->handle, texts::kPaletteInitFailedLarge, texts::kErrorCaption, MB_OK);
         return false;
     }
@@ -59,6 +65,13 @@ bool StartUp() {
 
     mainWindow->Paint();
     return true;
+}
+
+void CloseProgramWindows() {
+    if (resizeWindow != nullptr && resizeWindow->handle != nullptr) DestroyWindow(resizeWindow->handle);
+    for (PaletteWindow* palette : {smallPalette, largePalette})
+        if (palette != nullptr && palette->handle != nullptr) DestroyWindow(palette->handle);
+    if (mainWindow != nullptr && mainWindow->handle != nullptr) DestroyWindow(mainWindow->handle);
 }
 
 int RunMessageLoop() {

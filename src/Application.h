@@ -8,5 +8,8 @@ bool StartUp();
 int RunMessageLoop();
 // Destroys the window objects in reverse order, then the textures.
 void Teardown();
+// Closing the main window: the palettes and dialogs it owns go first, then the main window
+// itself, whose destruction ends the message loop.
+void CloseProgramWindows();
 // The whole life of the program.
 int RunEditor();

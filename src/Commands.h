@@ -1,4 +1,4 @@
-// What the menu, the keys and the mouse in the main window do.
+// The keys and the menu: both lead to the same actions.
 #pragma once
 #include <windows.h>
 
@@ -12,10 +12,3 @@ void HandleKey(uint32_t virtualKey);
 bool ForwardKeyMessage(UINT message, WPARAM virtualKey);
 // Carries out one menu command of the main window.
 void DispatchCommand(uint32_t commandId);
-
-// Mouse buttons in the main window, at a point in its client coordinates.
-void OnMapLeftClick(POINT point);
-void OnMapRightClick(POINT point);
-
-// Destroys the windows that the main window's close takes down before itself.
-void DestroyOwnedWindowsBeforeMain();

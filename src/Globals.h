@@ -3,9 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
-#include "core/Caption.h"
 #include "core/ChipEntry.h"
 
 class MainWindow;
@@ -32,15 +30,7 @@ constexpr size_t kPathBufferSize = 260;
 extern char currentPath[kPathBufferSize];  // the current map file, Shift_JIS
 extern char currentFileTitle[256];         // file name without folder, from the file dialogs
 
-// The folder the editor was started from, where a bare name such as the default map name
-// lives whatever the working folder has become since. Set at start-up.
-void RememberStartFolder();
-// A relative path taken from the start folder; other paths as they are.
-std::string PathFromStartFolder(const char* path);
-
 // Called with "view", "small" or "large" each time the map view or a palette is redrawn;
 // null except in tests that check the order of redraws.
 extern void (*redrawTrace)(const char* what);
 
-// Sets the main window's caption from the product title and currentPath.
-void UpdateCaption();

@@ -2,15 +2,14 @@
 #include "Commands.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "MapCommands.h"
 #include "PaletteWindow.h"
-#include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/DialogControls.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/FileDialogs.h"
-#include "render/core/Scrolling.h"
 #include "resource.h"
 
 namespace {
@@ -28,38 +27,6 @@ void ShowPalette(PaletteWindow* palette) {
     UpdateWindow(palette->handle);
 }
 
-// New: the default name, a 16 x 12 empty map at the top-left, default stage numbers.
-// The start position, the comment and the selected chip stay as they are.
-void NewMap() {
-    lstrcpynA(currentPath, texts::kDefaultMapName, sizeof(currentPath));
-    UpdateCaption();
-    scrollX = 0;
-    scrollY = 0;
-    mainWindow->ClearMap();
-    mainWindow->ResizeMap(kViewWidth, kViewHeight);
-    if (resizeWindow != nullptr) resizeWindow->SetSizeFields(kViewWidth, kViewHeight);
-    if (configWindow != nullptr) configWindow->ResetValues();
-}
-
-void ClearMapCommand() {
-    mainWindow->ClearMap();
-    mainWindow->Paint();
-}
-
-// Each arrow moves the view one cell, kept inside the map, and repaints even when the
-// offset did not change.
-void Scroll(uint32_t virtualKey) {
-    const MapCellCounts counts = mainWindow->CellCounts();
-    switch (virtualKey) {
-    case VK_LEFT: scrollX = ScrollLeft(scrollX); break;
-    case VK_UP: scrollY = ScrollUp(scrollY); break;
-    case VK_RIGHT: scrollX = ScrollRight(scrollX, counts.cellsX); break;
-    case VK_DOWN: scrollY = ScrollDown(scrollY, counts.cellsY); break;
-    default: return;
-    }
-    mainWindow->Paint();
-}
-
 }  // namespace
 
 void HandleKey(uint32_t virtualKey) {
@@ -70,7 +37,7 @@ void HandleKey(uint32_t virtualKey) {
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
-    case VK_DOWN: Scroll(virtualKey); break;
+    case VK_DOWN: ScrollView(virtualKey); break;
     case 'N':
         if (IsHeld(VK_CONTROL)) DispatchCommand(ID_FILE_NEW);
         break;
@@ -120,28 +87,4 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_OTHER_SETTINGS: ShowSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
     default: break;
     }
-}
-
-// After a left click the palettes are redrawn before the view; after a right click the
-// view comes first.
-void OnMapLeftClick(POINT point) {
-    if (mainWindow == nullptr) return;
-    mainWindow->PlaceChip(point);
-    if (smallPalette != nullptr) smallPalette->Draw();
-    if (largePalette != nullptr) largePalette->Draw();
-    mainWindow->Paint();
-}
-
-void OnMapRightClick(POINT point) {
-    if (mainWindow == nullptr) return;
-    mainWindow->PickChip(point);
-    mainWindow->Paint();
-    if (smallPalette != nullptr) smallPalette->Draw();
-    if (largePalette != nullptr) largePalette->Draw();
-}
-
-void DestroyOwnedWindowsBeforeMain() {
-    if (resizeWindow != nullptr && resizeWindow->handle != nullptr) DestroyWindow(resizeWindow->handle);
-    for (PaletteWindow* palette : {smallPalette, largePalette})
-        if (palette != nullptr && palette->handle != nullptr) DestroyWindow(palette->handle);
 }

@@ -52,5 +52,3 @@ private:
     // Puts a read document into the map and the dialogs, then repaints.
     bool ApplyDocument(const MapDocument& document, const char* path);
 };
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,10 +1,14 @@
-// The main window's procedure: routes each message to the code that acts on it.
+#include "MainWindowProc.h"
+
+#include "Application.h"
 #include "Commands.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "PaletteWindow.h"
 
 namespace {
 
+// The pointer position when the message is handled, not the one the message carries.
 POINT CursorInClient(HWND window) {
     POINT point{0, 0};
     GetCursorPos(&point);
@@ -12,10 +16,25 @@ POINT CursorInClient(HWND window) {
     return point;
 }
 
-// Closing the main window takes every palette and dialog with it.
-void CloseProgramWindows(HWND window) {
-    DestroyOwnedWindowsBeforeMain();
-    DestroyWindow(window);
+void DrawPalettes() {
+    if (smallPalette != nullptr) smallPalette->Draw();
+    if (largePalette != nullptr) largePalette->Draw();
+}
+
+// After a left click the palettes are redrawn before the view; after a right click the
+// view comes first.
+void OnMapLeftClick(POINT point) {
+    if (mainWindow == nullptr) return;
+    mainWindow->PlaceChip(point);
+    DrawPalettes();
+    mainWindow->Paint();
+}
+
+void OnMapRightClick(POINT point) {
+    if (mainWindow == nullptr) return;
+    mainWindow->PickChip(point);
+    mainWindow->Paint();
+    DrawPalettes();
 }
 
 }  // namespace
@@ -29,7 +48,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (mainWindow != nullptr) mainWindow->Paint();
         break;
     case WM_CLOSE:
-        CloseProgramWindows(window);
+        CloseProgramWindows();
         return 0;
     case WM_KEYDOWN:
         ForwardKeyMessage(message, wParam);

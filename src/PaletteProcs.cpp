@@ -1,5 +1,5 @@
-// The two palettes' dialog procedures. Both return 0 for every message but F10, so the
-// system's default dialog handling follows.
+#include "PaletteProcs.h"
+
 #include "Commands.h"
 #include "Globals.h"
 #include "PaletteWindow.h"

@@ -25,7 +25,7 @@ public:
     // Initialises from the chip file at chipFilePath.
     bool Create(const char* title, int32_t x, int32_t y) override;
     // Initialises from a chip table in memory: the palette size, then one code per cell.
-    virtual bool CreateFromTable(const uint32_t* table, uint32_t count, const char* title,
+    bool CreateFromTable(const uint32_t* table, uint32_t count, const char* title,
                                  int32_t x, int32_t y);
 
     ChipPosition FindChip(int32_t layer, uint32_t chipId) const { return model.FindChip(layer, chipId); }
@@ -43,6 +43,3 @@ private:
     bool MakeWorkSurface();
     bool CreateAndShowDialog(const char* title, int32_t x, int32_t y);
 };
-
-INT_PTR CALLBACK SmallPaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK LargePaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/Texts.h"
+
 namespace {
 
 bool IsSpace(char c) {
@@ -60,6 +62,7 @@ bool ReadChipFile(const char* path, std::string& text) {
 
 std::string SheetSizeMessage(int32_t width, int32_t height) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%d %d", static_cast<int>(width), static_cast<int>(height));
+    std::snprintf(buffer, sizeof buffer, texts::kSheetSizeFormat, static_cast<int>(width),
+                  static_cast<int>(height));
     return buffer;
 }

@@ -1,6 +1,6 @@
 #include "core/ChipTable.h"
 
-const uint32_t SmallChipTable[145] = {
+const uint32_t SmallChipTable[kSmallChipTableLength] = {
     256,
     1002, 1004, 1006, 1161, 1008, 1009, 1141, 1142, 1202, 1204, 1206, 1000,
     1014, 1013, 1032, 1038, 1037, 1036, 1082, 1092, 1210, 1208, 1000, 1000,
@@ -16,7 +16,7 @@ const uint32_t SmallChipTable[145] = {
     54,   64,   82,   112,  125,  126,  132,  146,  1000, 1000, 1000, 1000,
 };
 
-const uint32_t LargeChipTable[37] = {
+const uint32_t LargeChipTable[kLargeChipTableLength] = {
     256,
     2001, 2003, 2005, 2201, 2203, 2205,
     2012, 2011, 2081, 2091, 2000, 2000,

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "Window.h"
-#include "dialogs/core/StageValues.h"
+#include "map/core/StageNumbers.h"
 
 class ConfigWindow : public Window {
 public:
@@ -24,11 +24,14 @@ public:
 
     // Stores the four numbers and shows them in their boxes.
     void SetValues(int32_t targetTime, int32_t timeLimit, int32_t backgroundImage, int32_t music);
-    // Back to 10, 300, 0, 0, shown in the boxes too, so that OK after New keeps them.
+    // Back to a new map's numbers, shown in the boxes too, so that OK after New keeps them.
     void ResetValues();
+    // The four numbers as stored.
+    StageNumbers Values() const;
 
 private:
     void Store(const StageNumbers& values);
 };
 
-INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Writes the four numbers into the other-settings dialog's boxes; nothing without a dialog.
+void ShowStageNumbers(HWND dialog, const StageNumbers& values);

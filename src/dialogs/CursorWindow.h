@@ -23,5 +23,3 @@ public:
     bool IsUnspecified() const;
     void SetUnspecified(bool checked);
 };
-
-INT_PTR CALLBACK CursorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

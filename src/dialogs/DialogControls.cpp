@@ -1,6 +1,5 @@
 #include "dialogs/DialogControls.h"
 
-#include "Commands.h"
 #include "Window.h"
 #include "dialogs/core/NumberText.h"
 
@@ -39,37 +38,4 @@ int32_t ReadNumberBox(HWND dialog, int controlId) {
 
 void WriteNumberBox(HWND dialog, int controlId, int32_t value) {
     if (dialog != nullptr) SetDlgItemTextA(dialog, controlId, NumberToText(value).c_str());
-}
-
-INT_PTR HandleSettingsDialogMessage(HWND dialog, UINT message, WPARAM wParam,
-                                    const SettingsDialogRoutes& routes) {
-    switch (message) {
-    case WM_INITDIALOG:
-        routes.fill(dialog);
-        break;
-    case WM_COMMAND: {
-        // Only the control id counts; the notification code is not looked at.
-        const int id = LOWORD(wParam);
-        if (id == routes.okId) {
-            routes.apply(dialog);
-            HideDialog(dialog);
-        } else if (id == routes.cancelId) {
-            HideDialog(dialog);
-        }
-        break;
-    }
-    case WM_KEYDOWN:
-        ForwardKeyMessage(message, wParam);
-        break;
-    case WM_SYSKEYDOWN:
-        // F10 is a shortcut here; the default handling would also start menu mode.
-        if (ForwardKeyMessage(message, wParam)) return TRUE;
-        break;
-    case WM_CLOSE:
-        HideDialog(dialog);
-        break;
-    default:
-        break;
-    }
-    return 0;
 }

@@ -21,5 +21,3 @@ public:
     // length above 256 or below 0 changes neither the comment nor the box.
     void SetComment(const char* bytes, int32_t length);
 };
-
-INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -19,5 +19,3 @@ public:
     // The width and height boxes show these numbers.
     void SetSizeFields(int32_t width, int32_t height);
 };
-
-INT_PTR CALLBACK ResizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
+#include "dialogs/SettingsDialogProcs.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "core/Texts.h"
+#include "map/CurrentFile.h"
 #include "map/core/MapPaths.h"
 
 namespace {
@@ -51,8 +52,7 @@ void OpenMapFile(HWND owner) {
     if (!GetOpenFileNameA(&dialog)) return;
 
     if (!mainWindow->LoadMap(chosen, !IsTextMapPath(chosen))) return;
-    lstrcpynA(currentPath, chosen, sizeof(currentPath));
-    UpdateCaption();
+    SetCurrentPath(chosen);
     scrollX = 0;
     scrollY = 0;
     mainWindow->Paint();
@@ -71,8 +71,7 @@ void SaveMapFileAs(HWND owner, const char* proposal) {
     if (!GetSaveFileNameA(&dialog)) return;
 
     if (!mainWindow->SaveMap(chosen)) return;
-    lstrcpynA(currentPath, chosen, sizeof(currentPath));
-    UpdateCaption();
+    SetCurrentPath(chosen);
 }
 
 void SaveToCurrentFile(HWND owner) {

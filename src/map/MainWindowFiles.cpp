@@ -10,15 +10,13 @@
 #include "MainWindow.h"
 #include "PaletteWindow.h"
 #include "core/Texts.h"
-#include "dialogs/ConfigWindow.h"
-#include "dialogs/CursorWindow.h"
-#include "dialogs/MessageWindow.h"
-#include "dialogs/ResizeWindow.h"
+#include "dialogs/DialogValues.h"
+#include "map/StartFolder.h"
+#include "map/Win32Files.h"
+#include "map/core/DocumentCells.h"
 #include "map/core/MapFileReader.h"
 #include "map/core/MapFileWriter.h"
 #include "map/core/MapLimits.h"
-#include "map/core/MapPaths.h"
-#include "map/Win32Files.h"
 
 namespace {
 
@@ -30,49 +28,18 @@ void ShowFileError(const char* format, const char* path, const std::string& reas
                 texts::kErrorCaption, MB_OK | MB_ICONERROR);
 }
 
-std::vector<uint32_t> ChipIds(const MapCell* cells, size_t count) {
-    std::vector<uint32_t> ids(count);
-    for (size_t i = 0; i < count; ++i) ids[i] = cells[i].chipId;
-    return ids;
-}
-
-// Sheet positions come from the palettes: the first cell holding the chip, (0, 0) when
-// none does. The large palette counts 40 per 80-pixel column, so its positions double.
-std::vector<MapCell> CellsFromIds(const std::vector<uint32_t>& ids, int32_t layer) {
-    PaletteWindow* palette = layer == 2 ? largePalette : smallPalette;
-    const int32_t factor = layer == 2 ? 2 : 1;
-    std::vector<MapCell> cells(ids.size());
-    for (size_t i = 0; i < ids.size(); ++i) {
-        const ChipPosition at = palette != nullptr ? palette->FindChip(layer, ids[i]) : ChipPosition{};
-        cells[i] = MapCell{ids[i], at.x * factor, at.y * factor};
-    }
-    return cells;
+// A palette that does not exist finds no chip: its cells take the sheet's top-left chip.
+const PaletteModel& ModelOf(const PaletteWindow* palette) {
+    static const PaletteModel kNoPalette(0);
+    return palette != nullptr ? palette->model : kNoPalette;
 }
 
 }  // namespace
 
 MapDocument MainWindow::CollectDocument() const {
     MapDocument document;
-    document.mapWidth = map.mapWidth;
-    document.mapHeight = map.mapHeight;
-    const size_t count = map.CellCount();
-    document.layer2Ids = ChipIds(map.Layer(2), count);
-    document.layer1Ids = ChipIds(map.Layer(1), count);
-    document.layer0Ids = ChipIds(map.Layer(0), count);
-    document.startX = map.startX;
-    document.startY = map.startY;
-    document.startUnspecified = cursorWindow != nullptr && cursorWindow->IsUnspecified();
-    if (configWindow != nullptr) {
-        document.targetTime = configWindow->targetTime;
-        document.timeLimit = configWindow->timeLimit;
-        document.backgroundImage = configWindow->backgroundImage;
-        document.music = configWindow->music;
-    }
-    document.comment.clear();
-    if (messageWindow != nullptr) {
-        const char* bytes = messageWindow->comment.Bytes();
-        document.comment.assign(bytes, bytes + messageWindow->comment.Length());
-    }
+    CollectMap(map, document);
+    CollectStageValues(document);
     return document;
 }
 
@@ -112,27 +79,11 @@ bool MainWindow::LoadMap(const char* path, bool isBinary) {
 }
 
 bool MainWindow::ApplyDocument(const MapDocument& document, const char* path) {
-    const std::vector<MapCell> layer2 = CellsFromIds(document.layer2Ids, 2);
-    const std::vector<MapCell> layer1 = CellsFromIds(document.layer1Ids, 1);
-    const std::vector<MapCell> layer0 = CellsFromIds(document.layer0Ids, 0);
-    if (!map.ReplaceCells(document.mapWidth, document.mapHeight, layer1, layer2, layer0)) {
+    if (!InstallDocument(document, ModelOf(smallPalette), ModelOf(largePalette), map)) {
         ShowFileError(texts::kReadRefusedFormat, path, texts::kOutOfMemory);
         return false;
     }
-    map.startX = document.startX;
-    map.startY = document.startY;
-    if (resizeWindow != nullptr) resizeWindow->SetSizeFields(document.mapWidth, document.mapHeight);
-    if (cursorWindow != nullptr) {
-        cursorWindow->SetUnspecified(document.startUnspecified);
-        // The boxes show the map's own position, so that OK without typing keeps it.
-        if (!document.startUnspecified) cursorWindow->SetPositionFields(document.startX, document.startY);
-    }
-    if (configWindow != nullptr)
-        configWindow->SetValues(document.targetTime, document.timeLimit, document.backgroundImage,
-                                document.music);
-    if (messageWindow != nullptr)
-        messageWindow->SetComment(reinterpret_cast<const char*>(document.comment.data()),
-                                  static_cast<int32_t>(document.comment.size()));
+    ShowStageValues(document);
     Paint();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "render/core/MapView.h"
 #include "render/core/ViewOverlay.h"
+#include "render/core/ViewGeometry.h"
 
 namespace {
 

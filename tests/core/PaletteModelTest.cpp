@@ -6,6 +6,7 @@
 
 #include "core/ChipTable.h"
 #include "core/PaletteModel.h"
+#include "map/core/DocumentCells.h"
 #include "PaletteTestSupport.h"
 
 using palette_test::Describe;
@@ -16,11 +17,11 @@ namespace {
 class BuiltPalettes : public ::testing::Test {
 protected:
     BuiltPalettes() {
-        EXPECT_TRUE(small.BuildEntries(SmallChipTable + 1, 144));
-        EXPECT_TRUE(large.BuildEntries(LargeChipTable + 1, 36));
+        EXPECT_TRUE(small.BuildEntries(SmallChipTable + 1, kSmallChipTableLength - 1));
+        EXPECT_TRUE(large.BuildEntries(LargeChipTable + 1, kLargeChipTableLength - 1));
     }
-    PaletteModel small{20};
-    PaletteModel large{0xFF28};
+    PaletteModel small{kSmallPaletteArgument};
+    PaletteModel large{kLargePaletteArgument};
 };
 
 TEST(ChipCode, DecodesLayerByUnsignedThresholds) {
@@ -82,6 +83,31 @@ TEST_F(BuiltPalettes, FindChipGivesFirstCellInStepsOf40) {
         EXPECT_EQ(p.x, c.x) << c.layer << "/" << c.chipId;
         EXPECT_EQ(p.y, c.y) << c.layer << "/" << c.chipId;
     }
+}
+
+// The cells the editor makes of a map file's chip ids.
+TEST_F(BuiltPalettes, ChipIdsBecomeCellsThroughThePaletteOfTheirLayer) {
+    // Large palette column 2, row 1 (code 2081): the position doubled to the 80-pixel chip.
+    EXPECT_EQ(CellFromChipId(81, 2, large), (MapCell{81, 160, 80}));
+    EXPECT_EQ(CellFromChipId(100, 0, small), (MapCell{100, 120, 80}));
+    EXPECT_EQ(CellFromChipId(2, 1, small), (MapCell{2, 0, 0}));
+    EXPECT_EQ(CellFromChipId(7777, 1, small), (MapCell{7777, 0, 0}));  // in no palette
+
+    MapDocument doc;
+    doc.mapWidth = 80;
+    doc.mapHeight = 40;
+    doc.layer2Ids = {81, 0};
+    doc.layer1Ids = {0, 2};
+    doc.layer0Ids = {100, 0};
+    doc.startX = 7;
+    MapModel map;
+    ASSERT_TRUE(InstallDocument(doc, small, large, map));
+    EXPECT_EQ(map.Layer(2)[0], (MapCell{81, 160, 80}));
+    EXPECT_EQ(map.Layer(0)[0], (MapCell{100, 120, 80}));
+    EXPECT_EQ(map.startX, 7);
+    MapDocument back;
+    CollectMap(map, back);
+    EXPECT_EQ(back, doc);
 }
 
 TEST_F(BuiltPalettes, PickOnTheGridSelectsAndMovesHighlight) {

@@ -46,11 +46,3 @@ TEST(StageComment, SetReplacesAllBytesOrNothing) {
     EXPECT_EQ(comment.Length(), 0u);
 }
 
-TEST(StageNumbers, ResetRestoresTheDefaults) {
-    StageNumbers numbers{5000, -1, 7, 8};
-    numbers.Reset();
-    EXPECT_EQ(numbers.targetTime, 10);
-    EXPECT_EQ(numbers.timeLimit, 300);
-    EXPECT_EQ(numbers.backgroundImage, 0);
-    EXPECT_EQ(numbers.music, 0);
-}

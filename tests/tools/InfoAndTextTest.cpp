@@ -39,13 +39,8 @@ TEST(CommentText, LinesAreCutAtEveryKindOfLineBreak) {
     EXPECT_TRUE(CommentLines({}).empty());
 }
 
-TEST(EditorPalettes, GiveTheCellsTheEditorBuilds) {
+TEST(EditorPalettes, KnowWhichChipsThePalettesHold) {
     const EditorPalettes palettes;
-    // Large palette column 2, row 1 (code 2081): the position doubled to the 80-pixel chip.
-    EXPECT_EQ(palettes.CellFor(2, 81), (MapCell{81, 160, 80}));
-    EXPECT_EQ(palettes.CellFor(0, 100), (MapCell{100, 120, 80}));
-    EXPECT_EQ(palettes.CellFor(1, 2), (MapCell{2, 0, 0}));
-    EXPECT_EQ(palettes.CellFor(1, 7777), (MapCell{7777, 0, 0}));
     EXPECT_TRUE(palettes.Holds(1, 2));    // code 1002, the palette's first cell
     EXPECT_FALSE(palettes.Holds(0, 1002));
     EXPECT_FALSE(palettes.Holds(2, 2));   // code 2002 is in no palette

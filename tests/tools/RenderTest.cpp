@@ -5,6 +5,7 @@
 #include "ToolTestSupport.h"
 #include "render/core/Blit.h"
 #include "render/core/MapView.h"
+#include "render/core/ViewGeometry.h"
 
 namespace {
 

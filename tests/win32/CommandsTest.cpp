@@ -15,6 +15,7 @@
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
+#include "map/CurrentFile.h"
 #include "resource.h"
 
 namespace {
@@ -71,8 +72,7 @@ class CommandTest : public EditorTest {};
 
 TEST_F(CommandTest, NewRestoresTheDefaultMapAndKeepsStartCommentAndChip) {
     EditEverything();
-    lstrcpynA(currentPath, "C:\\maps\\stage1.bin", sizeof(currentPath));
-    UpdateCaption();
+    SetCurrentPath("C:\\maps\\stage1.bin");
     PressKey('N', true);
     EXPECT_STREQ(currentPath, texts::kDefaultMapName);
     EXPECT_EQ(WindowText(mainWindow->handle),

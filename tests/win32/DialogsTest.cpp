@@ -13,6 +13,7 @@
 #include "dialogs/DialogControls.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
+#include "dialogs/SettingsDialogProcs.h"
 #include "resource.h"
 
 namespace {

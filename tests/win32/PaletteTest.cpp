@@ -3,6 +3,7 @@
 
 #include "EditorFixture.h"
 #include "core/ChipTable.h"
+#include "PaletteProcs.h"
 #include "PaletteWindow.h"
 #include "render/core/PixelSurface.h"
 

@@ -4,19 +4,14 @@
 #pragma once
 #include <cstdint>
 
+#include "core/ChipTable.h"
 #include "core/PaletteModel.h"
-#include "map/core/MapCell.h"
 #include "map/core/MapDocument.h"
 #include "map/core/MapModel.h"
 
 class EditorPalettes {
 public:
     EditorPalettes();
-
-    // The cell the editor makes of a chip id: layers 0 and 1 look in the small palette,
-    // layer 2 in the large one with the position doubled (it counts 40 per 80-pixel chip).
-    // A chip no palette holds gets (0, 0), the sheet's top-left chip.
-    MapCell CellFor(int32_t layer, uint32_t chipId) const;
 
     // True when the layer's palette has a cell for the chip.
     bool Holds(int32_t layer, uint32_t chipId) const;
@@ -29,7 +24,7 @@ public:
     const PaletteModel& Large() const { return large; }
 
 private:
-    PaletteModel small{20};      // the constructor arguments the editor passes
-    PaletteModel large{0xFF28};
+    PaletteModel small{kSmallPaletteArgument};
+    PaletteModel large{kLargePaletteArgument};
     const PaletteModel& For(int32_t layer) const { return layer == 2 ? large : small; }
 };

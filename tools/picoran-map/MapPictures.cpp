@@ -52,8 +52,8 @@ bool LoadMapPictures(const std::string& folder, MapPictures& pictures, std::stri
         const char* name;
         uint32_t argument;
         const uint32_t* table;
-    } sheets[2] = {{*loaded.smallSheet, kSmallSheetFile, 20, SmallChipTable},
-                   {*loaded.largeSheet, kLargeSheetFile, 0xFF28, LargeChipTable}};
+    } sheets[2] = {{*loaded.smallSheet, kSmallSheetFile, kSmallPaletteArgument, SmallChipTable},
+                   {*loaded.largeSheet, kLargeSheetFile, kLargePaletteArgument, LargeChipTable}};
     for (const auto& s : sheets) {
         if (SheetFitsPalette(s.sheet, s.argument, s.table)) continue;
         error = folder + "/" + s.name + ": " + std::to_string(s.sheet.width) + " x " +

@@ -2,6 +2,7 @@
 
 #include "core/ShiftJis.h"
 #include "map/core/MapCell.h"
+#include "render/core/ViewGeometry.h"
 
 namespace {
 

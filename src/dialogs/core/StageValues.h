@@ -30,14 +30,3 @@ public:
 private:
     std::array<char, kCommentCapacity> bytes_{};
 };
-
-// The four numbers of the other-settings dialog, stored as given; only the dialog's OK
-// clamps them (ClampStageNumber).
-struct StageNumbers {
-    int32_t targetTime = 10;
-    int32_t timeLimit = 300;
-    int32_t backgroundImage = 0;
-    int32_t music = 0;
-
-    void Reset() { *this = StageNumbers{}; }
-};

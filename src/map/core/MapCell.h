@@ -12,8 +12,4 @@ inline bool operator==(const MapCell& a, const MapCell& b) {
     return a.chipId == b.chipId && a.srcX == b.srcX && a.srcY == b.srcY;
 }
 
-constexpr int32_t kCellSize = 40;       // pixels per cell side, in the map and the view
-constexpr int32_t kViewColumns = 16;    // the view shows 16 x 12 cells
-constexpr int32_t kViewRows = 12;
-constexpr int32_t kViewWidth = kViewColumns * kCellSize;   // 640
-constexpr int32_t kViewHeight = kViewRows * kCellSize;     // 480
+constexpr int32_t kCellSize = 40;  // pixels per cell side, in the map and the view

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "map/core/MapLimits.h"
+#include "map/core/StageNumbers.h"
+#include "render/core/ViewGeometry.h"
 
 struct MapDocument {
     int32_t mapWidth = kViewWidth;    // pixels; a remainder below 40 is kept but makes no cell
@@ -18,15 +20,23 @@ struct MapDocument {
     int32_t startX = 320;             // start position of the character, map pixels
     int32_t startY = 240;
     bool startUnspecified = true;     // the start-position dialog's box; checked at start-up
-    int32_t targetTime = 10;
-    int32_t timeLimit = 300;
-    int32_t backgroundImage = 0;
-    int32_t music = 0;
+    int32_t targetTime = StageNumbers{}.targetTime;  // the stage numbers, in file order
+    int32_t timeLimit = StageNumbers{}.timeLimit;
+    int32_t backgroundImage = StageNumbers{}.backgroundImage;
+    int32_t music = StageNumbers{}.music;
     std::vector<uint8_t> comment;     // 0 to 256 Shift_JIS bytes, as read (no terminator)
 
     uint32_t CellsX() const { return CellsAlong(mapWidth); }
     uint32_t CellsY() const { return CellsAlong(mapHeight); }
     size_t CellCount() const { return static_cast<size_t>(CellsX()) * CellsY(); }
+
+    StageNumbers Stage() const { return {targetTime, timeLimit, backgroundImage, music}; }
+    void SetStage(const StageNumbers& numbers) {
+        targetTime = numbers.targetTime;
+        timeLimit = numbers.timeLimit;
+        backgroundImage = numbers.backgroundImage;
+        music = numbers.music;
+    }
 };
 
 inline bool operator==(const MapDocument& a, const MapDocument& b) {

@@ -181,10 +181,7 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
     doc.startUnspecified = StartIsUnspecified(doc.startX, doc.startY);
 
     // A text map has no stage numbers and no comment: the editor gives it these.
-    doc.targetTime = 10;
-    doc.timeLimit = 300;
-    doc.backgroundImage = 0;
-    doc.music = 0;
+    doc.SetStage(StageNumbers{});
     const char* comment = texts::kTextMapComment;
     doc.comment.assign(comment, comment + std::strlen(comment));
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "render/core/Blit.h"
+#include "render/core/ViewGeometry.h"
 
 namespace {
 

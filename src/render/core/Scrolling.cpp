@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "map/core/MapCell.h"
+#include "render/core/ViewGeometry.h"
 
 namespace {
 
