@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "render/core/MapView.h"
+#include "render/core/ViewOverlay.h"
+#include "render/core/ViewGeometry.h"
 
 namespace {
 
@@ -10,12 +12,6 @@ void PutRgb(uint8_t* out, uint16_t pixel) {
     out[0] = ExpandChannel((pixel >> 10) & 31u);
     out[1] = ExpandChannel((pixel >> 5) & 31u);
     out[2] = ExpandChannel(pixel & 31u);
-}
-
-// On a border of the 2-pixel grid: the pixel before and the pixel on each multiple of 40.
-bool OnGrid(uint32_t coordinate) {
-    const uint32_t r = coordinate % kCellSize;
-    return r == 0 || r == kCellSize - 1;
 }
 
 }  // namespace
@@ -55,9 +51,11 @@ void MapRaster::ComposeStrip(uint32_t blockRow) {
     const uint32_t top = blockRow * kViewHeight;
     const uint32_t rows = std::min<uint32_t>(kViewHeight, height - top);
     for (uint32_t left = 0; left < width; left += kViewWidth) {
+        const auto scrollX = static_cast<int32_t>(left / kCellSize);
+        const auto scrollY = static_cast<int32_t>(blockRow * kViewRows);
         ComposeMapView(view, *pictures.backdrop, *pictures.smallSheet, *pictures.largeSheet, map,
-                       static_cast<int32_t>(left / kCellSize),
-                       static_cast<int32_t>(blockRow * kViewRows));
+                       scrollX, scrollY);
+        if (grid) DrawGrid(scrollX, scrollY);
         const uint32_t columns = std::min<uint32_t>(kViewWidth, width - left);
         for (uint32_t y = 0; y < rows; ++y) {
             const uint16_t* source = view.Row(static_cast<int32_t>(y));
@@ -65,19 +63,11 @@ void MapRaster::ComposeStrip(uint32_t blockRow) {
             for (uint32_t x = 0; x < columns; ++x) PutRgb(out + 3 * x, source[x]);
         }
     }
-    if (grid) DrawGrid(blockRow);
     stripIndex = blockRow;
 }
 
-void MapRaster::DrawGrid(uint32_t blockRow) {
-    const uint32_t top = blockRow * kViewHeight;
-    const uint32_t rows = std::min<uint32_t>(kViewHeight, height - top);
-    const uint16_t green = Rgb555(0, 255, 0);  // the editor's grid colour after 5-5-5
-    for (uint32_t y = 0; y < rows; ++y) {
-        uint8_t* out = strip.data() + static_cast<size_t>(y) * width * 3;
-        const bool wholeRow = OnGrid(top + y);
-        for (uint32_t x = 0; x < width; ++x) {
-            if (wholeRow || OnGrid(x)) PutRgb(out + 3 * x, green);
-        }
-    }
+// The editor's own grid segments for the view at this block, without the edge markers.
+void MapRaster::DrawGrid(int32_t scrollX, int32_t scrollY) {
+    const ViewOverlay overlay = ComposeViewOverlay(map.CellCounts(), scrollX, scrollY);
+    for (size_t i = 0; i < overlay.gridCount; ++i) StrokeSegment(view, overlay.segments[i]);
 }

@@ -7,6 +7,7 @@
 
 #include "MapPictures.h"
 #include "map/core/MapModel.h"
+#include "render/core/ViewGeometry.h"
 
 // Limits on the picture: a 60 x 60 map is 2400 x 2400 pixels. The PNG encoder holds the whole
 // picture several times over (see PngEncode.h), so 25 million pixels (a 125 x 125 map) keep
@@ -22,9 +23,9 @@ constexpr uint8_t ExpandChannel(uint32_t value5) {
 class MapRaster {
 public:
     // The picture is cellsX * 40 by cellsY * 40 pixels: pixels of a width or height that are
-    // not a whole cell show no cell in the editor either. With `grid`, green lines two pixels
-    // wide lie on every cell border, where the editor's 2-pixel pen puts them (the pixel
-    // before and the pixel on each multiple of 40). The map and pictures must outlive this,
+    // not a whole cell show no cell in the editor either. With `grid`, the editor's grid lies
+    // on every cell border, from the same segments (two green pixels: the one before and the
+    // one on each multiple of 40). The map and pictures must outlive this,
     // and the map must pass SizeIsRenderable first: one strip of the picture is allocated here.
     MapRaster(const MapModel& map, const MapPictures& pictures, bool grid);
 
@@ -49,5 +50,5 @@ private:
     int64_t stripIndex = -1;        // block row held in `strip`
 
     void ComposeStrip(uint32_t blockRow);
-    void DrawGrid(uint32_t blockRow);
+    void DrawGrid(int32_t scrollX, int32_t scrollY);
 };

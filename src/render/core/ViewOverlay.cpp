@@ -1,4 +1,5 @@
 #include "render/core/ViewOverlay.h"
+#include "render/core/ViewGeometry.h"
 
 #include <algorithm>
 
@@ -37,6 +38,7 @@ ViewOverlay ComposeViewOverlay(MapCellCounts counts, int32_t scrollX, int32_t sc
         Add(overlay, {x, 0, x, area.bottom, kGridPen, 0, 255, 0});
     for (int32_t y = 0; y <= area.bottom; y += kCellSize)
         Add(overlay, {0, y, area.right, y, kGridPen, 0, 255, 0});
+    overlay.gridCount = overlay.count;
 
     if (scrollX == 0) Add(overlay, {0, 0, 0, area.bottom, kMarkerPen, 255, 0, 0});
     if (scrollY == 0) Add(overlay, {0, 0, area.right, 0, kMarkerPen, 255, 0, 0});
@@ -56,4 +58,24 @@ void FillOutsideMapArea(PixelSurface& view, MapArea area) {
         uint16_t* row = view.Row(y);
         std::fill(row + (y < bottom ? right : 0), row + view.width, kOutsideMapPixel);
     }
+}
+
+void StrokeSegment(PixelSurface& surface, const LineSegment& segment) {
+    if (!surface.HasSurface()) return;
+    const bool vertical = segment.x1 == segment.x2;
+    if (!vertical && segment.y1 != segment.y2) return;  // the view draws no slanted lines
+    const int64_t half = segment.penWidth / 2;
+    const int64_t across = vertical ? segment.x1 : segment.y1;
+    const int64_t from = vertical ? std::min(segment.y1, segment.y2) : std::min(segment.x1, segment.x2);
+    const int64_t to = vertical ? std::max(segment.y1, segment.y2) : std::max(segment.x1, segment.x2);
+    const int64_t left = vertical ? across - half : from;
+    const int64_t right = vertical ? across - half + segment.penWidth : to;
+    const int64_t top = vertical ? from : across - half;
+    const int64_t bottom = vertical ? to : across - half + segment.penWidth;
+    const auto x0 = static_cast<int32_t>(std::clamp<int64_t>(left, 0, surface.width));
+    const auto x1 = static_cast<int32_t>(std::clamp<int64_t>(right, 0, surface.width));
+    const auto y0 = static_cast<int32_t>(std::clamp<int64_t>(top, 0, surface.height));
+    const auto y1 = static_cast<int32_t>(std::clamp<int64_t>(bottom, 0, surface.height));
+    const uint16_t pixel = Rgb555(segment.red, segment.green, segment.blue);
+    for (int32_t y = y0; y < y1; ++y) std::fill(surface.Row(y) + x0, surface.Row(y) + x1, pixel);
 }

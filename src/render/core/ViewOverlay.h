@@ -27,7 +27,8 @@ struct ViewOverlay {
     static constexpr size_t kMaxSegments = 34;
     MapArea area;
     LineSegment segments[kMaxSegments];
-    size_t count = 0;
+    size_t count = 0;      // segments in all
+    size_t gridCount = 0;  // the first gridCount segments are the grid
 };
 
 // The window's light grey, as the 16-bit view holds it.
@@ -42,3 +43,10 @@ ViewOverlay ComposeViewOverlay(MapCellCounts counts, int32_t scrollX, int32_t sc
 
 // Sets every pixel of the view outside the map area to kOutsideMapPixel.
 void FillOutsideMapArea(PixelSurface& view, MapArea area);
+
+// Strokes a horizontal or vertical segment the way GDI's pen lays it inside the map area:
+// penWidth pixels across, from penWidth / 2 before the line to just before penWidth / 2 after
+// it, and along it from the first end point to just before the second, clipped to the
+// surface. The pen's round ends reach only past the map area, which the view fills anyway.
+// Used where no GDI is at hand (the map tool's pictures); the editor strokes through GDI.
+void StrokeSegment(PixelSurface& surface, const LineSegment& segment);
