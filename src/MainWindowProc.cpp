@@ -1,12 +1,17 @@
 #include "MainWindowProc.h"
 
+#include <windowsx.h>
+
 #include "Application.h"
 #include "Commands.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
+#include "map/core/DragPainting.h"
 
 namespace {
+
+DragPainting drag;
 
 // The pointer position when the message is handled, not the one the message carries.
 POINT CursorInClient(HWND window) {
@@ -30,6 +35,21 @@ void OnMapLeftClick(POINT point) {
     mainWindow->Paint();
 }
 
+// The left button pressed: a click, and the start of a drag that keeps the mouse until the
+// button is released, so that moves outside the window still reach it (and paint nothing).
+void OnLeftButtonDown(HWND window) {
+    const POINT point = CursorInClient(window);
+    OnMapLeftClick(point);
+    drag.Begin(point.x, point.y, scrollX, scrollY);
+    SetCapture(window);
+}
+
+// Each cell the pointer enters while the button is held gets what a click there does.
+void OnMouseMove(LPARAM lParam) {
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (drag.Enters(point.x, point.y, scrollX, scrollY)) OnMapLeftClick(point);
+}
+
 void OnMapRightClick(POINT point) {
     if (mainWindow == nullptr) return;
     mainWindow->PickChip(point);
@@ -42,6 +62,7 @@ void OnMapRightClick(POINT point) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DESTROY:
+        drag.End();
         PostQuitMessage(0);
         break;
     case WM_PAINT:
@@ -61,7 +82,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         DispatchCommand(LOWORD(wParam));
         break;
     case WM_LBUTTONDOWN:
-        OnMapLeftClick(CursorInClient(window));
+        OnLeftButtonDown(window);
+        break;
+    case WM_MOUSEMOVE:
+        OnMouseMove(lParam);
+        break;
+    case WM_LBUTTONUP:
+        drag.End();
+        if (GetCapture() == window) ReleaseCapture();
+        break;
+    case WM_CAPTURECHANGED:
+        drag.End();
         break;
     case WM_RBUTTONDOWN:
         OnMapRightClick(CursorInClient(window));

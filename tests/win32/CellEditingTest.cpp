@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "EditorFixture.h"
 #include "PaletteWindow.h"
@@ -12,6 +13,28 @@ std::string redraws;
 void RecordRedraw(const char* what) { redraws += std::string(what) + " "; }
 
 const MapCell& Cell(int layer, uint32_t index) { return mainWindow->map.Layer(layer)[index]; }
+
+// A drag through the main window's procedure: the button goes down at the first client
+// point, the pointer moves through the others (several moves inside each cell, and out of
+// the view), the button comes up at the last. Returns the redraws it caused.
+std::string Drag(UINT down, UINT up, WPARAM held, const std::vector<POINT>& points) {
+    redraws.clear();
+    redrawTrace = RecordRedraw;
+    HWND window = mainWindow->handle;
+    POINT screen = points.front();
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(window, down, held, MAKELPARAM(points.front().x, points.front().y));
+    for (const POINT& p : points) SendMessageA(window, WM_MOUSEMOVE, held, MAKELPARAM(p.x, p.y));
+    SendMessageA(window, up, 0, MAKELPARAM(points.back().x, points.back().y));
+    redrawTrace = nullptr;
+    return redraws;
+}
+
+// Cells 0 to 3 of row 1, each visited by several moves, with a trip out of the view between.
+const std::vector<POINT> kAcrossFourCells = {
+    {5, 45}, {20, 50}, {39, 79}, {40, 45}, {60, 60}, {700, 60}, {-20, 60}, {79, 45},
+    {80, 45}, {119, 41}, {120, 41}, {150, 50}};
 
 }  // namespace
 
@@ -69,4 +92,40 @@ TEST_F(EditorTest, RightClickOnAnEmptyCellSelectsTheEraserWhichEmptiesAllLayers)
     EXPECT_EQ(Cell(0, 0).chipId, 0u);
     EXPECT_EQ(Cell(1, 0).chipId, 0u);
     EXPECT_EQ(Cell(2, 0).chipId, 0u);
+}
+
+TEST_F(EditorTest, LeftDragPaintsEachCellItEntersOnce) {
+    const std::string seen = Drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, kAcrossFourCells);
+    for (uint32_t column = 0; column < 16; ++column) {
+        const uint32_t chip = column < 4 ? 1u : 0u;
+        EXPECT_EQ(Cell(2, 16 + column).chipId, chip) << column;
+        EXPECT_EQ(Cell(2, column).chipId, 0u) << column;  // the row above stays empty
+    }
+    // The press and three more cells entered; the trip out of the view and back into cell 1
+    // paints it again, as any new entry does.
+    EXPECT_EQ(seen, "small large view small large view small large view small large view "
+                    "small large view ");
+    EXPECT_EQ(GetCapture(), nullptr);
+    // After the release, moves paint nothing.
+    SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(300, 300));
+    EXPECT_EQ(Cell(2, 7 * 16 + 7).chipId, 0u);
+}
+
+TEST_F(EditorTest, DragWithTheEraserEmptiesEveryCellItEnters) {
+    for (uint32_t i = 0; i < 48; ++i)
+        for (int layer = 0; layer < 3; ++layer) mainWindow->map.Layer(layer)[i] = MapCell{2, 0, 0};
+    CurrentChip = ChipEntry{0, 0, 0, 3};
+    Drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, kAcrossFourCells);
+    for (uint32_t column = 0; column < 16; ++column)
+        for (int layer = 0; layer < 3; ++layer)
+            EXPECT_EQ(Cell(layer, 16 + column).chipId, column < 4 ? 0u : 2u) << column;
+}
+
+TEST_F(EditorTest, RightDragPicksOnceAndPaintsNothing) {
+    mainWindow->map.Layer(0)[16] = MapCell{3, 80, 0};
+    const std::string seen = Drag(WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, kAcrossFourCells);
+    EXPECT_EQ(seen, "view small large ");
+    EXPECT_EQ(CurrentChip, (ChipEntry{3, 80, 0, 0}));
+    for (uint32_t column = 1; column < 4; ++column)
+        for (int layer = 0; layer < 3; ++layer) EXPECT_EQ(Cell(layer, 16 + column).chipId, 0u);
 }

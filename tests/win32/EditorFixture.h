@@ -26,14 +26,15 @@ inline std::string WindowText(HWND window) {
     return text;
 }
 
-// A mouse button pressed at a client point of a window, as the system would deliver it:
-// the cursor is really there (the program reads it), then the message arrives.
+// A mouse button pressed and released at a client point of a window, as the system would
+// deliver it: the cursor is really there (the program reads it), then the messages arrive.
 inline void ClickAt(HWND window, int x, int y, UINT message = WM_LBUTTONDOWN) {
     POINT point{x, y};
     ClientToScreen(window, &point);
     SetCursorPos(point.x, point.y);
-    SendMessageA(window, message, message == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON,
-                 MAKELPARAM(x, y));
+    const bool right = message == WM_RBUTTONDOWN;
+    SendMessageA(window, message, right ? MK_RBUTTON : MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(window, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 class EditorTest : public ::testing::Test {
