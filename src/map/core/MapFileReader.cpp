@@ -2,24 +2,10 @@
 // and the document is only handed out when the whole file up to the comment was read.
 #include "map/core/MapFileReader.h"
 
-#include <limits>
-
+#include "core/LittleEndian.h"
 #include "map/core/MapFileLayout.h"
 
 namespace {
-
-// Two's complement without relying on implementation-defined narrowing.
-int32_t ToInt32(uint32_t v) {
-    if (v <= static_cast<uint32_t>(std::numeric_limits<int32_t>::max())) {
-        return static_cast<int32_t>(v);
-    }
-    return static_cast<int32_t>(v - 0x80000000u) + std::numeric_limits<int32_t>::min();
-}
-
-uint32_t LoadLittleEndian32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 
 // Walks the file; `pos` never passes `size`.
 class ByteCursor {
@@ -29,7 +15,7 @@ public:
     size_t Size() const { return size_; }
     bool Has(size_t bytes) const { return size_ - pos_ >= bytes; }
     uint32_t TakeU32() {
-        const uint32_t v = LoadLittleEndian32(data_ + pos_);
+        const uint32_t v = little_endian::Load32(data_ + pos_);
         pos_ += 4;
         return v;
     }
@@ -64,7 +50,7 @@ bool ReadField(ByteCursor& in, const char* field, int32_t& value, MapReadResult&
         failure = Truncated(in.Offset(), in.Size(), field);
         return false;
     }
-    value = ToInt32(in.TakeU32());
+    value = little_endian::AsInt32(in.TakeU32());
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/LittleEndian.h"
 #include "map/core/MapFileLayout.h"
 
 namespace {
@@ -10,10 +11,9 @@ class LittleEndianWriter {
 public:
     explicit LittleEndianWriter(size_t capacity) { bytes_.reserve(capacity); }
     void U32(uint32_t v) {
-        bytes_.push_back(static_cast<uint8_t>(v));
-        bytes_.push_back(static_cast<uint8_t>(v >> 8));
-        bytes_.push_back(static_cast<uint8_t>(v >> 16));
-        bytes_.push_back(static_cast<uint8_t>(v >> 24));
+        uint8_t field[4];
+        little_endian::Store32(field, v);
+        bytes_.insert(bytes_.end(), field, field + 4);
     }
     // Conversion to unsigned is defined modulo 2^32: the two's complement bit pattern.
     void I32(int32_t v) { U32(static_cast<uint32_t>(v)); }
