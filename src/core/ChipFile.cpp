@@ -3,32 +3,18 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/DecimalText.h"
+
 namespace {
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // One "%d" conversion from text at pos. On success advances pos past the number.
-// Unsigned arithmetic throughout, so an overlong number wraps instead of overflowing.
 bool ReadNumber(const std::string& text, size_t& pos, uint32_t& value) {
     size_t at = pos;
-    while (at < text.size() && IsSpace(text[at])) ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    if (at >= text.size() || !IsDigit(text[at])) return false;
-    uint32_t magnitude = 0;
-    while (at < text.size() && IsDigit(text[at])) {
-        magnitude = magnitude * 10u + static_cast<uint32_t>(text[at] - '0');
-        ++at;
-    }
-    value = negative ? 0u - magnitude : magnitude;
-    pos = at;
+    while (at < text.size() && IsDecimalBlank(text[at])) ++at;
+    const DecimalScan number = ScanDecimal(text.data() + at, text.size() - at);
+    if (!number.hasDigits) return false;
+    value = number.low32;  // an overlong number wraps instead of overflowing
+    pos = at + number.length;
     return true;
 }
 

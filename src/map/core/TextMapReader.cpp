@@ -2,38 +2,20 @@
 // number the map needs must be there and be a number; a file that is cut short or holds
 // other text is refused whole, never half-read.
 #include <cstring>
-#include <limits>
 
+#include "core/DecimalText.h"
+#include "core/LittleEndian.h"
 #include "core/Texts.h"
 #include "map/core/MapFileReader.h"
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int32_t ToInt32(uint32_t v) {
-    if (v <= static_cast<uint32_t>(std::numeric_limits<int32_t>::max())) {
-        return static_cast<int32_t>(v);
-    }
-    return static_cast<int32_t>(v - 0x80000000u) + std::numeric_limits<int32_t>::min();
-}
-
-// A word as a number: one optional sign, then only digits. Digits accumulate in unsigned
-// 32-bit arithmetic, so an overlong number keeps its low 32 bits.
+// A word as a number: one optional sign, then only digits. An overlong number keeps its
+// low 32 bits.
 bool WordAsNumber(const char* word, size_t length, int32_t& value) {
-    size_t p = 0;
-    const bool negative = length > 0 && word[0] == '-';
-    if (length > 0 && (word[0] == '+' || word[0] == '-')) ++p;
-    if (p == length) return false;
-    uint32_t magnitude = 0;
-    for (; p < length; ++p) {
-        if (!IsDigit(word[p])) return false;
-        magnitude = magnitude * 10u + static_cast<uint32_t>(word[p] - '0');
-    }
-    value = ToInt32(negative ? 0u - magnitude : magnitude);
+    const DecimalScan number = ScanDecimal(word, length);
+    if (!number.hasDigits || number.length != length) return false;
+    value = little_endian::AsInt32(number.low32);
     return true;
 }
 
@@ -62,7 +44,7 @@ public:
     NumberReader(const char* text, size_t size) : text_(text), size_(size) {}
 
     bool Next(const std::string& field, int32_t& value) {
-        while (pos_ < size_ && IsBlank(text_[pos_])) {
+        while (pos_ < size_ && IsDecimalBlank(text_[pos_])) {
             if (text_[pos_] == '\n') ++line_;
             ++pos_;
         }
@@ -75,7 +57,7 @@ public:
             return false;
         }
         size_t end = pos_;
-        while (end < size_ && !IsBlank(text_[end])) ++end;
+        while (end < size_ && !IsDecimalBlank(text_[end])) ++end;
         const char* word = text_ + pos_;
         const size_t length = end - pos_;
         pos_ = end;
