@@ -61,7 +61,12 @@ public:
         const char* word = text_ + pos_;
         const size_t length = end - pos_;
         pos_ = end;
-        if (WordAsNumber(word, length, value)) return true;
+        if (WordAsNumber(word, length, value)) {
+            ++report_.numbersRead;
+            report_.endOffset = pos_;
+            report_.endLine = line_;
+            return true;
+        }
         error_ = MakeMapReadError(MapReadErrorCode::kNotANumber, wordOffset_, wordLine_,
                                   Quoted(word, length) + " where the " + field +
                                       " belongs is not a number");
@@ -72,6 +77,11 @@ public:
     size_t WordOffset() const { return wordOffset_; }
     int32_t WordLine() const { return wordLine_; }
     const MapReadError& Error() const { return error_; }
+    TextMapReport Report() const {
+        TextMapReport report = report_;
+        report.bytesAfter = size_ - report.endOffset;
+        return report;
+    }
 
 private:
     const char* text_;
@@ -81,6 +91,7 @@ private:
     size_t wordOffset_ = 0;
     int32_t wordLine_ = 1;
     MapReadError error_;
+    TextMapReport report_;  // the numbers taken so far
 };
 
 bool ReadLayer(NumberReader& in, int layer, size_t cells, std::vector<uint32_t>& ids) {
@@ -114,7 +125,7 @@ std::string EchoOf(const MapDocument& doc) {
     return echo;
 }
 
-MapReadResult Refuse(MapReadError error, const char* text, size_t size) {
+MapReadResult Refuse(MapReadError error, const NumberReader& in, const char* text, size_t size) {
     // A map data file opened under a text map's name: say so, so that it is renamed rather
     // than taken for lost.
     if (ReadBinaryMap(reinterpret_cast<const uint8_t*>(text), size).ok) {
@@ -124,6 +135,7 @@ MapReadResult Refuse(MapReadError error, const char* text, size_t size) {
     }
     MapReadResult result;
     result.error = std::move(error);
+    result.textMap = in.Report();
     return result;
 }
 
@@ -135,10 +147,10 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
     MapReadResult result;
     MapDocument& doc = result.document;
 
-    if (!in.Next("map width", doc.mapWidth)) return Refuse(in.Error(), text, size);
+    if (!in.Next("map width", doc.mapWidth)) return Refuse(in.Error(), in, text, size);
     const size_t widthOffset = in.WordOffset();
     const int32_t widthLine = in.WordLine();
-    if (!in.Next("map height", doc.mapHeight)) return Refuse(in.Error(), text, size);
+    if (!in.Next("map height", doc.mapHeight)) return Refuse(in.Error(), in, text, size);
     if (!MapSizeIsAcceptable(doc.mapWidth, doc.mapHeight)) {
         const bool heightAtFault = doc.CellsX() > 0 && doc.CellsY() == 0;
         const int32_t line = heightAtFault ? in.WordLine() : widthLine;
@@ -151,14 +163,14 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
                                  std::to_string(uint64_t{doc.CellsX()} * doc.CellsY()) +
                                  " cells; 1 to " + std::to_string(kMaxMapCells) +
                                  " are accepted"),
-            text, size);
+            in, text, size);
     }
 
     const size_t cells = doc.CellCount();
     if (!ReadLayer(in, 2, cells, doc.layer2Ids) || !ReadLayer(in, 1, cells, doc.layer1Ids) ||
         !ReadLayer(in, 0, cells, doc.layer0Ids) || !in.Next("start x", doc.startX) ||
         !in.Next("start y", doc.startY)) {
-        return Refuse(in.Error(), text, size);
+        return Refuse(in.Error(), in, text, size);
     }
     doc.startUnspecified = StartIsUnspecified(doc.startX, doc.startY);
 
@@ -171,6 +183,7 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
     doc.comment.assign(comment, comment + std::strlen(comment));
 
     if (echo) *echo = EchoOf(doc);
+    result.textMap = in.Report();
     result.ok = true;
     return result;
 }
