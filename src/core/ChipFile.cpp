@@ -1,9 +1,11 @@
 #include "core/ChipFile.h"
 
 #include <cstdio>
-#include <cstring>
+#include <limits>
+#include <vector>
 
 #include "core/DecimalText.h"
+#include "files/FileAccess.h"
 
 namespace {
 
@@ -34,14 +36,15 @@ ChipFileContents ParseChipFile(const std::string& text) {
 bool ReadChipFile(const char* path, std::string& text) {
     text.clear();
     if (path == nullptr) return false;
-    std::FILE* file = std::fopen(path, "r");
-    if (file == nullptr) return false;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    // No limit: a palette has always taken its chip file whole.
+    if (files::ReadWholeFile(path, std::numeric_limits<size_t>::max(), bytes, reason) !=
+        files::ReadStatus::kRead) {
+        return false;
+    }
+    text.assign(bytes.begin(), bytes.end());
+    return true;
 }
 
 std::string SheetSizeMessage(int32_t width, int32_t height) {

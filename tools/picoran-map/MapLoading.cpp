@@ -1,12 +1,13 @@
 #include "MapLoading.h"
 
-#include "FileBytes.h"
+#include "files/FileAccess.h"
 
 LoadedMap LoadMapFile(const std::string& path) {
     LoadedMap map;
     map.isText = IsTextMapPath(path.c_str());
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path, kMaxMapFileBytes, bytes, map.ioError)) return map;
+    if (files::ReadWholeFile(path, kMaxMapFileBytes, bytes, map.ioError) != files::ReadStatus::kRead)
+        return map;
     if (map.isText) {
         map.read = ReadTextMap(reinterpret_cast<const char*>(bytes.data()), bytes.size(), nullptr);
     } else {

@@ -1,5 +1,5 @@
 // Writer of map data files (.bin): the document becomes the file's exact bytes; putting them
-// on disk safely is the caller's job (see AtomicFile.h, and the editor's own save).
+// on disk safely is the caller's job (see files/FileAccess.h).
 #pragma once
 #include <cstdint>
 #include <vector>
