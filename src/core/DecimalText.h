@@ -6,7 +6,7 @@
 #include <cstdint>
 
 // The white space that strtol and scanf skip in the C locale, written out so that neither the
-// user's locale nor the platform plays a part.
+// user's locale nor the platform makes a difference.
 constexpr bool IsDecimalBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr size_t kBoxTextLimit = 127;  // bytes of a box that take part in the number
+constexpr size_t kBoxTextLimit = 127;  // bytes of a box that count towards the number
 
 }  // namespace
 

@@ -59,7 +59,7 @@ HANDLE OpenForReading(const std::wstring& path) {
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// The folder part of path, with its separator; empty for a bare name.
+// The folder of path, with its separator; empty for a bare name.
 std::wstring FolderOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);

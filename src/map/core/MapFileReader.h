@@ -42,7 +42,7 @@ struct MapReadResult {
 // A map data file (.bin). Refuses a file that ends before any field up to the comment
 // length or inside the comment, a size that gives no cell or more than kMaxMapCells, and a
 // comment length below 0 or above 256. The offset field at 0, the reserved block and bytes
-// after the comment play no part in the document; `dataFile` reports them.
+// after the comment are not taken into the document; `dataFile` reports them.
 MapReadResult ReadBinaryMap(const uint8_t* data, size_t size);
 
 // A text map file (.txt): width, height, the N ids of layers 2, 1, 0, start x, start y, as
