@@ -9,6 +9,7 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
 endif()
 
 set(FUZZ_CORE_SOURCES
+  ${PROJECT_SOURCE_DIR}/src/core/DecimalText.cpp
   ${PROJECT_SOURCE_DIR}/src/map/core/MapReadError.cpp
   ${PROJECT_SOURCE_DIR}/src/map/core/MapFileReader.cpp
   ${PROJECT_SOURCE_DIR}/src/map/core/TextMapReader.cpp

@@ -3,7 +3,6 @@
 # same code. Sets PICORAN_MAP_BUILDABLE; without stb_image_write nothing is made.
 set(PICORAN_MAP_DIR ${PROJECT_SOURCE_DIR}/tools/picoran-map)
 set(PICORAN_MAP_SOURCES
-  ${PICORAN_MAP_DIR}/BinaryExtras.cpp
   ${PICORAN_MAP_DIR}/CheckCommand.cpp
   ${PICORAN_MAP_DIR}/CommandLine.cpp
   ${PICORAN_MAP_DIR}/CommentText.cpp
@@ -11,7 +10,6 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/DiffCommand.cpp
   ${PICORAN_MAP_DIR}/DumpCommand.cpp
   ${PICORAN_MAP_DIR}/EditorPalettes.cpp
-  ${PICORAN_MAP_DIR}/FileBytes.cpp
   ${PICORAN_MAP_DIR}/InfoCommand.cpp
   ${PICORAN_MAP_DIR}/MapLoading.cpp
   ${PICORAN_MAP_DIR}/MapPictures.cpp
@@ -20,7 +18,6 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/MapWarnings.cpp
   ${PICORAN_MAP_DIR}/PngEncode.cpp
   ${PICORAN_MAP_DIR}/RenderCommand.cpp
-  ${PICORAN_MAP_DIR}/SafeWrite.cpp
   ${PICORAN_MAP_DIR}/SheetsFolder.cpp
   ${PICORAN_MAP_DIR}/ToolMain.cpp
 )

@@ -16,6 +16,7 @@ set(SHELL_SOURCES
 set(SHELL_MAP_SOURCES
   src/map/MainWindowEditing.cpp
   src/map/MainWindowFiles.cpp
+  src/map/AnsiUtf8.cpp
   src/map/FileDialogs.cpp
   src/map/CurrentFile.cpp
   src/map/StartFolder.cpp
@@ -37,17 +38,10 @@ set(SHELL_DIALOG_SOURCES
 set(SHELL_COMMAND_SOURCES
   src/HandleKey.cpp
 )
-# Reading and safely replacing files through the Windows API, without any window: the editor
-# and the command-line map tool share it.
-add_library(win32files STATIC src/map/Win32Files.cpp)
-target_include_directories(win32files PUBLIC src)
-target_compile_options(win32files PRIVATE -Wall -Wextra)
-target_compile_definitions(win32files PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
-
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
   ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES})
 target_include_directories(shell PUBLIC src res)
-target_link_libraries(shell PUBLIC core win32files gdi32 comdlg32 user32)
+target_link_libraries(shell PUBLIC core gdi32 comdlg32 user32)
 target_compile_options(shell PRIVATE -Wall -Wextra)
 target_compile_definitions(shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 

@@ -1,14 +1,17 @@
 # The command-line map tool for Windows (included by Win32.cmake): the native tool's sources
-# (ToolSources.cmake) with the editor's Win32 file replacement, and its tests under Wine.
+# (ToolSources.cmake), which take the Windows half of the file functions through the core,
+# and its tests under Wine.
 include(${PROJECT_SOURCE_DIR}/cmake/ToolSources.cmake)
 if(NOT PICORAN_MAP_BUILDABLE)
   return()
 endif()
-target_link_libraries(picoran_map PUBLIC win32files)
+target_compile_definitions(picoran_map PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 
-add_executable(picoran-map ${PICORAN_MAP_DIR}/main.cpp)  # no WIN32: a console program
+# No WIN32: a console program. wmain (-municode) takes the arguments in UTF-16, so that any
+# file name reaches the commands, as UTF-8.
+add_executable(picoran-map ${PICORAN_MAP_DIR}/main.cpp)
 target_link_libraries(picoran-map PRIVATE picoran_map)
-target_link_options(picoran-map PRIVATE ${PICORAN_STATIC_LINK})
+target_link_options(picoran-map PRIVATE ${PICORAN_STATIC_LINK} -municode)
 
 # render's pictures travel in res/ beside the program, where it looks first: a Windows
 # program cannot name the Linux source folder.

@@ -1,5 +1,6 @@
 // libFuzzer target: the text map reader on arbitrary text, its echo's shape, that an accepted
-// map used every number it needed, and a round trip through the map data file writer.
+// map used every number it needed and says so in its report, and a round trip through the map
+// data file writer.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -44,6 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const MapDocument& doc = read.document;
     const size_t cells = doc.CellCount();
     FuzzAssert(StartsWithNumbers(text, size, 3 * cells + 4));
+    FuzzAssert(read.textMap.numbersRead == 3 * cells + 4);
+    FuzzAssert(read.textMap.endOffset + read.textMap.bytesAfter == size);
     // One value and a space per cell and layer; a line per map row of each layer.
     FuzzAssert(static_cast<size_t>(std::count(echo.begin(), echo.end(), ' ')) == 3 * cells);
     FuzzAssert(static_cast<size_t>(std::count(echo.begin(), echo.end(), '\n')) ==

@@ -1,36 +1,24 @@
 #include "core/ChipFile.h"
 
 #include <cstdio>
-#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "core/DecimalText.h"
+#include "files/FileAccess.h"
 
 #include "core/Texts.h"
 
 namespace {
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // One "%d" conversion from text at pos. On success advances pos past the number.
-// Unsigned arithmetic throughout, so an overlong number wraps instead of overflowing.
 bool ReadNumber(const std::string& text, size_t& pos, uint32_t& value) {
     size_t at = pos;
-    while (at < text.size() && IsSpace(text[at])) ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    if (at >= text.size() || !IsDigit(text[at])) return false;
-    uint32_t magnitude = 0;
-    while (at < text.size() && IsDigit(text[at])) {
-        magnitude = magnitude * 10u + static_cast<uint32_t>(text[at] - '0');
-        ++at;
-    }
-    value = negative ? 0u - magnitude : magnitude;
-    pos = at;
+    while (at < text.size() && IsDecimalBlank(text[at])) ++at;
+    const DecimalScan number = ScanDecimal(text.data() + at, text.size() - at);
+    if (!number.hasDigits) return false;
+    value = number.low32;  // an overlong number wraps instead of overflowing
+    pos = at + number.length;
     return true;
 }
 
@@ -50,14 +38,15 @@ ChipFileContents ParseChipFile(const std::string& text) {
 bool ReadChipFile(const char* path, std::string& text) {
     text.clear();
     if (path == nullptr) return false;
-    std::FILE* file = std::fopen(path, "r");
-    if (file == nullptr) return false;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    // No limit: a palette has always taken its chip file whole.
+    if (files::ReadWholeFile(path, std::numeric_limits<size_t>::max(), bytes, reason) !=
+        files::ReadStatus::kRead) {
+        return false;
+    }
+    text.assign(bytes.begin(), bytes.end());
+    return true;
 }
 
 std::string SheetSizeMessage(int32_t width, int32_t height) {

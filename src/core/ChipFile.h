@@ -18,7 +18,8 @@ struct ChipFileContents {
 // layer-2 code), and numbers beyond 32 bits wrap modulo 2^32.
 ChipFileContents ParseChipFile(const std::string& text);
 
-// Reads a whole file through the C stdio. False when it cannot be opened or read.
+// Reads a whole file, its path in UTF-8 (the editor's chip file names are ASCII). False when
+// it cannot be opened or read. The numbers read alike with CR LF or LF line ends.
 bool ReadChipFile(const char* path, std::string& text);
 
 // The message shown when a chip file's palette size does not fit the sheet's width:

@@ -11,8 +11,9 @@
 #include "PaletteWindow.h"
 #include "core/Texts.h"
 #include "dialogs/DialogValues.h"
+#include "files/FileAccess.h"
+#include "map/AnsiUtf8.h"
 #include "map/StartFolder.h"
-#include "map/Win32Files.h"
 #include "map/core/DocumentCells.h"
 #include "map/core/MapFileReader.h"
 #include "map/core/MapFileWriter.h"
@@ -48,8 +49,10 @@ bool MainWindow::SaveMap(const char* path) {
     std::string reason;
     if (bytes.empty()) {
         reason = texts::kMapSizeInvalid;
-    } else if (ReplaceFileContents(PathFromStartFolder(path).c_str(), bytes, reason)) {
+    } else if (files::ReplaceFileContents(Utf8FromAnsi(PathFromStartFolder(path)), bytes, reason)) {
         return true;
+    } else {
+        reason = AnsiFromUtf8(reason);
     }
     ShowFileError(texts::kSaveFailedFormat, path, reason);
     return false;
@@ -58,8 +61,11 @@ bool MainWindow::SaveMap(const char* path) {
 bool MainWindow::LoadMap(const char* path, bool isBinary) {
     std::vector<uint8_t> bytes;
     std::string reason;
-    if (!ReadWholeFile(PathFromStartFolder(path).c_str(), kMaxMapFileBytes, bytes, reason)) {
-        ShowFileError(texts::kOpenFailedFormat, path, reason);
+    const files::ReadStatus status =
+        files::ReadWholeFile(Utf8FromAnsi(PathFromStartFolder(path)), kMaxMapFileBytes, bytes, reason);
+    if (status != files::ReadStatus::kRead) {
+        ShowFileError(texts::kOpenFailedFormat, path,
+                      status == files::ReadStatus::kTooLarge ? texts::kFileTooLarge : AnsiFromUtf8(reason));
         return false;
     }
     MapReadResult read;

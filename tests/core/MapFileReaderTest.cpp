@@ -64,6 +64,7 @@ TEST(MapFileReader, RefusesACommentLengthAbove256) {
         ASSERT_FALSE(read.ok) << length;
         EXPECT_EQ(read.error.code, MapReadErrorCode::kCommentTooLong);
         EXPECT_EQ(read.error.offset, 92u);
+        EXPECT_EQ(read.dataFile.commentLength, length);  // a refused file still reports it
         EXPECT_EQ(read.error.messageSjis, std::string(texts::kMapCommentTooLong) + "\r\n" +
                                               texts::kMapErrorOffsetLabel + " 92");
     }

@@ -18,6 +18,10 @@ TEST(TextMap, TwoByOneExampleEchoesByteForByte) {
     const MapReadResult read = ReadText("80 40\n5 6\n0 0\n1 2\n320 240\n", &echo);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(echo, "5 6 \n0 0 \n1 2 ");
+    EXPECT_EQ(read.textMap.numbersRead, 10u);
+    EXPECT_EQ(read.textMap.endOffset, 25u);  // just past start y, on line 5, one byte before the end
+    EXPECT_EQ(read.textMap.endLine, 5);
+    EXPECT_EQ(read.textMap.bytesAfter, 1u);
     const MapDocument& doc = read.document;
     EXPECT_EQ(doc.layer2Ids, std::vector<uint32_t>({5, 6}));
     EXPECT_EQ(doc.layer1Ids, std::vector<uint32_t>({0, 0}));
@@ -45,18 +49,18 @@ TEST(TextMap, EchoBreaksLinesAtEveryMapRow) {
 // Each case leaves the document untouched: the editor keeps the map it has.
 TEST(TextMap, RefusesMissingNumbersAndWordsThatAreNotNumbers) {
     const char withNul[] = "80 40 5 \0 6 7 8 9 10 11 12";
-    struct Case { std::string text; MapReadErrorCode code; int32_t line; size_t offset; const char* field; };
+    struct Case { std::string text; MapReadErrorCode code; int32_t line; size_t offset; const char* field; size_t numbers; };
     const Case cases[] = {
-        {"", MapReadErrorCode::kTruncated, 1, 0, "map width"},
-        {"hello world", MapReadErrorCode::kNotANumber, 1, 0, "map width"},
-        {"80 40 5", MapReadErrorCode::kTruncated, 1, 7, "layer 2 chip id of cell 1"},
-        {"80 40 5 6 0 0 1 2 0\n", MapReadErrorCode::kTruncated, 2, 20, "start y"},
-        {"80 40 5 x 6 7 8 9 10 11 12", MapReadErrorCode::kNotANumber, 1, 8, "layer 2 chip id of cell 1"},
-        {"80 40 5 - 6 7 8 9 10 11 12", MapReadErrorCode::kNotANumber, 1, 8, "\"-\""},
-        {"80 40 5 6\n0 0\n1 2x 0 0", MapReadErrorCode::kNotANumber, 3, 16, "layer 0 chip id of cell 1"},
-        {"80 40 5 6 0 0 1 2 0 +", MapReadErrorCode::kNotANumber, 1, 20, "start y"},
-        {std::string(withNul, sizeof withNul - 1), MapReadErrorCode::kNotANumber, 1, 8, "\\x00"},
-        {"80\n40x", MapReadErrorCode::kNotANumber, 2, 3, "map height"},
+        {"", MapReadErrorCode::kTruncated, 1, 0, "map width", 0},
+        {"hello world", MapReadErrorCode::kNotANumber, 1, 0, "map width", 0},
+        {"80 40 5", MapReadErrorCode::kTruncated, 1, 7, "layer 2 chip id of cell 1", 3},
+        {"80 40 5 6 0 0 1 2 0\n", MapReadErrorCode::kTruncated, 2, 20, "start y", 9},
+        {"80 40 5 x 6 7 8 9 10 11 12", MapReadErrorCode::kNotANumber, 1, 8, "layer 2 chip id of cell 1", 3},
+        {"80 40 5 - 6 7 8 9 10 11 12", MapReadErrorCode::kNotANumber, 1, 8, "\"-\"", 3},
+        {"80 40 5 6\n0 0\n1 2x 0 0", MapReadErrorCode::kNotANumber, 3, 16, "layer 0 chip id of cell 1", 7},
+        {"80 40 5 6 0 0 1 2 0 +", MapReadErrorCode::kNotANumber, 1, 20, "start y", 9},
+        {std::string(withNul, sizeof withNul - 1), MapReadErrorCode::kNotANumber, 1, 8, "\\x00", 3},
+        {"80\n40x", MapReadErrorCode::kNotANumber, 2, 3, "map height", 1},
     };
     for (const Case& c : cases) {
         std::string echo = "stale";
@@ -68,6 +72,7 @@ TEST(TextMap, RefusesMissingNumbersAndWordsThatAreNotNumbers) {
         EXPECT_NE(read.error.description.find(c.field), std::string::npos) << read.error.description;
         EXPECT_TRUE(echo.empty());
         EXPECT_EQ(read.document, MapDocument{}) << c.text;
+        EXPECT_EQ(read.textMap.numbersRead, c.numbers) << c.text;  // the report stays, the map not
     }
 }
 

@@ -5,7 +5,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "MapLoading.h"
-#include "SafeWrite.h"
+#include "files/FileAccess.h"
 #include "map/core/MapFileWriter.h"
 
 int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -27,7 +27,7 @@ int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
     LoadedMap map;
     if (!LoadMapOrReport(in, err, map)) return kExitTrouble;
     const std::vector<uint8_t> bytes = WriteBinaryMap(map.read.document);
-    if (bytes.empty() || !ReplaceFileSafely(outPath, bytes, error)) {
+    if (bytes.empty() || !files::ReplaceFileContents(outPath, bytes, error)) {
         err << outPath << ": not written: " << (bytes.empty() ? "the map cannot be written" : error)
             << "\n";
         return kExitTrouble;

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "BinaryExtras.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "MapLoading.h"

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <ostream>
 
-#include "BinaryExtras.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "MapLoading.h"
@@ -11,23 +10,22 @@
 
 namespace {
 
-void DumpBinaryFields(const LoadedMap& map, std::ostream& out) {
-    const BinaryExtras extras = ExtrasOf(map);
-    out << "offset field: " << extras.offsetField << "\n";
-    out << "reserved block: count " << extras.reservedCount << ", then";
+void DumpBinaryFields(const MapDataFileReport& fields, std::ostream& out) {
+    out << "offset field: " << fields.offsetField << "\n";
+    out << "reserved block: count " << fields.reservedCount << ", then";
     bool allZero = true;
-    for (uint8_t byte : extras.reservedRest) allZero = allZero && byte == 0;
+    for (uint8_t byte : fields.reservedRest) allZero = allZero && byte == 0;
     if (allZero) {
         out << " 28 zero bytes\n";
     } else {
-        for (uint8_t byte : extras.reservedRest) {
+        for (uint8_t byte : fields.reservedRest) {
             char hex[4];
             std::snprintf(hex, sizeof hex, " %02X", byte);
             out << hex;
         }
         out << "\n";
     }
-    out << "bytes after the comment: " << extras.bytesAfter << "\n";
+    out << "bytes after the comment: " << fields.bytesAfterComment << "\n";
 }
 
 void DumpLayer(const MapDocument& doc, int32_t layer, std::ostream& out) {
@@ -59,7 +57,7 @@ int RunDump(const Arguments& args, std::ostream& out, std::ostream& err) {
     out << "start position: " << StartText(doc) << "\n";
     for (int i = 0; i < 4; ++i) out << StageName(i) << ": " << StageValue(doc, i) << "\n";
     out << "comment: " << CommentText(doc) << "\n";
-    if (!map.isText) DumpBinaryFields(map, out);
+    if (!map.isText) DumpBinaryFields(map.read.dataFile, out);
     for (int32_t layer = 2; layer >= 0; --layer) DumpLayer(doc, layer, out);
     return kExitOk;
 }

@@ -2,7 +2,6 @@
 #include <map>
 #include <ostream>
 
-#include "BinaryExtras.h"
 #include "CommandLine.h"
 #include "CommentText.h"
 #include "Commands.h"

@@ -1,16 +1,17 @@
 #include "MapLoading.h"
 
-#include "FileBytes.h"
+#include "files/FileAccess.h"
 
 LoadedMap LoadMapFile(const std::string& path) {
     LoadedMap map;
     map.isText = IsTextMapPath(path.c_str());
-    if (!ReadFileBytes(path, kMaxMapFileBytes, map.bytes, map.ioError)) return map;
+    std::vector<uint8_t> bytes;
+    if (files::ReadWholeFile(path, kMaxMapFileBytes, bytes, map.ioError) != files::ReadStatus::kRead)
+        return map;
     if (map.isText) {
-        map.read = ReadTextMap(reinterpret_cast<const char*>(map.bytes.data()), map.bytes.size(),
-                               nullptr);
+        map.read = ReadTextMap(reinterpret_cast<const char*>(bytes.data()), bytes.size(), nullptr);
     } else {
-        map.read = ReadBinaryMap(map.bytes.data(), map.bytes.size());
+        map.read = ReadBinaryMap(bytes.data(), bytes.size());
     }
     map.ok = map.read.ok;
     return map;

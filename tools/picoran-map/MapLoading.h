@@ -14,8 +14,7 @@ struct LoadedMap {
     bool ok = false;              // the editor would accept the file
     bool isText = false;          // read as a text map (.txt in any letter case)
     std::string ioError;          // set when the file could not be read at all
-    std::vector<uint8_t> bytes;   // the file as read
-    MapReadResult read;           // the reader's document, or its reason for refusing
+    MapReadResult read;           // the reader's document and report, or its reason for refusing
 };
 
 LoadedMap LoadMapFile(const std::string& path);

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "core/ChipTable.h"
-#include "FileBytes.h"
 #include "core/PaletteModel.h"
+#include "files/FileAccess.h"
 #include "render/core/BmpImage.h"
 
 namespace {
@@ -18,7 +18,7 @@ bool LoadPicture(const std::string& folder, const char* name, std::unique_ptr<Me
     const std::string path = folder + "/" + name;
     std::vector<uint8_t> bytes;
     std::string reason;
-    if (!ReadFileBytes(path, kMaxPictureBytes, bytes, reason)) {
+    if (files::ReadWholeFile(path, kMaxPictureBytes, bytes, reason) != files::ReadStatus::kRead) {
         error = path + ": cannot read: " + reason;
         return false;
     }

@@ -2,8 +2,9 @@
 
 #include <map>
 
-#include "BinaryExtras.h"
 #include "dialogs/core/SettingsRules.h"
+#include "map/core/MapFileLayout.h"
+#include "map/core/MapFileWriter.h"
 
 namespace {
 
@@ -45,25 +46,26 @@ void StageWarnings(const MapDocument& doc, std::vector<std::string>& out) {
 void BinaryWarnings(const LoadedMap& map, std::vector<std::string>& out) {
     const MapDocument& doc = map.read.document;
     if (map.isText) return;
-    const BinaryExtras extras = ExtrasOf(map);
-    if (extras.offsetField != ExpectedOffsetField(doc)) {
-        out.push_back("offset field holds " + std::to_string(extras.offsetField) + ", not 12 N + 68 = " +
-                      std::to_string(ExpectedOffsetField(doc)) + " (the editor does not read it)");
+    const MapDataFileReport& fields = map.read.dataFile;
+    const int64_t expectedOffset = static_cast<int64_t>(mapfile::CommentLengthOffset(doc.CellCount()));
+    if (fields.offsetField != expectedOffset) {
+        out.push_back("offset field holds " + std::to_string(fields.offsetField) + ", not 12 N + 68 = " +
+                      std::to_string(expectedOffset) + " (the editor does not read it)");
     }
-    if (extras.reservedCount != CountedChipCells(doc)) {
-        out.push_back("reserved block counts " + std::to_string(extras.reservedCount) +
+    if (fields.reservedCount != CountedChipCells(doc)) {
+        out.push_back("reserved block counts " + std::to_string(fields.reservedCount) +
                       " layer-0 cells of chip 100, the map has " +
                       std::to_string(CountedChipCells(doc)) + " (the editor does not read it)");
     }
-    for (uint8_t byte : extras.reservedRest) {
+    for (uint8_t byte : fields.reservedRest) {
         if (byte == 0) continue;
         out.push_back("reserved block bytes 4 to 31 are not all zero (the editor does not read them)");
         break;
     }
-    if (extras.bytesAfter > 0) {
-        out.push_back(std::to_string(extras.bytesAfter) +
-                      (extras.bytesAfter == 1 ? " byte after the comment is"
-                                              : " bytes after the comment are") +
+    if (fields.bytesAfterComment > 0) {
+        out.push_back(std::to_string(fields.bytesAfterComment) +
+                      (fields.bytesAfterComment == 1 ? " byte after the comment is"
+                                                     : " bytes after the comment are") +
                       " not read by the editor");
     }
 }

@@ -8,7 +8,7 @@
 #include "MapPictures.h"
 #include "MapRaster.h"
 #include "PngEncode.h"
-#include "SafeWrite.h"
+#include "files/FileAccess.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::vector<uint8_t> png;
     if (!EncodePng(raster.Width(), raster.Height(), [&](uint32_t y) { return raster.Row(y); }, png,
                    error) ||
-        !ReplaceFileSafely(pngPath, png, error)) {
+        !files::ReplaceFileContents(pngPath, png, error)) {
         err << pngPath << ": not written: " << error << "\n";
         return kExitTrouble;
     }

@@ -2,24 +2,12 @@
 // and the document is only handed out when the whole file up to the comment was read.
 #include "map/core/MapFileReader.h"
 
-#include <limits>
+#include <algorithm>
 
+#include "core/LittleEndian.h"
 #include "map/core/MapFileLayout.h"
 
 namespace {
-
-// Two's complement without relying on implementation-defined narrowing.
-int32_t ToInt32(uint32_t v) {
-    if (v <= static_cast<uint32_t>(std::numeric_limits<int32_t>::max())) {
-        return static_cast<int32_t>(v);
-    }
-    return static_cast<int32_t>(v - 0x80000000u) + std::numeric_limits<int32_t>::min();
-}
-
-uint32_t LoadLittleEndian32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 
 // Walks the file; `pos` never passes `size`.
 class ByteCursor {
@@ -29,7 +17,7 @@ public:
     size_t Size() const { return size_; }
     bool Has(size_t bytes) const { return size_ - pos_ >= bytes; }
     uint32_t TakeU32() {
-        const uint32_t v = LoadLittleEndian32(data_ + pos_);
+        const uint32_t v = little_endian::Load32(data_ + pos_);
         pos_ += 4;
         return v;
     }
@@ -64,7 +52,7 @@ bool ReadField(ByteCursor& in, const char* field, int32_t& value, MapReadResult&
         failure = Truncated(in.Offset(), in.Size(), field);
         return false;
     }
-    value = ToInt32(in.TakeU32());
+    value = little_endian::AsInt32(in.TakeU32());
     return true;
 }
 
@@ -93,32 +81,37 @@ MapReadResult ReadBinaryMap(const uint8_t* data, size_t size) {
     ByteCursor in(data, size);
     MapReadResult result;
     MapDocument& doc = result.document;
+    MapDataFileReport& report = result.dataFile;
     MapReadResult failure;
+    // A refused file comes without a document, but with the fields read up to the fault.
+    auto refuse = [&report](MapReadResult refused) {
+        refused.dataFile = report;
+        return refused;
+    };
 
-    int32_t commentOffsetField = 0;  // redundant with the size; the editor never used it
-    if (!ReadField(in, "offset field", commentOffsetField, failure) ||
+    if (!ReadField(in, "offset field", report.offsetField, failure) ||
         !ReadField(in, "map width", doc.mapWidth, failure) ||
         !ReadField(in, "map height", doc.mapHeight, failure)) {
-        return failure;
+        return refuse(failure);
     }
     if (!MapSizeIsAcceptable(doc.mapWidth, doc.mapHeight)) {
         // Name the height only when the width alone is fine and the height gives no row.
         const size_t at = (doc.CellsX() > 0 && doc.CellsY() == 0) ? 8 : 4;
-        return Refuse(MakeMapReadError(
+        return refuse(Refuse(MakeMapReadError(
             MapReadErrorCode::kBadSize, at, 0,
             "map size " + std::to_string(doc.mapWidth) + " x " + std::to_string(doc.mapHeight) +
                 " gives " + std::to_string(uint64_t{doc.CellsX()} * doc.CellsY()) +
-                " cells; 1 to " + std::to_string(kMaxMapCells) + " are accepted"));
+                " cells; 1 to " + std::to_string(kMaxMapCells) + " are accepted")));
     }
 
     const size_t cells = doc.CellCount();
     if (!ReadLayer(in, 2, cells, doc.layer2Ids, failure) ||
         !ReadLayer(in, 1, cells, doc.layer1Ids, failure) ||
         !ReadLayer(in, 0, cells, doc.layer0Ids, failure)) {
-        return failure;
+        return refuse(failure);
     }
 
-    int32_t reservedCount = 0;  // derived from layer 0 on writing; nothing to take from it
+    int32_t reservedCount = 0;
     if (!ReadField(in, "start x", doc.startX, failure) ||
         !ReadField(in, "start y", doc.startY, failure) ||
         !ReadField(in, "target time", doc.targetTime, failure) ||
@@ -126,36 +119,42 @@ MapReadResult ReadBinaryMap(const uint8_t* data, size_t size) {
         !ReadField(in, "background image number", doc.backgroundImage, failure) ||
         !ReadField(in, "music number", doc.music, failure) ||
         !ReadField(in, "reserved block", reservedCount, failure)) {
-        return failure;
+        return refuse(failure);
     }
-    if (!in.Has(mapfile::kReservedBytes - 4)) {
-        return Truncated(in.Offset() - 4, size, "reserved block");
+    report.reservedCount = static_cast<uint32_t>(reservedCount);  // the bits as stored
+    if (!in.Has(report.reservedRest.size())) {
+        return refuse(Truncated(in.Offset() - 4, size, "reserved block"));
     }
-    in.Take(mapfile::kReservedBytes - 4);
+    static_assert(sizeof(MapDataFileReport::reservedRest) == mapfile::kReservedBytes - 4,
+                  "the reserved block is the count and the rest");
+    const uint8_t* rest = in.Take(report.reservedRest.size());
+    std::copy(rest, rest + report.reservedRest.size(), report.reservedRest.begin());
     doc.startUnspecified = StartIsUnspecified(doc.startX, doc.startY);
 
     const size_t lengthOffset = in.Offset();
-    int32_t length = 0;
-    if (!ReadField(in, "comment length", length, failure)) return failure;
+    int32_t& length = report.commentLength;
+    if (!ReadField(in, "comment length", length, failure)) return refuse(failure);
     if (length < 0) {
-        return Refuse(MakeMapReadError(
+        return refuse(Refuse(MakeMapReadError(
             MapReadErrorCode::kNegativeCommentLength, lengthOffset, 0,
             "comment length " + std::to_string(length) + " at offset " +
-                std::to_string(lengthOffset) + " is negative"));
+                std::to_string(lengthOffset) + " is negative")));
     }
     if (length > mapfile::kMaxCommentBytes) {
         // The editor never writes one; taking the file would keep the previous stage's
         // comment and save it into this stage.
-        return Refuse(MakeMapReadError(
+        return refuse(Refuse(MakeMapReadError(
             MapReadErrorCode::kCommentTooLong, lengthOffset, 0,
             "comment length " + std::to_string(length) + " at offset " +
-                std::to_string(lengthOffset) + " is above 256"));
+                std::to_string(lengthOffset) + " is above 256")));
     }
     if (!in.Has(static_cast<size_t>(length))) {
-        return Truncated(in.Offset(), size, "comment of " + std::to_string(length) + " bytes");
+        return refuse(
+            Truncated(in.Offset(), size, "comment of " + std::to_string(length) + " bytes"));
     }
     const uint8_t* bytes = in.Take(static_cast<size_t>(length));
     doc.comment.assign(bytes, bytes + length);
+    report.bytesAfterComment = in.Size() - in.Offset();  // never read: the editor ignores them
     result.ok = true;
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/LittleEndian.h"
 #include "map/core/MapFileLayout.h"
 
 namespace {
@@ -10,10 +11,9 @@ class LittleEndianWriter {
 public:
     explicit LittleEndianWriter(size_t capacity) { bytes_.reserve(capacity); }
     void U32(uint32_t v) {
-        bytes_.push_back(static_cast<uint8_t>(v));
-        bytes_.push_back(static_cast<uint8_t>(v >> 8));
-        bytes_.push_back(static_cast<uint8_t>(v >> 16));
-        bytes_.push_back(static_cast<uint8_t>(v >> 24));
+        uint8_t field[4];
+        little_endian::Store32(field, v);
+        bytes_.insert(bytes_.end(), field, field + 4);
     }
     // Conversion to unsigned is defined modulo 2^32: the two's complement bit pattern.
     void I32(int32_t v) { U32(static_cast<uint32_t>(v)); }
@@ -33,6 +33,12 @@ void WriteLayer(LittleEndianWriter& out, const std::vector<uint32_t>& ids, size_
 
 }  // namespace
 
+uint32_t CountedChipCells(const MapDocument& doc) {
+    const size_t cells = std::min(doc.layer0Ids.size(), doc.CellCount());
+    return static_cast<uint32_t>(std::count(doc.layer0Ids.begin(), doc.layer0Ids.begin() + cells,
+                                            mapfile::kCountedChipId));
+}
+
 std::vector<uint8_t> WriteBinaryMap(const MapDocument& doc) {
     if (!MapSizeIsAcceptable(doc.mapWidth, doc.mapHeight)) return {};
     const size_t cells = doc.CellCount();
@@ -41,11 +47,6 @@ std::vector<uint8_t> WriteBinaryMap(const MapDocument& doc) {
     const size_t length = static_cast<size_t>(
         std::find(doc.comment.begin(), doc.comment.begin() + scan, uint8_t{0}) -
         doc.comment.begin());
-
-    uint32_t count100 = 0;
-    for (size_t i = 0; i < std::min(doc.layer0Ids.size(), cells); ++i) {
-        if (doc.layer0Ids[i] == mapfile::kCountedChipId) ++count100;
-    }
 
     LittleEndianWriter out(mapfile::kFixedBytes + mapfile::kBytesPerCell * cells + length);
     out.U32(static_cast<uint32_t>(mapfile::CommentLengthOffset(cells)));
@@ -60,7 +61,7 @@ std::vector<uint8_t> WriteBinaryMap(const MapDocument& doc) {
     out.I32(doc.timeLimit);
     out.I32(doc.backgroundImage);
     out.I32(doc.music);
-    out.U32(count100);
+    out.U32(CountedChipCells(doc));
     out.Zeros(mapfile::kReservedBytes - 4);
     out.U32(static_cast<uint32_t>(length));
     out.Bytes(doc.comment.data(), length);

@@ -1,5 +1,5 @@
 // Writer of map data files (.bin): the document becomes the file's exact bytes; putting them
-// on disk safely is the caller's job (see AtomicFile.h, and the editor's own save).
+// on disk safely is the caller's job (see files/FileAccess.h).
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -12,3 +12,7 @@
 // written as 0. Returns an empty vector, which is never a valid file, when the size is
 // outside MapSizeIsAcceptable.
 std::vector<uint8_t> WriteBinaryMap(const MapDocument& document);
+
+// What the writer stores as the reserved block's count: the layer-0 cells, of the first N,
+// that hold chip 100.
+uint32_t CountedChipCells(const MapDocument& document);

@@ -2,38 +2,20 @@
 // number the map needs must be there and be a number; a file that is cut short or holds
 // other text is refused whole, never half-read.
 #include <cstring>
-#include <limits>
 
+#include "core/DecimalText.h"
+#include "core/LittleEndian.h"
 #include "core/Texts.h"
 #include "map/core/MapFileReader.h"
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int32_t ToInt32(uint32_t v) {
-    if (v <= static_cast<uint32_t>(std::numeric_limits<int32_t>::max())) {
-        return static_cast<int32_t>(v);
-    }
-    return static_cast<int32_t>(v - 0x80000000u) + std::numeric_limits<int32_t>::min();
-}
-
-// A word as a number: one optional sign, then only digits. Digits accumulate in unsigned
-// 32-bit arithmetic, so an overlong number keeps its low 32 bits.
+// A word as a number: one optional sign, then only digits. An overlong number keeps its
+// low 32 bits.
 bool WordAsNumber(const char* word, size_t length, int32_t& value) {
-    size_t p = 0;
-    const bool negative = length > 0 && word[0] == '-';
-    if (length > 0 && (word[0] == '+' || word[0] == '-')) ++p;
-    if (p == length) return false;
-    uint32_t magnitude = 0;
-    for (; p < length; ++p) {
-        if (!IsDigit(word[p])) return false;
-        magnitude = magnitude * 10u + static_cast<uint32_t>(word[p] - '0');
-    }
-    value = ToInt32(negative ? 0u - magnitude : magnitude);
+    const DecimalScan number = ScanDecimal(word, length);
+    if (!number.hasDigits || number.length != length) return false;
+    value = little_endian::AsInt32(number.low32);
     return true;
 }
 
@@ -62,7 +44,7 @@ public:
     NumberReader(const char* text, size_t size) : text_(text), size_(size) {}
 
     bool Next(const std::string& field, int32_t& value) {
-        while (pos_ < size_ && IsBlank(text_[pos_])) {
+        while (pos_ < size_ && IsDecimalBlank(text_[pos_])) {
             if (text_[pos_] == '\n') ++line_;
             ++pos_;
         }
@@ -75,11 +57,16 @@ public:
             return false;
         }
         size_t end = pos_;
-        while (end < size_ && !IsBlank(text_[end])) ++end;
+        while (end < size_ && !IsDecimalBlank(text_[end])) ++end;
         const char* word = text_ + pos_;
         const size_t length = end - pos_;
         pos_ = end;
-        if (WordAsNumber(word, length, value)) return true;
+        if (WordAsNumber(word, length, value)) {
+            ++report_.numbersRead;
+            report_.endOffset = pos_;
+            report_.endLine = line_;
+            return true;
+        }
         error_ = MakeMapReadError(MapReadErrorCode::kNotANumber, wordOffset_, wordLine_,
                                   Quoted(word, length) + " where the " + field +
                                       " belongs is not a number");
@@ -90,6 +77,11 @@ public:
     size_t WordOffset() const { return wordOffset_; }
     int32_t WordLine() const { return wordLine_; }
     const MapReadError& Error() const { return error_; }
+    TextMapReport Report() const {
+        TextMapReport report = report_;
+        report.bytesAfter = size_ - report.endOffset;
+        return report;
+    }
 
 private:
     const char* text_;
@@ -99,6 +91,7 @@ private:
     size_t wordOffset_ = 0;
     int32_t wordLine_ = 1;
     MapReadError error_;
+    TextMapReport report_;  // the numbers taken so far
 };
 
 bool ReadLayer(NumberReader& in, int layer, size_t cells, std::vector<uint32_t>& ids) {
@@ -132,7 +125,7 @@ std::string EchoOf(const MapDocument& doc) {
     return echo;
 }
 
-MapReadResult Refuse(MapReadError error, const char* text, size_t size) {
+MapReadResult Refuse(MapReadError error, const NumberReader& in, const char* text, size_t size) {
     // A map data file opened under a text map's name: say so, so that it is renamed rather
     // than taken for lost.
     if (ReadBinaryMap(reinterpret_cast<const uint8_t*>(text), size).ok) {
@@ -142,6 +135,7 @@ MapReadResult Refuse(MapReadError error, const char* text, size_t size) {
     }
     MapReadResult result;
     result.error = std::move(error);
+    result.textMap = in.Report();
     return result;
 }
 
@@ -153,10 +147,10 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
     MapReadResult result;
     MapDocument& doc = result.document;
 
-    if (!in.Next("map width", doc.mapWidth)) return Refuse(in.Error(), text, size);
+    if (!in.Next("map width", doc.mapWidth)) return Refuse(in.Error(), in, text, size);
     const size_t widthOffset = in.WordOffset();
     const int32_t widthLine = in.WordLine();
-    if (!in.Next("map height", doc.mapHeight)) return Refuse(in.Error(), text, size);
+    if (!in.Next("map height", doc.mapHeight)) return Refuse(in.Error(), in, text, size);
     if (!MapSizeIsAcceptable(doc.mapWidth, doc.mapHeight)) {
         const bool heightAtFault = doc.CellsX() > 0 && doc.CellsY() == 0;
         const int32_t line = heightAtFault ? in.WordLine() : widthLine;
@@ -169,14 +163,14 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
                                  std::to_string(uint64_t{doc.CellsX()} * doc.CellsY()) +
                                  " cells; 1 to " + std::to_string(kMaxMapCells) +
                                  " are accepted"),
-            text, size);
+            in, text, size);
     }
 
     const size_t cells = doc.CellCount();
     if (!ReadLayer(in, 2, cells, doc.layer2Ids) || !ReadLayer(in, 1, cells, doc.layer1Ids) ||
         !ReadLayer(in, 0, cells, doc.layer0Ids) || !in.Next("start x", doc.startX) ||
         !in.Next("start y", doc.startY)) {
-        return Refuse(in.Error(), text, size);
+        return Refuse(in.Error(), in, text, size);
     }
     doc.startUnspecified = StartIsUnspecified(doc.startX, doc.startY);
 
@@ -186,6 +180,7 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
     doc.comment.assign(comment, comment + std::strlen(comment));
 
     if (echo) *echo = EchoOf(doc);
+    result.textMap = in.Report();
     result.ok = true;
     return result;
 }

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "core/LittleEndian.h"
+
 namespace {
 
 constexpr size_t kFileHeaderBytes = 14;
@@ -11,13 +13,9 @@ constexpr uint32_t kBiBitfields = 3;
 // MemorySurface makes nothing larger; refusing first keeps the message precise.
 constexpr int64_t kMaxSide = 65536;
 
-uint32_t U16At(const uint8_t* p) { return uint32_t{p[0]} | uint32_t{p[1]} << 8; }
-uint32_t U32At(const uint8_t* p) { return U16At(p) | U16At(p + 2) << 16; }
-// Two's complement by arithmetic, so no implementation-defined narrowing is involved.
-int64_t I32At(const uint8_t* p) {
-    const uint32_t u = U32At(p);
-    return u < 0x80000000u ? int64_t{u} : int64_t{u} - (int64_t{1} << 32);
-}
+using little_endian::Load16;
+using little_endian::Load32;
+using little_endian::LoadInt32;
 
 BmpReadResult Refuse(const std::string& why) {
     BmpReadResult result;
@@ -28,8 +26,8 @@ BmpReadResult Refuse(const std::string& why) {
 // 32-bit pictures may name their channels with masks; only the usual order is read, where
 // the masks say exactly what BI_RGB would.
 bool MasksAreStandard(const uint8_t* masks) {
-    return U32At(masks) == 0x00FF0000u && U32At(masks + 4) == 0x0000FF00u &&
-           U32At(masks + 8) == 0x000000FFu;
+    return Load32(masks) == 0x00FF0000u && Load32(masks + 4) == 0x0000FF00u &&
+           Load32(masks + 8) == 0x000000FFu;
 }
 
 }  // namespace
@@ -39,18 +37,18 @@ BmpReadResult ReadBmpImage(const uint8_t* data, size_t size) {
         return Refuse("file of " + std::to_string(size) + " bytes is too short for a BMP header");
     if (data[0] != 'B' || data[1] != 'M') return Refuse("not a BMP file (no \"BM\" at the start)");
 
-    const uint32_t pixelOffset = U32At(data + 10);
-    const uint32_t headerSize = U32At(data + 14);
+    const uint32_t pixelOffset = Load32(data + 10);
+    const uint32_t headerSize = Load32(data + 14);
     if (headerSize < kInfoHeaderBytes)
         return Refuse("info header of " + std::to_string(headerSize) + " bytes is not supported");
     if (headerSize > size - kFileHeaderBytes)
         return Refuse("info header of " + std::to_string(headerSize) + " bytes runs past the end");
 
-    const int64_t width = I32At(data + 18);
-    const int64_t height = I32At(data + 22);
-    const uint32_t planes = U16At(data + 26);
-    const uint32_t bits = U16At(data + 28);
-    const uint32_t compression = U32At(data + 30);
+    const int64_t width = LoadInt32(data + 18);
+    const int64_t height = LoadInt32(data + 22);
+    const uint32_t planes = Load16(data + 26);
+    const uint32_t bits = Load16(data + 28);
+    const uint32_t compression = Load32(data + 30);
     if (planes != 1) return Refuse("plane count " + std::to_string(planes) + " is not 1");
     if (bits != 24 && bits != 32)
         return Refuse(std::to_string(bits) + " bits per pixel; only 24 and 32 are read");

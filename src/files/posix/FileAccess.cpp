@@ -1,0 +1,139 @@
+// The POSIX half of FileAccess.h: the C stdio for reading, open, write, fsync and rename for
+// replacing. Paths are taken as they are: the file names of these systems are bytes.
+#include "files/FileAccess.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace files {
+namespace {
+
+std::string Reason(const char* step, const std::string& file) {
+    return std::string(step) + " " + file + ": " + std::strerror(errno);
+}
+
+// Opens a fresh file beside the target; O_EXCL guarantees no other file is reused, and the
+// mode 0666 lets the umask decide as for any newly created file.
+int CreateTemporary(const std::string& path, std::string& tempPath) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Makes the rename itself durable; a failure here cannot undo the save, so it is ignored.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = open(folder.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+}  // namespace
+
+ReadStatus ReadWholeFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>& bytes,
+                         std::string& reason) {
+    bytes.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        reason = std::strerror(errno);
+        return ReadStatus::kCannotRead;
+    }
+    // Read in chunks up to one byte past the limit instead of trusting a size the file
+    // reports: pipes have none, and a file may grow while it is read.
+    uint8_t chunk[65536];
+    ReadStatus status = ReadStatus::kRead;
+    for (;;) {
+        const size_t got = std::fread(chunk, 1, sizeof chunk, file);
+        if (bytes.size() + got > maxBytes) {
+            reason = "file is larger than " + std::to_string(maxBytes) + " bytes";
+            status = ReadStatus::kTooLarge;
+            break;
+        }
+        bytes.insert(bytes.end(), chunk, chunk + got);
+        if (got < sizeof chunk) {
+            if (std::ferror(file)) {
+                reason = std::strerror(errno);
+                status = ReadStatus::kCannotRead;
+            }
+            break;
+        }
+    }
+    std::fclose(file);
+    if (status != ReadStatus::kRead) bytes.clear();
+    return status;
+}
+
+bool ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& bytes,
+                         std::string& reason) {
+    std::string temp;
+    const int fd = CreateTemporary(path, temp);
+    if (fd < 0) {
+        reason = Reason("cannot create a temporary file beside", path);
+        return false;
+    }
+    auto fail = [&](const char* step, const std::string& file) {
+        reason = Reason(step, file);
+        unlink(temp.c_str());
+        return false;
+    };
+    struct stat old {};
+    if (stat(path.c_str(), &old) == 0) fchmod(fd, old.st_mode & 07777);
+    if (!WriteAll(fd, bytes)) {
+        const int saved = errno;
+        close(fd);
+        errno = saved;
+        return fail("cannot write", temp);
+    }
+    if (fsync(fd) != 0) {
+        const int saved = errno;
+        close(fd);
+        errno = saved;
+        return fail("cannot flush", temp);
+    }
+    if (close(fd) != 0) return fail("cannot close", temp);
+    if (rename(temp.c_str(), path.c_str()) != 0) return fail("cannot replace", path);
+    SyncFolderOf(path);
+    return true;
+}
+
+bool FileOpensForReading(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    std::fclose(file);
+    return true;
+}
+
+std::string RunningProgramPath() {
+#ifdef __linux__
+    std::string path(4096, '\0');
+    const ssize_t length = readlink("/proc/self/exe", &path[0], path.size());
+    if (length <= 0 || static_cast<size_t>(length) >= path.size()) return "";
+    path.resize(static_cast<size_t>(length));
+    return path;
+#else
+    return "";
+#endif
+}
+
+}  // namespace files

@@ -1,0 +1,179 @@
+// The Windows half of FileAccess.h: the W functions of the Windows API, with the interface's
+// UTF-8 paths turned into UTF-16 and the system's reasons back into UTF-8, so that any path
+// the system can open works whatever the ANSI code page.
+#include "files/FileAccess.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace files {
+namespace {
+
+std::wstring Utf16(const std::string& utf8) {
+    if (utf8.empty()) return std::wstring();
+    const int length = static_cast<int>(utf8.size());
+    const int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    if (wide <= 0) return std::wstring();
+    std::wstring text(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, &text[0], wide);
+    return text;
+}
+
+std::string Utf8(const std::wstring& utf16) {
+    if (utf16.empty()) return std::string();
+    const int length = static_cast<int>(utf16.size());
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return std::string();
+    std::string text(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, &text[0], bytes, nullptr, nullptr);
+    return text;
+}
+
+// The system's text for an error code, without a trailing line end.
+std::string SystemErrorText(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring result;
+    if (length != 0 && text != nullptr) result.assign(text, length);
+    if (text != nullptr) LocalFree(text);
+    while (!result.empty() && (result.back() == L'\n' || result.back() == L'\r' || result.back() == L' '))
+        result.pop_back();
+    if (result.empty()) {
+        char number[32];
+        std::snprintf(number, sizeof(number), "error %lu", static_cast<unsigned long>(error));
+        return number;
+    }
+    return Utf8(result);
+}
+
+// Another program may hold the file open, even for writing; reading it is still safe, since
+// a map is checked whole before anything is taken from it.
+HANDLE OpenForReading(const std::wstring& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The folder of path, with its separator; empty for a bare name.
+std::wstring FolderOf(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+// Creates a new, empty file beside the target, so that the final move stays on one volume.
+// Its name is short ("~" and five hex digits, ".tmp"), so that any target path the file
+// dialog accepts leaves room for it. CREATE_NEW never takes over another file.
+HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary) {
+    static unsigned counter = 0;
+    const std::wstring folder = FolderOf(path);
+    const unsigned base = (GetCurrentProcessId() * 2654435761u) ^ GetTickCount();
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 64 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        char name[16];
+        std::snprintf(name, sizeof(name), "~%05x.tmp", (base + counter++) & 0xFFFFFu);
+        temporary = folder + std::wstring(name, name + std::strlen(name));  // ASCII as it is
+        file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    return file;
+}
+
+bool WriteAll(HANDLE file, const std::vector<uint8_t>& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+ReadStatus ReadWholeFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>& bytes,
+                         std::string& reason) {
+    bytes.clear();
+    HANDLE file = OpenForReading(Utf16(path));
+    if (file == INVALID_HANDLE_VALUE) {
+        reason = SystemErrorText(GetLastError());
+        return ReadStatus::kCannotRead;
+    }
+    LARGE_INTEGER size;
+    ReadStatus status = ReadStatus::kRead;
+    if (!GetFileSizeEx(file, &size)) {
+        reason = SystemErrorText(GetLastError());
+        status = ReadStatus::kCannotRead;
+    } else if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        reason = "file is larger than " + std::to_string(maxBytes) + " bytes";
+        status = ReadStatus::kTooLarge;
+    } else {
+        bytes.assign(static_cast<size_t>(size.QuadPart), 0);
+        size_t done = 0;
+        while (status == ReadStatus::kRead && done < bytes.size()) {
+            DWORD got = 0;
+            const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+            if (!ReadFile(file, bytes.data() + done, want, &got, nullptr)) {
+                reason = SystemErrorText(GetLastError());
+                status = ReadStatus::kCannotRead;
+            } else if (got == 0) {
+                bytes.resize(done);  // the file shrank while being read
+                break;
+            }
+            done += got;
+        }
+    }
+    CloseHandle(file);
+    if (status != ReadStatus::kRead) bytes.clear();
+    return status;
+}
+
+bool ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& bytes,
+                         std::string& reason) {
+    const std::wstring target = Utf16(path);
+    std::wstring temporary;
+    HANDLE file = CreateTemporaryBeside(target, temporary);
+    if (file == INVALID_HANDLE_VALUE) {
+        reason = SystemErrorText(GetLastError());
+        return false;
+    }
+    bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
+    DWORD error = ok ? 0 : GetLastError();
+    if (!CloseHandle(file) && ok) {
+        ok = false;
+        error = GetLastError();
+    }
+    if (ok && !MoveFileExW(temporary.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ok = false;
+        error = GetLastError();
+    }
+    if (!ok) {
+        reason = SystemErrorText(error);
+        DeleteFileW(temporary.c_str());
+    }
+    return ok;
+}
+
+bool FileOpensForReading(const std::string& path) {
+    HANDLE file = OpenForReading(Utf16(path));
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+std::string RunningProgramPath() {
+    std::wstring path(4096, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (length == 0 || length >= path.size()) return "";  // a longer path is cut: not used
+    path.resize(length);
+    return Utf8(path);
+}
+
+}  // namespace files

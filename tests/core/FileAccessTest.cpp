@@ -1,0 +1,81 @@
+// The POSIX half of the file functions; the editor's and the tool's tests under Wine hold
+// the Windows half to the same.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "files/FileAccess.h"
+
+namespace {
+
+class FileAccess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/picoran-files-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+    static std::vector<uint8_t> Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::string dir_;
+};
+
+TEST_F(FileAccess, CreatesAndReplacesLeavingNoTemporaryFile) {
+    const std::string path = dir_ + "/map.bin";
+    std::string error;
+    ASSERT_TRUE(files::ReplaceFileContents(path, {1, 2, 3}, error)) << error;
+    EXPECT_EQ(Contents(path), std::vector<uint8_t>({1, 2, 3}));
+
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(files::ReplaceFileContents(path, {9}, error)) << error;
+    EXPECT_EQ(Contents(path), std::vector<uint8_t>({9}));
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);  // a replaced file keeps its permissions
+    EXPECT_EQ(Names(), std::vector<std::string>({"map.bin"}));
+}
+
+TEST_F(FileAccess, FailureLeavesTargetAndFolderAsTheyWere) {
+    // A folder cannot be replaced by a file: the rename, the last step, fails.
+    const std::string folder = dir_ + "/taken";
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    std::string error;
+    EXPECT_FALSE(files::ReplaceFileContents(folder, {1, 2}, error));
+    EXPECT_NE(error.find("cannot replace"), std::string::npos) << error;
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_EQ(Names(), std::vector<std::string>({"taken"}));
+
+    error.clear();
+    EXPECT_FALSE(files::ReplaceFileContents(dir_ + "/missing/map.bin", {1}, error));
+    EXPECT_NE(error.find("temporary"), std::string::npos) << error;
+}
+
+TEST_F(FileAccess, ReadsWholeFilesUpToTheLimit) {
+    const std::string path = dir_ + "/map.bin";
+    std::ofstream(path, std::ios::binary) << "12345";
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    EXPECT_EQ(files::ReadWholeFile(path, 5, bytes, reason), files::ReadStatus::kRead);
+    EXPECT_EQ(bytes, std::vector<uint8_t>({'1', '2', '3', '4', '5'}));
+    EXPECT_EQ(files::ReadWholeFile(path, 4, bytes, reason), files::ReadStatus::kTooLarge);
+    EXPECT_EQ(reason, "file is larger than 4 bytes");
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(files::ReadWholeFile(dir_ + "/none", 5, bytes, reason), files::ReadStatus::kCannotRead);
+}
+
+}  // namespace
