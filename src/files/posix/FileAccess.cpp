@@ -16,12 +16,19 @@ std::string Reason(const char* step, const std::string& file) {
     return std::string(step) + " " + file + ": " + std::strerror(errno);
 }
 
-// Opens a fresh file beside the target; O_EXCL guarantees no other file is reused, and the
-// mode 0666 lets the umask decide as for any newly created file.
+// Opens a fresh file beside the target, so that the rename stays on one file system. Its
+// name is short (".~" and five hex digits, ".tmp"), so that a target name of any length the
+// system takes leaves room for it. O_EXCL guarantees no other file is reused, and the mode
+// 0666 lets the umask decide as for any newly created file.
 int CreateTemporary(const std::string& path, std::string& tempPath) {
     static unsigned counter = 0;
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const unsigned base = static_cast<unsigned>(getpid()) * 2654435761u;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        char name[16];
+        std::snprintf(name, sizeof(name), ".~%05x.tmp", (base + counter++) & 0xFFFFFu);
+        tempPath = folder + name;
         const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
