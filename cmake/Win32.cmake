@@ -9,6 +9,8 @@ set(SHELL_SOURCES
   src/MainWindowProc.cpp
   src/Application.cpp
   src/MapCommands.cpp
+  src/WideText.cpp
+  src/ErrorBox.cpp
   src/render/Texture.cpp
   src/render/DrawLine.cpp
   src/render/MainWindowPaint.cpp
@@ -16,7 +18,6 @@ set(SHELL_SOURCES
 set(SHELL_MAP_SOURCES
   src/map/MainWindowEditing.cpp
   src/map/MainWindowFiles.cpp
-  src/map/AnsiUtf8.cpp
   src/map/FileDialogs.cpp
   src/map/CurrentFile.cpp
   src/map/StartFolder.cpp
@@ -41,14 +42,14 @@ set(SHELL_COMMAND_SOURCES
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
   ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES})
 target_include_directories(shell PUBLIC src res)
-target_link_libraries(shell PUBLIC core gdi32 comdlg32 user32)
+target_link_libraries(shell PUBLIC core gdi32 comdlg32 comctl32 user32)
 target_compile_options(shell PRIVATE -Wall -Wextra)
 target_compile_definitions(shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 
 set(PICORAN_STATIC_LINK -static -static-libgcc -static-libstdc++)
 set(EDITOR_RESOURCES ${PROJECT_SOURCE_DIR}/res/editor.rc)
 set_source_files_properties(${EDITOR_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/small_sheet.bmp;${PROJECT_SOURCE_DIR}/res/large_sheet.bmp;${PROJECT_SOURCE_DIR}/res/backdrop.bmp;${PROJECT_SOURCE_DIR}/res/editor.ico")
+  OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/small_sheet.bmp;${PROJECT_SOURCE_DIR}/res/large_sheet.bmp;${PROJECT_SOURCE_DIR}/res/backdrop.bmp;${PROJECT_SOURCE_DIR}/res/editor.ico;${PROJECT_SOURCE_DIR}/res/editor.manifest")
 
 add_executable(editor WIN32 src/main.cpp ${EDITOR_RESOURCES})
 target_link_libraries(editor PRIVATE shell)

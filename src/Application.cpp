@@ -1,10 +1,16 @@
 #include "Application.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "ErrorBox.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "MainWindowProc.h"
 #include "PaletteProcs.h"
 #include "PaletteWindow.h"
+#include "WideText.h"
 #include "core/ChipTable.h"
 #include "core/Texts.h"
 #include "dialogs/ResizeWindow.h"
@@ -29,7 +35,10 @@ void DeleteAndClear(T*& object) {
 }  // namespace
 
 bool StartUp() {
-    instanceHandle = GetModuleHandleA(nullptr);
+    instanceHandle = GetModuleHandleW(nullptr);
+    // The manifest asks for Common Controls 6; loading them gives the dialogs the system's look.
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     RememberStartFolder();
 
     smallSheet = new Texture(BitmapResourceId{IDB_SMALL_SHEET}, 0xFFFF);
@@ -45,20 +54,20 @@ bool StartUp() {
     if (!mainWindow->Initialize()) return false;
     if (!mainWindow->Create(texts::kProductTitle, 100, 100)) return false;
 
-    SetCurrentPath(texts::kDefaultMapName);
+    SetCurrentPath(WideFromSjis(texts::kDefaultMapName).c_str());
 
     smallPalette = new PaletteWindow(instanceHandle, mainWindow->handle, SmallPaletteProc,
                                      smallSheet, kSmallPaletteArgument, "data/MapChip_S.txt");
     if (!smallPalette->CreateFromTable(SmallChipTable, kSmallChipTableLength, texts::kSmallPaletteTitle,
                                        780, 100)) {
-        MessageBoxA(mainWindow->handle, texts::kPaletteInitFailedSmall, texts::kErrorCaption, MB_OK);
+        ShowErrorBox(mainWindow->handle, texts::kPaletteInitFailedSmall);
         return false;
     }
     largePalette = new PaletteWindow(instanceHandle, mainWindow->handle, LargePaletteProc,
                                      largeSheet, kLargePaletteArgument, "data/MapChip_L.txt");
     if (!largePalette->CreateFromTable(LargeChipTable, kLargeChipTableLength, texts::kLargePaletteTitle,
                                        780, 400)) {
-        MessageBoxA(mainWindow->handle, texts::kPaletteInitFailedLarge, texts::kErrorCaption, MB_OK);
+        ShowErrorBox(mainWindow->handle, texts::kPaletteInitFailedLarge);
         return false;
     }
     CreateSettingsDialogs(mainWindow->handle);
@@ -76,9 +85,9 @@ void CloseProgramWindows() {
 
 int RunMessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -89,7 +98,7 @@ void Teardown() {
     if (mainWindow != nullptr && mainWindow->handle != nullptr && IsWindow(mainWindow->handle))
         DestroyWindow(mainWindow->handle);
     if (mainWindow != nullptr && mainWindow->classRegistered)
-        UnregisterClassA(mainWindow->className, mainWindow->instance);
+        UnregisterClassW(mainWindow->wideClassName.c_str(), mainWindow->instance);
     DeleteSettingsDialogs();
     DeleteAndClear(largePalette);
     DeleteAndClear(smallPalette);

@@ -12,6 +12,6 @@ ConfigWindow* configWindow = nullptr;
 ChipEntry CurrentChip{1, 0, 0, 2};
 int32_t scrollX = 0;
 int32_t scrollY = 0;
-char currentPath[kPathBufferSize] = {};
-char currentFileTitle[256] = {};
+wchar_t currentPath[kPathBufferSize] = {};
+wchar_t currentFileTitle[256] = {};
 void (*redrawTrace)(const char* what) = nullptr;

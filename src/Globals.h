@@ -26,9 +26,11 @@ extern ChipEntry CurrentChip;  // the selected chip; starts as the first large c
 extern int32_t scrollX;        // the view's offsets in whole cells
 extern int32_t scrollY;
 
+// The current map file in UTF-16, as the file dialogs give it, so that any path the system
+// can open works whatever its code page.
 constexpr size_t kPathBufferSize = 260;
-extern char currentPath[kPathBufferSize];  // the current map file, Shift_JIS
-extern char currentFileTitle[256];         // file name without folder, from the file dialogs
+extern wchar_t currentPath[kPathBufferSize];
+extern wchar_t currentFileTitle[256];  // file name without folder, from the file dialogs
 
 // Called with "view", "small" or "large" each time the map view or a palette is redrawn;
 // null except in tests that check the order of redraws.

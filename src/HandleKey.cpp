@@ -18,7 +18,7 @@ bool IsHeld(int virtualKey) { return (GetKeyState(virtualKey) & 0x80) != 0; }
 
 void PostClose() {
     if (mainWindow != nullptr && mainWindow->handle != nullptr)
-        PostMessageA(mainWindow->handle, WM_CLOSE, 0, 0);
+        PostMessageW(mainWindow->handle, WM_CLOSE, 0, 0);
 }
 
 void ShowPalette(PaletteWindow* palette) {

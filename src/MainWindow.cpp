@@ -1,12 +1,16 @@
 #include "MainWindow.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "WideText.h"
 #include "core/Texts.h"
+#include "render/core/ViewGeometry.h"
 #include "resource.h"
 
 MainWindow::MainWindow(HINSTANCE moduleInstance, Texture* small, Texture* large, Texture* back)
     : className(texts::kProductTitle),
+      wideClassName(WideFromSjis(texts::kProductTitle)),
       smallSheet(small),
       largeSheet(large),
       backBuffer(new Texture(map.mapWidth, map.mapHeight)),
@@ -17,8 +21,39 @@ MainWindow::MainWindow(HINSTANCE moduleInstance, Texture* small, Texture* large,
 
 MainWindow::~MainWindow() { delete backBuffer; }
 
+namespace {
+
+constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The outer size the window has always had; with classic frame metrics its client area is
+// exactly the 640 x 480 view.
+constexpr int kClassicOuterWidth = 648;
+constexpr int kClassicOuterHeight = 534;
+
+// The outer size whose client area holds the whole view under the system's frame metrics
+// (caption, menu bar, border padding, DPI), never below the classic size.
+SIZE OuterSizeForView() {
+    RECT outer{0, 0, kViewWidth, kViewHeight};
+    AdjustWindowRectEx(&outer, kMainWindowStyle, TRUE, 0);
+    return SIZE{std::max<LONG>(kClassicOuterWidth, outer.right - outer.left),
+                std::max<LONG>(kClassicOuterHeight, outer.bottom - outer.top)};
+}
+
+// What AdjustWindowRectEx cannot know, such as a menu bar that wraps or scroll bars, is
+// measured on the real window and added to its size.
+void GrowToHoldTheView(HWND window) {
+    RECT client, outer;
+    if (!GetClientRect(window, &client) || !GetWindowRect(window, &outer)) return;
+    const LONG missingX = std::max<LONG>(0, kViewWidth - (client.right - client.left));
+    const LONG missingY = std::max<LONG>(0, kViewHeight - (client.bottom - client.top));
+    if (missingX == 0 && missingY == 0) return;
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + missingX,
+                 outer.bottom - outer.top + missingY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
 bool MainWindow::Initialize() {
-    WNDCLASSEXA windowClass;
+    WNDCLASSEXW windowClass;
     std::memset(&windowClass, 0, sizeof(windowClass));
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -26,19 +61,20 @@ bool MainWindow::Initialize() {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
-    windowClass.lpszClassName = className;
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAINMENU);
+    windowClass.lpszClassName = wideClassName.c_str();
     windowClass.hIconSm = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(IDI_SMALL), IMAGE_ICON,
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_SMALL), IMAGE_ICON,
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    classRegistered = RegisterClassExA(&windowClass) != 0;
+    classRegistered = RegisterClassExW(&windowClass) != 0;
     return classRegistered;
 }
 
 bool MainWindow::Create(const char* /*title*/, int32_t x, int32_t y) {
-    handle = CreateWindowExA(0, className, className, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, map.mapWidth + 8, map.mapHeight + 54,
-                             nullptr, nullptr, instance, nullptr);
+    const SIZE outer = OuterSizeForView();
+    handle = CreateWindowExW(0, wideClassName.c_str(), wideClassName.c_str(), kMainWindowStyle,
+                             CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
+                             instance, nullptr);
     if (handle == nullptr) return false;
 
     // Both scroll bars show disabled for good: the page is larger than the range.
@@ -50,6 +86,7 @@ bool MainWindow::Create(const char* /*title*/, int32_t x, int32_t y) {
     scrollInfo.nPage = 2;
     SetScrollInfo(handle, SB_HORZ, &scrollInfo, TRUE);
     SetScrollInfo(handle, SB_VERT, &scrollInfo, TRUE);
+    GrowToHoldTheView(handle);
 
     MoveTo(x, y);
     ShowWindow(handle, SW_SHOWNORMAL);

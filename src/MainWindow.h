@@ -1,6 +1,7 @@
 // The main editor window: the map it holds, its back buffer and its system window.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "Window.h"
 #include "map/core/MapDocument.h"
@@ -9,7 +10,8 @@
 
 class MainWindow : public Window {
 public:
-    const char* className;  // window class name and caption prefix
+    const char* className;  // window class name and caption prefix, Shift_JIS
+    std::wstring wideClassName;  // the same for the system
     MapModel map;           // size, start position and the three layers of cells
     bool classRegistered = false;
     Texture* smallSheet;    // not owned
@@ -36,6 +38,7 @@ public:
     // or selects the eraser on an empty cell.
     void PickChip(POINT point);
 
+    // Paths are UTF-8; a relative one is taken from the folder the editor was started from.
     // Writes the map and the stage values as a map data file at path, replacing an old
     // file only once the new one is complete. On failure the designer is told why.
     bool SaveMap(const char* path);

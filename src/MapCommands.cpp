@@ -4,6 +4,7 @@
 
 #include "Globals.h"
 #include "MainWindow.h"
+#include "WideText.h"
 #include "core/Texts.h"
 #include "dialogs/DialogValues.h"
 #include "map/CurrentFile.h"
@@ -12,7 +13,7 @@
 
 void NewMap() {
     if (mainWindow == nullptr) return;
-    SetCurrentPath(texts::kDefaultMapName);
+    SetCurrentPath(WideFromSjis(texts::kDefaultMapName).c_str());
     scrollX = 0;
     scrollY = 0;
     mainWindow->ClearMap();

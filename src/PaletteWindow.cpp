@@ -5,7 +5,9 @@
 
 #include "core/ChipFile.h"
 #include "core/ChipTable.h"
+#include "ErrorBox.h"
 #include "Globals.h"
+#include "WideText.h"
 #include "core/Texts.h"
 #include "render/core/PaletteCompose.h"
 #include "resource.h"
@@ -53,11 +55,11 @@ bool PaletteWindow::Create(const char* title, int32_t x, int32_t y) {
         if (contents.hasPaletteSize) model.paletteSize = contents.paletteSize;
         if (!model.SideFits(chipSheet->width)) {
             const std::string message = SheetSizeMessage(chipSheet->width, chipSheet->height);
-            MessageBoxA(parentWindow, message.c_str(), texts::kErrorCaption, MB_OK);
+            ShowErrorBox(parentWindow, message.c_str());
             return false;
         }
         if (!model.SideFits(chipSheet->height)) {
-            MessageBoxA(parentWindow, texts::kSheetHeightError, texts::kErrorCaption, MB_OK);
+            ShowErrorBox(parentWindow, texts::kSheetHeightError);
             return false;
         }
         if (!model.BuildEntries(contents.codes.data(), contents.codes.size()) || !MakeWorkSurface())
@@ -67,9 +69,9 @@ bool PaletteWindow::Create(const char* title, int32_t x, int32_t y) {
 }
 
 bool PaletteWindow::CreateAndShowDialog(const char* title, int32_t x, int32_t y) {
-    handle = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_PALETTE), parentWindow, dialogProc, 0);
+    handle = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PALETTE), parentWindow, dialogProc, 0);
     if (handle == nullptr) return false;
-    SetWindowTextA(handle, title);
+    SetWindowTextW(handle, WideFromSjis(title).c_str());
     const int32_t side = static_cast<int32_t>(model.paletteSize);
     PlaceWindow(x, y, side, side);
     SetActiveWindow(parentWindow);
@@ -78,11 +80,13 @@ bool PaletteWindow::CreateAndShowDialog(const char* title, int32_t x, int32_t y)
     return true;
 }
 
+// The outer size comes from the dialog's own styles and the system's frame metrics, so the
+// client area is the size asked for at any DPI and with any frame.
 void PaletteWindow::PlaceWindow(int32_t x, int32_t y, int32_t clientWidth, int32_t clientHeight) {
-    const int frameX = GetSystemMetrics(SM_CXDLGFRAME);
-    const int frameY = GetSystemMetrics(SM_CYDLGFRAME);
-    const int caption = GetSystemMetrics(SM_CYCAPTION);
-    SetWindowPos(handle, nullptr, x, y, clientWidth + 2 * frameX, clientHeight + caption + 2 * frameY,
+    RECT outer{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_EXSTYLE)));
+    SetWindowPos(handle, nullptr, x, y, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_SHOWWINDOW);
     UpdateWindow(handle);
 }

@@ -1,23 +1,29 @@
 #include "core/Caption.h"
 
-#include <cstring>
+namespace {
 
-#include "core/ShiftJis.h"
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 
-void FormatCaption(char* out, size_t capacity, const char* title, const char* path) {
-    if (capacity == 0) return;
-    size_t used = 0;
-    auto append = [&](const char* text, size_t length) {
-        const size_t room = capacity - 1 - used;
-        const size_t count = ShiftJisKeepLength(text, length, room);
-        std::memcpy(out + used, text, count);
-        used += count;
-    };
-    append(title, std::strlen(title));
-    append(" [", 2);
+// How many of the first units of text fit in room without ending in half a surrogate pair.
+size_t KeepLength(const std::u16string& text, size_t room) {
+    if (text.size() <= room) return text.size();
+    size_t keep = room;
+    if (keep > 0 && IsHighSurrogate(text[keep - 1])) --keep;
+    return keep;
+}
+
+}  // namespace
+
+std::u16string FormatCaption(const std::u16string& title, const std::u16string& path,
+                             size_t capacity) {
+    if (capacity == 0) return std::u16string();
+    const size_t limit = capacity - 1;
+    std::u16string caption = title.substr(0, KeepLength(title, limit));
+    caption += std::u16string(u" [").substr(0, limit - caption.size());
     // Leave room for the closing bracket so a cut path still reads as a bracketed name.
-    const size_t pathRoom = capacity - 1 - used > 0 ? capacity - 1 - used - 1 : 0;
-    append(path, ShiftJisKeepLength(path, std::strlen(path), pathRoom));
-    append("]", 1);
-    out[used] = '\0';
+    if (caption.size() < limit) {
+        caption += path.substr(0, KeepLength(path, limit - caption.size() - 1));
+        caption += u']';
+    }
+    return caption;
 }

@@ -1,9 +1,12 @@
-// The main window's caption: "%s [%s]" of the product title and the current map path.
+// The main window's caption: the product title, a blank and the current map path in square
+// brackets, in UTF-16 as the window takes it.
 #pragma once
 #include <cstddef>
+#include <string>
 
-constexpr size_t kCaptionBufferSize = 260;
+constexpr size_t kCaptionBufferSize = 260;  // UTF-16 units, the terminator included
 
-// Formats the caption into out (capacity bytes, terminated). A path too long for the
-// buffer is cut at a character boundary, and the closing bracket is always kept.
-void FormatCaption(char* out, size_t capacity, const char* title, const char* path);
+// The caption within capacity - 1 units: a path too long for it is cut, never inside a
+// surrogate pair, and the closing bracket is always kept.
+std::u16string FormatCaption(const std::u16string& title, const std::u16string& path,
+                             size_t capacity = kCaptionBufferSize);

@@ -1,5 +1,6 @@
 #include "dialogs/DialogControls.h"
 
+#include "WideText.h"
 #include "Window.h"
 #include "dialogs/core/NumberText.h"
 
@@ -11,9 +12,9 @@ constexpr int kNumberBoxBuffer = 128;  // the reader looks at no more than 127 b
 
 HWND CreateHiddenDialog(HINSTANCE instance, HWND owner, DLGPROC procedure, int templateId,
                         const char* title) {
-    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), owner, procedure, 0);
+    HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), owner, procedure, 0);
     if (dialog == nullptr) return nullptr;
-    SetWindowTextA(dialog, title);
+    SetWindowTextW(dialog, WideFromSjis(title).c_str());
     SetActiveWindow(owner);
     UpdateWindow(dialog);
     return dialog;
@@ -30,12 +31,14 @@ void HideDialog(HWND dialog) {
     if (dialog != nullptr) ShowWindow(dialog, SW_HIDE);
 }
 
+// The box's text as Shift_JIS, the program's own text: digits are ASCII either way, and
+// whatever else is typed reads as it would on a Japanese Windows.
 int32_t ReadNumberBox(HWND dialog, int controlId) {
-    char text[kNumberBoxBuffer] = {};
-    if (dialog != nullptr) GetDlgItemTextA(dialog, controlId, text, sizeof(text));
-    return ReadBoxNumber(text);
+    wchar_t text[kNumberBoxBuffer] = {};
+    if (dialog != nullptr) GetDlgItemTextW(dialog, controlId, text, kNumberBoxBuffer);
+    return ReadBoxNumber(SjisFromWide(text).c_str());
 }
 
 void WriteNumberBox(HWND dialog, int controlId, int32_t value) {
-    if (dialog != nullptr) SetDlgItemTextA(dialog, controlId, NumberToText(value).c_str());
+    if (dialog != nullptr) SetDlgItemTextW(dialog, controlId, WideFromSjis(NumberToText(value)).c_str());
 }

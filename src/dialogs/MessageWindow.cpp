@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "WideText.h"
 #include "dialogs/DialogControls.h"
 #include "resource.h"
 
@@ -18,6 +19,5 @@ bool MessageWindow::Create(const char* title, int32_t, int32_t) {
 void MessageWindow::SetComment(const char* bytes, int32_t length) {
     if (!comment.Set(bytes, length) || handle == nullptr) return;
     // A comment of all 256 bytes has no terminator of its own; the box gets a copy with one.
-    const std::string text = comment.Text();
-    SetDlgItemTextA(handle, IDC_MESSAGE_TEXT, text.c_str());
+    SetDlgItemTextW(handle, IDC_MESSAGE_TEXT, WideFromSjis(comment.Text()).c_str());
 }

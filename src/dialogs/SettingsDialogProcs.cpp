@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "Globals.h"
 #include "MapCommands.h"
+#include "WideText.h"
 #include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/DialogControls.h"
@@ -90,14 +91,18 @@ void ApplyStartPosition(HWND dialog) {
 
 // Comment: the box's whole text, cut to what the comment takes from the box (255 bytes)
 // without leaving half a double-byte character; the box then shows what was stored.
-void FillComment(HWND dialog) { SetDlgItemTextA(dialog, IDC_MESSAGE_TEXT, texts::kDefaultComment); }
+void FillComment(HWND dialog) {
+    SetDlgItemTextW(dialog, IDC_MESSAGE_TEXT, WideFromSjis(texts::kDefaultComment).c_str());
+}
 
+// What was typed becomes Shift_JIS bytes here: a character code page 932 cannot hold is "?".
 void ApplyComment(HWND dialog) {
     HWND box = GetDlgItem(dialog, IDC_MESSAGE_TEXT);
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-    const int length = GetWindowTextA(box, text.data(), static_cast<int>(text.size()));
-    const size_t keep =
-        CutCommentText(text.data(), length > 0 ? static_cast<size_t>(length) : 0, kCommentBoxLimit);
+    std::vector<wchar_t> typed(static_cast<size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    const int length = GetWindowTextW(box, typed.data(), static_cast<int>(typed.size()));
+    const std::string text =
+        SjisFromWide(std::wstring(typed.data(), length > 0 ? static_cast<size_t>(length) : 0));
+    const size_t keep = CutCommentText(text.data(), text.size(), kCommentBoxLimit);
     if (messageWindow != nullptr) messageWindow->SetComment(text.data(), static_cast<int32_t>(keep));
 }
 

@@ -2,18 +2,23 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "Globals.h"
 #include "MainWindow.h"
+#include "WideText.h"
 #include "core/Caption.h"
 
-void SetCurrentPath(const char* path) {
-    lstrcpynA(currentPath, path, sizeof(currentPath));
+void SetCurrentPath(const wchar_t* path) {
+    lstrcpynW(currentPath, path, kPathBufferSize);
     UpdateCaption();
 }
 
 void UpdateCaption() {
     if (mainWindow == nullptr || mainWindow->handle == nullptr) return;
-    char caption[kCaptionBufferSize];
-    FormatCaption(caption, sizeof(caption), mainWindow->className, currentPath);
-    SetWindowTextA(mainWindow->handle, caption);
+    const std::wstring title = WideFromSjis(mainWindow->className);
+    const std::wstring path(currentPath);
+    const std::u16string caption = FormatCaption(std::u16string(title.begin(), title.end()),
+                                                 std::u16string(path.begin(), path.end()));
+    SetWindowTextW(mainWindow->handle, std::wstring(caption.begin(), caption.end()).c_str());
 }

@@ -9,7 +9,7 @@ void OpenMapFile(HWND owner);
 // the caption change only when the save succeeded.
 void SaveMapFileAs(HWND owner);
 // The same with the dialog's file name box starting at `proposal` instead of the current path.
-void SaveMapFileAs(HWND owner, const char* proposal);
+void SaveMapFileAs(HWND owner, const wchar_t* proposal);
 // Save: writes the map to the current file without a dialog, except when the current file is
 // a text map, which is never written over: the save dialog then proposes the same name with
 // the extension .bin.

@@ -2,17 +2,18 @@
 // before anything of the editor changes; a save replaces the old file only once the new
 // one is completely on disk.
 #include <cstdio>
-#include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "ErrorBox.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
+#include "WideText.h"
 #include "core/Texts.h"
 #include "dialogs/DialogValues.h"
 #include "files/FileAccess.h"
-#include "map/AnsiUtf8.h"
 #include "map/StartFolder.h"
 #include "map/core/DocumentCells.h"
 #include "map/core/MapFileReader.h"
@@ -21,12 +22,14 @@
 
 namespace {
 
-void ShowFileError(const char* format, const char* path, const std::string& reason) {
-    std::string message(std::strlen(format) + std::strlen(path) + reason.size() + 1, '\0');
-    std::snprintf(&message[0], message.size(), format, path, reason.c_str());
-    message.resize(std::strlen(message.c_str()));
-    MessageBoxA(mainWindow != nullptr ? mainWindow->handle : nullptr, message.c_str(),
-                texts::kErrorCaption, MB_OK | MB_ICONERROR);
+// The message's two places in the Shift_JIS format, "%s" each, get the path and the reason.
+void ShowFileError(const char* formatSjis, const char* pathUtf8, const std::wstring& reason) {
+    std::wstring message = WideFromSjis(formatSjis);
+    for (const std::wstring& part : {WideFromUtf8(pathUtf8), reason}) {
+        const size_t at = message.find(L"%s");
+        if (at != std::wstring::npos) message.replace(at, 2, part);
+    }
+    ShowErrorBox(mainWindow != nullptr ? mainWindow->handle : nullptr, message, MB_OK | MB_ICONERROR);
 }
 
 // A palette that does not exist finds no chip: its cells take the sheet's top-left chip.
@@ -48,13 +51,11 @@ bool MainWindow::SaveMap(const char* path) {
     const std::vector<uint8_t> bytes = WriteBinaryMap(CollectDocument());
     std::string reason;
     if (bytes.empty()) {
-        reason = texts::kMapSizeInvalid;
-    } else if (files::ReplaceFileContents(Utf8FromAnsi(PathFromStartFolder(path)), bytes, reason)) {
-        return true;
-    } else {
-        reason = AnsiFromUtf8(reason);
+        ShowFileError(texts::kSaveFailedFormat, path, WideFromSjis(texts::kMapSizeInvalid));
+        return false;
     }
-    ShowFileError(texts::kSaveFailedFormat, path, reason);
+    if (files::ReplaceFileContents(PathFromStartFolder(path), bytes, reason)) return true;
+    ShowFileError(texts::kSaveFailedFormat, path, WideFromUtf8(reason));
     return false;
 }
 
@@ -62,10 +63,11 @@ bool MainWindow::LoadMap(const char* path, bool isBinary) {
     std::vector<uint8_t> bytes;
     std::string reason;
     const files::ReadStatus status =
-        files::ReadWholeFile(Utf8FromAnsi(PathFromStartFolder(path)), kMaxMapFileBytes, bytes, reason);
+        files::ReadWholeFile(PathFromStartFolder(path), kMaxMapFileBytes, bytes, reason);
     if (status != files::ReadStatus::kRead) {
         ShowFileError(texts::kOpenFailedFormat, path,
-                      status == files::ReadStatus::kTooLarge ? texts::kFileTooLarge : AnsiFromUtf8(reason));
+                      status == files::ReadStatus::kTooLarge ? WideFromSjis(texts::kFileTooLarge)
+                                                             : WideFromUtf8(reason));
         return false;
     }
     MapReadResult read;
@@ -78,7 +80,7 @@ bool MainWindow::LoadMap(const char* path, bool isBinary) {
         std::fflush(stdout);
     }
     if (!read.ok) {
-        ShowFileError(texts::kReadRefusedFormat, path, read.error.messageSjis);
+        ShowFileError(texts::kReadRefusedFormat, path, WideFromSjis(read.error.messageSjis));
         return false;
     }
     return ApplyDocument(read.document, path);
@@ -86,7 +88,7 @@ bool MainWindow::LoadMap(const char* path, bool isBinary) {
 
 bool MainWindow::ApplyDocument(const MapDocument& document, const char* path) {
     if (!InstallDocument(document, ModelOf(smallPalette), ModelOf(largePalette), map)) {
-        ShowFileError(texts::kReadRefusedFormat, path, texts::kOutOfMemory);
+        ShowFileError(texts::kReadRefusedFormat, path, WideFromSjis(texts::kOutOfMemory));
         return false;
     }
     ShowStageValues(document);

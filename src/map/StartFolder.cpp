@@ -2,18 +2,19 @@
 
 #include <windows.h>
 
+#include "WideText.h"
 #include "map/core/MapPaths.h"
 
 namespace {
 
-std::string startFolder;
+std::string startFolder;  // UTF-8
 
 }  // namespace
 
 void RememberStartFolder() {
-    char folder[MAX_PATH] = {};
-    const DWORD length = GetCurrentDirectoryA(sizeof(folder), folder);
-    startFolder = length > 0 && length < sizeof(folder) ? std::string(folder, length) : std::string();
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
+    startFolder = length > 0 && length < MAX_PATH ? Utf8FromWide(std::wstring(folder, length)) : std::string();
 }
 
 std::string PathFromStartFolder(const char* path) {

@@ -5,5 +5,5 @@
 
 // Remembers the working folder; called once at start-up.
 void RememberStartFolder();
-// A relative path taken from the start folder; other paths as they are.
+// A relative UTF-8 path taken from the start folder; other paths as they are.
 std::string PathFromStartFolder(const char* path);

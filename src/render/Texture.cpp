@@ -53,13 +53,13 @@ void Texture::CreateSurface(int32_t newWidth, int32_t newHeight) {
 }
 
 bool Texture::LoadBitmapResource(int resourceId) {
-    HANDLE loaded = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+    HANDLE loaded = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     if (loaded == nullptr) return false;
     HBITMAP source = static_cast<HBITMAP>(loaded);
     BITMAP record;
     std::memset(&record, 0, sizeof(record));
-    GetObjectA(source, sizeof(record), &record);
+    GetObjectW(source, sizeof(record), &record);
 
     CreateSurface(record.bmWidth, record.bmHeight);
     if (!HasSurface()) {

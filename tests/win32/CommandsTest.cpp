@@ -2,14 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "Commands.h"
 #include "EditorFixture.h"
 #include "MessageBoxWatcher.h"
 #include "PaletteWindow.h"
+#include "TestFiles.h"
 #include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
@@ -40,17 +39,6 @@ std::string BoxText(const Window* dialog, int id) {
     return text;
 }
 
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 // Something in every layer and every setting away from its default.
 void EditEverything() {
     ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
@@ -72,9 +60,9 @@ class CommandTest : public EditorTest {};
 
 TEST_F(CommandTest, NewRestoresTheDefaultMapAndKeepsStartCommentAndChip) {
     EditEverything();
-    SetCurrentPath("C:\\maps\\stage1.bin");
+    SetCurrentPath(L"C:\\maps\\stage1.bin");
     PressKey('N', true);
-    EXPECT_STREQ(currentPath, texts::kDefaultMapName);
+    EXPECT_EQ(std::wstring(currentPath), L"ぴこらんマップ");
     EXPECT_EQ(WindowText(mainWindow->handle),
               std::string(texts::kProductTitle) + " [" + texts::kDefaultMapName + "]");
     EXPECT_EQ(mainWindow->map.mapWidth, 640);
@@ -111,13 +99,13 @@ TEST_F(CommandTest, F8ClearsEveryLayerAndKeepsSizeScrollCaptionAndPath) {
     EXPECT_EQ(scrollX, 5);
     EXPECT_EQ(scrollY, 4);
     EXPECT_EQ(WindowText(mainWindow->handle), caption);
-    EXPECT_STREQ(currentPath, texts::kDefaultMapName);
+    EXPECT_EQ(std::wstring(currentPath), L"ぴこらんマップ");
 }
 
 TEST_F(CommandTest, CtrlSWritesCurrentPathWithoutADialogAndPlainKeysDoNothing) {
     const std::string path = TempPath("picoran-ctrl-s.bin");
     DeleteFileA(path.c_str());
-    lstrcpynA(currentPath, path.c_str(), sizeof(currentPath));
+    SetCurrentPath(Wide(path).c_str());
     EditEverything();
 
     PressKey('S');  // S alone

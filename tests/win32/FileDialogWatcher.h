@@ -10,13 +10,13 @@
 class FileDialogWatcher {
 public:
     struct Seen {
-        std::string title;
-        std::string fileName;  // the file name box as the dialog opened
+        std::wstring title;
+        std::wstring fileName;  // the file name box as the dialog opened
     };
 
     // An empty answer cancels every dialog; otherwise the answer is typed into the file name
     // box and confirmed.
-    explicit FileDialogWatcher(std::string answer = "") {
+    explicit FileDialogWatcher(std::wstring answer = L"") {
         state() = State{std::move(answer), {}};
         timer = SetTimer(nullptr, 0, 50, OnTimer);
     }
@@ -26,7 +26,7 @@ public:
 private:
     static constexpr int kFileNameBox = 1148;  // the common dialogs' file name combo box
     struct State {
-        std::string answer;
+        std::wstring answer;
         std::vector<Seen> seen;
         HWND answered = nullptr;
     };
@@ -37,21 +37,21 @@ private:
         return current;
     }
     static BOOL CALLBACK AnswerIfFileDialog(HWND window, LPARAM) {
-        char className[32] = {};
-        GetClassNameA(window, className, sizeof(className));
-        if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+        wchar_t className[32] = {};
+        GetClassNameW(window, className, 32);
+        if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
         if (GetDlgItem(window, kFileNameBox) == nullptr || window == state().answered) return TRUE;
-        char title[256] = {};
-        GetWindowTextA(window, title, sizeof(title));
-        char name[1024] = {};
-        GetDlgItemTextA(window, kFileNameBox, name, sizeof(name));
+        wchar_t title[256] = {};
+        GetWindowTextW(window, title, 256);
+        wchar_t name[1024] = {};
+        GetDlgItemTextW(window, kFileNameBox, name, 1024);
         state().seen.push_back({title, name});
         state().answered = window;
         if (state().answer.empty()) {
-            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         } else {
-            SetDlgItemTextA(window, kFileNameBox, state().answer.c_str());
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
+            SetDlgItemTextW(window, kFileNameBox, state().answer.c_str());
+            PostMessageW(window, WM_COMMAND, IDOK, 0);
         }
         return TRUE;
     }

@@ -34,10 +34,10 @@ std::string CurrentFolder() {
 }
 
 void OpenThroughTheDialog(const std::string& path) {
-    FileDialogWatcher open(path);
+    FileDialogWatcher open(Wide(path));
     DispatchCommand(ID_FILE_OPEN);
     ASSERT_EQ(open.Dialogs().size(), 1u);
-    ASSERT_STREQ(currentPath, path.c_str());
+    ASSERT_EQ(std::wstring(currentPath), Wide(path));
 }
 
 class FileSafetyTest : public EditorTest {};
@@ -54,16 +54,16 @@ TEST_F(FileSafetyTest, SaveAfterOpeningATextMapAsksForAMapDataFileAndNeverWrites
         FileDialogWatcher save;
         PressCtrlS();
         ASSERT_EQ(save.Dialogs().size(), 1u);
-        EXPECT_EQ(save.Dialogs()[0].title, texts::kSaveDialogTitle);
-        const std::string proposed = save.Dialogs()[0].fileName;
-        EXPECT_EQ(proposed.substr(proposed.size() - 7), "old.bin") << proposed;
+        EXPECT_EQ(save.Dialogs()[0].title, L"マップデータファイルを保存");
+        const std::wstring proposed = save.Dialogs()[0].fileName;
+        EXPECT_EQ(proposed.substr(proposed.size() - 7), L"old.bin");
     }
     EXPECT_EQ(FileBytes(folder / "old.txt"), text);
     EXPECT_FALSE(FileExists(folder / "old.bin"));
-    EXPECT_STREQ(currentPath, (folder / "old.txt").c_str());
+    EXPECT_EQ(std::wstring(currentPath), Wide(folder / "old.txt"));
 
     {  // The menu's Save does the same; confirming writes the map data file beside it.
-        FileDialogWatcher save(folder / "old.bin");
+        FileDialogWatcher save(Wide(folder / "old.bin"));
         DispatchCommand(ID_FILE_SAVE);
         ASSERT_EQ(save.Dialogs().size(), 1u);
     }
@@ -73,7 +73,7 @@ TEST_F(FileSafetyTest, SaveAfterOpeningATextMapAsksForAMapDataFileAndNeverWrites
         ReadBinaryMap(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     ASSERT_TRUE(saved.ok);
     EXPECT_EQ(saved.document.layer2Ids, std::vector<uint32_t>({5, 6}));
-    EXPECT_STREQ(currentPath, (folder / "old.bin").c_str());
+    EXPECT_EQ(std::wstring(currentPath), Wide(folder / "old.bin"));
 }
 
 TEST_F(FileSafetyTest, SaveAsTakesAPathOf250Bytes) {
@@ -92,7 +92,7 @@ TEST_F(FileSafetyTest, SaveAsTakesAPathOf250Bytes) {
 
     MessageBoxWatcher boxes;
     {
-        FileDialogWatcher save(path);
+        FileDialogWatcher save(Wide(path));
         DispatchCommand(ID_FILE_SAVEAS);
         ASSERT_EQ(save.Dialogs().size(), 1u);
     }
@@ -101,7 +101,7 @@ TEST_F(FileSafetyTest, SaveAsTakesAPathOf250Bytes) {
     const std::string bytes = FileBytes(path);
     ASSERT_EQ(bytes.size(), 2376u + 4u);
     EXPECT_EQ(bytes.substr(bytes.size() - 4), "long");
-    EXPECT_STREQ(currentPath, path.c_str());
+    EXPECT_EQ(std::wstring(currentPath), Wide(path));
     EXPECT_EQ(CountFiles(folder, "~*.tmp"), 0);
 }
 
@@ -120,7 +120,7 @@ TEST_F(FileSafetyTest, TheDefaultNameAlwaysMeansTheStartFolder) {
     // Even with the working folder moved by something else, the bare name stays put.
     SetCurrentDirectoryA(elsewhere.Path().c_str());
     DispatchCommand(ID_FILE_NEW);
-    ASSERT_STREQ(currentPath, texts::kDefaultMapName);
+    ASSERT_EQ(std::wstring(currentPath), L"ぴこらんマップ");
     PressCtrlS();
 
     EXPECT_TRUE(FileExists(start / texts::kDefaultMapName));

@@ -10,17 +10,24 @@ class MessageBoxWatcher {
 public:
     MessageBoxWatcher() {
         seen().clear();
+        seenWide().clear();
         timer = SetTimer(nullptr, 0, 50, OnTimer);
     }
     ~MessageBoxWatcher() { KillTimer(nullptr, timer); }
     // Caption and text of every box closed so far, "caption|text".
     const std::vector<std::string>& Boxes() const { return seen(); }
+    // The same read in UTF-16, whatever the system's code page.
+    const std::vector<std::wstring>& WideBoxes() const { return seenWide(); }
 
 private:
     UINT_PTR timer;
 
     static std::vector<std::string>& seen() {
         static std::vector<std::string> boxes;
+        return boxes;
+    }
+    static std::vector<std::wstring>& seenWide() {
+        static std::vector<std::wstring> boxes;
         return boxes;
     }
     static BOOL CALLBACK CloseIfBox(HWND window, LPARAM) {
@@ -33,6 +40,11 @@ private:
         GetDlgItemTextA(window, 0xFFFF, text, sizeof(text));  // the box's message text
         if (text[0] == '\0') return TRUE;  // one of the program's own dialogs
         seen().push_back(std::string(caption) + "|" + text);
+        wchar_t wideCaption[256] = {};
+        GetWindowTextW(window, wideCaption, 256);
+        wchar_t wideText[2048] = {};
+        GetDlgItemTextW(window, 0xFFFF, wideText, 2048);
+        seenWide().push_back(std::wstring(wideCaption) + L"|" + wideText);
         PostMessageA(window, WM_COMMAND, IDOK, 0);
         return TRUE;
     }

@@ -6,6 +6,15 @@
 #include <iterator>
 #include <string>
 
+// An ASCII or UTF-8 text as UTF-16, the way the program holds paths.
+inline std::wstring Wide(const std::string& utf8) {
+    std::wstring out(utf8.size(), L'\0');
+    out.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(),
+                                                       static_cast<int>(utf8.size()), &out[0],
+                                                       static_cast<int>(out.size()))));
+    return out;
+}
+
 inline std::string TempPath(const std::string& name) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);

@@ -93,3 +93,24 @@ TEST(VersionInfo, ProductNameMatchesTheCaptionTitle) {
                                reinterpret_cast<void**>(&name), &length));
     EXPECT_STREQ(name, texts::kProductTitle);
 }
+
+// The application manifest travels inside the program: Common Controls 6 for the system's
+// look, system DPI awareness, Windows 7 to 11, and no elevation.
+TEST(Manifest, IsInTheProgramWithItsFourSettings) {
+    HMODULE program = LoadLibraryExW(EditorPath().c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(program, nullptr);
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr) << "no manifest resource";
+    const char* bytes = static_cast<const char*>(LockResource(LoadResource(program, found)));
+    const std::string manifest(bytes, SizeofResource(program, found));
+    FreeLibrary(program);
+    for (const char* part : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+                             "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
+                             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
+                             "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // 8
+                             "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // 8.1
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // 10 and 11
+                             "level=\"asInvoker\""})
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+}
