@@ -15,7 +15,9 @@
 # Wine's explorer starts PROGRAM inside the new desktop and ends when the desktop closes,
 # about a second after PROGRAM has ended, with code 0 whatever PROGRAM did; exit-status.exe
 # sits in between and leaves PROGRAM's exit code in a file, which becomes this script's.
-# PROGRAM's standard output and error go straight through, as with plain wine.
+# PROGRAM's standard output and error go straight through, as with plain wine. A program
+# that CTest kills at its timeout is not ended with this script (Wine detaches the programs
+# it starts); it stays until its wineserver stops, which scripts/test.sh does at its end.
 set -uo pipefail
 if [ $# -lt 2 ]; then
   echo "usage: run-in-desktop.sh EXIT_STATUS_EXE PROGRAM [ARGS...]" >&2
@@ -34,7 +36,7 @@ status_file="$work/status"
 
 # The desktop's size is the test display's: the main window sits at (100, 100) and the
 # palettes beside it, all well inside.
-wine explorer "/desktop=picoran-test-$$,1280x1024,null" \
+wine explorer "/desktop=picoran-test-$$-$RANDOM,1280x1024,null" \
   "$(windows_path "$exit_status_exe")" "$(windows_path "$status_file")" \
   "$(windows_path "$program")" "$@"
 
