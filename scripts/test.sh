@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core natively under AddressSanitizer and
-# UBSan, then the Windows-side and end-to-end tests under Wine in a virtual display.
+# UBSan, the fuzzers, then the Windows-side tests under Wine (each in a desktop of its own
+# with the null display driver) beside the end-to-end test in a virtual display.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
