@@ -76,6 +76,16 @@ add_dependencies(win32_tests editor)  # one test starts the real program
 target_compile_definitions(win32_tests PRIVATE PICORAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 add_custom_command(TARGET win32_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data $<TARGET_FILE_DIR:win32_tests>/data)
+# Each test process runs in a Wine desktop of its own with the null display driver
+# (tests/win32/desktop/run-in-desktop.sh says why); exit-status.exe carries its exit code
+# out of the desktop.
+add_executable(exit_status ${PROJECT_SOURCE_DIR}/tests/win32/desktop/exit_status.cpp)
+set_target_properties(exit_status PROPERTIES OUTPUT_NAME exit-status)
+target_compile_options(exit_status PRIVATE -municode -Wall -Wextra)
+target_link_options(exit_status PRIVATE -municode ${PICORAN_STATIC_LINK})
+add_dependencies(win32_tests exit_status)
+set_target_properties(win32_tests PROPERTIES CROSSCOMPILING_EMULATOR
+  "bash;${PROJECT_SOURCE_DIR}/tests/win32/desktop/run-in-desktop.sh;$<TARGET_FILE:exit_status>")
 gtest_discover_tests(win32_tests
   DISCOVERY_MODE PRE_TEST
   DISCOVERY_TIMEOUT 120

@@ -47,6 +47,20 @@ ensure_wine_prefix() {
   fi
 }
 
+# ensure_wine_prefix in the background, for a script with other work to do meanwhile (the
+# builds start no Wine program). Nothing may start Wine before wait_for_wine_prefix returns.
+preparing_prefix_pid=""
+start_preparing_wine_prefix() {
+  ensure_wine_prefix &
+  preparing_prefix_pid=$!
+}
+wait_for_wine_prefix() {
+  if [ -n "$preparing_prefix_pid" ]; then
+    wait "$preparing_prefix_pid" 2>/dev/null || true
+    preparing_prefix_pid=""
+  fi
+}
+
 # Keeps one wineserver running while several Wine processes start side by side, so that
 # they never race to start it. Wine's own background services start with the first
 # program; starting them here, detached from any output, keeps them from holding the

@@ -2,37 +2,74 @@
 # Builds the map file fuzzers with clang in build/fuzz and runs each for the given number of
 # seconds (default 60). Exits non-zero on any crash, leak or sanitizer report.
 # New inputs go to build/fuzz/corpus/; the seed corpus in fuzz/corpus/ is only read.
+# Each fuzzer is one process on one core; with two cores or more both run side by side, so
+# each still gets a whole core for its time and the two take the time of one.
 set -eu
 seconds="${1:-60}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${PICORAN_BUILD_DIR:-$root/build}/fuzz"
+cores="$(nproc 2>/dev/null || echo 1)"
 
 mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DPICORAN_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build/configure.log" 2>&1 ||
   { cat "$build/configure.log"; exit 1; }
-cmake --build "$build" -j2 --target FuzzBinaryMap FuzzTextMap >"$build/build.log" 2>&1 ||
+cmake --build "$build" -j"$cores" --target FuzzBinaryMap FuzzTextMap >"$build/build.log" 2>&1 ||
   { cat "$build/build.log"; exit 1; }
 
-status=0
-for kind in binary text; do
-  case "$kind" in
-    binary) fuzzer=FuzzBinaryMap ;;
-    text) fuzzer=FuzzTextMap ;;
+fuzzer_of() {
+  case "$1" in
+    binary) echo FuzzBinaryMap ;;
+    text) echo FuzzTextMap ;;
   esac
+}
+
+# Starts one fuzzer in the background; its progress lines go to a log, its exit status to
+# FUZZER.status once it ends.
+start_fuzzer() {
+  kind="$1"
+  fuzzer="$(fuzzer_of "$kind")"
   work="$build/corpus/$kind"
   artifacts="$build/artifacts/$kind"
   mkdir -p "$work" "$artifacts"
+  rm -f "$build/$fuzzer.status"
   echo "== $fuzzer for $seconds s"
+  (
+    code=0
+    "$build/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix="$artifacts/" "$work" "$root/fuzz/corpus/$kind" \
+      >"$build/$fuzzer.log" 2>&1 || code=$?
+    echo "$code" >"$build/$fuzzer.status"
+  ) &
+}
+
+# Waits for one fuzzer and shows only its outcome.
+finish_fuzzer() {
+  kind="$1"
+  fuzzer="$(fuzzer_of "$kind")"
+  wait "$2" || true
   log="$build/$fuzzer.log"
-  # The fuzzer's progress lines go to a log; only the outcome is shown.
-  if "$build/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
-       -artifact_prefix="$artifacts/" "$work" "$root/fuzz/corpus/$kind" >"$log" 2>&1; then
-    grep -E '^Done [0-9]+ runs' "$log" || true
+  if [ "$(cat "$build/$fuzzer.status" 2>/dev/null)" = 0 ]; then
+    echo "$fuzzer: $(grep -E '^Done [0-9]+ runs' "$log" || echo 'no final line in its log')"
   else
     tail -n 60 "$log" >&2
-    echo "== $fuzzer FAILED; reproducer in $artifacts, log in $log" >&2
+    echo "== $fuzzer FAILED; reproducer in $build/artifacts/$kind, log in $log" >&2
     status=1
   fi
-done
+}
+
+status=0
+if [ "$cores" -ge 2 ]; then
+  start_fuzzer binary
+  binary_pid=$!
+  start_fuzzer text
+  text_pid=$!
+  finish_fuzzer binary "$binary_pid"
+  finish_fuzzer text "$text_pid"
+else
+  for kind in binary text; do
+    start_fuzzer "$kind"
+    finish_fuzzer "$kind" $!
+  done
+fi
 exit "$status"

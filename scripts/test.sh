@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core natively under AddressSanitizer and
-# UBSan, then the Windows-side and end-to-end tests under Wine in a virtual display.
+# UBSan, the fuzzers, then the Windows-side tests under Wine (each in a desktop of its own
+# with the null display driver) beside the end-to-end test in a virtual display.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 bash "$repo_root/scripts/setup.sh" || exit 1
-trap 'stop_wineserver; stop_display' EXIT
+# A prefix still being made is finished before the script ends, never left half made.
+trap 'wait_for_wine_prefix; stop_wineserver; stop_display' EXIT
 status=0
+
+# A new Wine prefix takes a while to make and mostly waits meanwhile; it is made while the
+# native build runs.
+ensure_display || exit 1
+start_preparing_wine_prefix
 
 echo "== native core tests (AddressSanitizer, UBSan)"
 cmake -S "$repo_root" -B "$native_build" -DPICORAN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null || exit 1
@@ -20,10 +27,11 @@ fi
 
 echo "== Windows build, Windows-side and end-to-end tests (Wine)"
 configure_and_build_windows || exit 1
-ensure_display || exit 1
-ensure_wine_prefix
+wait_for_wine_prefix
 start_wineserver
-(cd "$win_build" && ctest --output-on-failure -j"$(nproc)") || status=1
+# Each Windows-side test spends about a second waiting for its desktop to close, so twice
+# as many tests as cores keep the cores busy.
+(cd "$win_build" && ctest --output-on-failure -j"$((2 * $(nproc)))") || status=1
 stop_wineserver
 
 exit $status
