@@ -57,10 +57,18 @@ int wmain(int argc, wchar_t** argv) {
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        std::fwprintf(stderr, L"exit-status: cannot start %ls (error %lu)\n", argv[2],
-                      GetLastError());
+    // With several desktops starting at once, Wine now and then fails to start a process with
+    // an internal error; the same start a moment later succeeds.
+    bool started = false;
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) Sleep(300);
+        started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                 nullptr, &startup, &process) != 0;
+        if (!started) error = GetLastError();
+    }
+    if (!started) {
+        std::fwprintf(stderr, L"exit-status: cannot start %ls (error %lu)\n", argv[2], error);
         return 2;
     }
     WaitForSingleObject(process.hProcess, INFINITE);
