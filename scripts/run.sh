@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the editor and starts it under Wine with the Japanese code page. Without a
+# Builds the editor and starts it under Wine, in the Japanese locale unless PICORAN_LOCALE
+# names another (the editor is right on every code page). Without a
 # display it starts a virtual one, waits for the main window, saves a screenshot of the
 # whole screen, prints its path and closes the program.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 bash "$repo_root/scripts/setup.sh" || exit 1
+use_locale
 configure_and_build_windows || exit 1
 editor="$win_build/picoran-editor.exe"
 

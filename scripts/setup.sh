@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkg-config
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xdotool imagemagick x11-utils
-  fonts-noto-cjk locales
+  fonts-noto-cjk fonts-wine locales
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev libstb-dev zip
 )
@@ -30,8 +30,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# Wine shows Japanese text only when the ja_JP.UTF-8 locale exists; without it Wine
-# quietly falls back to code page 1252.
+# The scripts run Wine in the Japanese locale (code page 932, as on a Japanese Windows) once
+# it exists; without it they fall back to C.UTF-8.
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   echo "setup: generating the ja_JP.UTF-8 locale"
   if [ -f /etc/locale.gen ] && grep -q '^# *ja_JP.UTF-8 UTF-8' /etc/locale.gen; then

@@ -6,8 +6,9 @@ set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 bash "$repo_root/scripts/setup.sh" || exit 1
+use_locale
 # A prefix still being made is finished before the script ends, never left half made.
-trap 'wait_for_wine_prefix; stop_wineserver; stop_display' EXIT
+trap 'wait_for_wine_prefix; stop_wineserver; stop_wineserver "$foreign_prefix"; stop_display' EXIT
 status=0
 
 # A new Wine prefix takes a while to make and mostly waits meanwhile; it is made while the
@@ -29,9 +30,11 @@ echo "== Windows build, Windows-side and end-to-end tests (Wine)"
 configure_and_build_windows || exit 1
 wait_for_wine_prefix
 start_wineserver
+start_wineserver "$foreign_prefix"
 # Each Windows-side test spends about a second waiting for its desktop to close, so twice
 # as many tests as cores keep the cores busy.
 (cd "$win_build" && ctest --output-on-failure -j"$((2 * $(nproc)))") || status=1
 stop_wineserver
+stop_wineserver "$foreign_prefix"
 
 exit $status
