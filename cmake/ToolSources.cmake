@@ -6,8 +6,10 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/BinaryExtras.cpp
   ${PICORAN_MAP_DIR}/CheckCommand.cpp
   ${PICORAN_MAP_DIR}/CommandLine.cpp
+  ${PICORAN_MAP_DIR}/CommentEncoding.cpp
   ${PICORAN_MAP_DIR}/CommentText.cpp
   ${PICORAN_MAP_DIR}/ConvertCommand.cpp
+  ${PICORAN_MAP_DIR}/Cp932Codec.cpp
   ${PICORAN_MAP_DIR}/DiffCommand.cpp
   ${PICORAN_MAP_DIR}/DumpCommand.cpp
   ${PICORAN_MAP_DIR}/EditorPalettes.cpp
