@@ -1,0 +1,32 @@
+// export: a map file as its JSON form (MapJson.h), for scripts. Written beside OUT and moved
+// over it only when complete, like every file the tool writes.
+#include <ostream>
+
+#include "CommandLine.h"
+#include "Commands.h"
+#include "MapJson.h"
+#include "MapLoading.h"
+#include "SafeWrite.h"
+
+int RunExport(const Arguments& args, std::ostream& out, std::ostream& err) {
+    CommandLine line;
+    std::string error;
+    if (!ParseCommandLine(args, {}, {}, line, error) || line.operands.size() != 2) {
+        err << "picoran-map export: " << (error.empty() ? "name FILE and OUT.json" : error) << "\n";
+        return kExitTrouble;
+    }
+    const std::string& in = line.operands[0];
+    const std::string& outPath = line.operands[1];
+    LoadedMap map;
+    if (!LoadMapOrReport(in, err, map)) return kExitTrouble;
+    MapDocument document = map.read.document;
+    // A comment the editor does not read: what convert writes, a fresh editor's empty one.
+    if (!document.hasComment) document.comment.clear();
+    const std::string text = MapToJson(document);
+    if (!ReplaceFileSafely(outPath, std::vector<uint8_t>(text.begin(), text.end()), error)) {
+        err << outPath << ": not written: " << error << "\n";
+        return kExitTrouble;
+    }
+    out << outPath << ": written, " << text.size() << " bytes\n";
+    return kExitOk;
+}
