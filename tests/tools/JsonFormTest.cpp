@@ -14,11 +14,10 @@ using Json = nlohmann::json;
 
 std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
 
-// import(export(FILE)) for a map data file's bytes.
-std::vector<uint8_t> ImportOfExport(const std::vector<uint8_t>& file) {
+// import(export(path)).
+std::vector<uint8_t> ImportOfExport(const std::string& path) {
     ScratchFolder folder;
-    WriteBytes(folder / "map.bin", file);
-    const ToolRun exported = RunTool({"export", folder / "map.bin", folder / "map.json"});
+    const ToolRun exported = RunTool({"export", path, folder / "map.json"});
     EXPECT_EQ(exported.status, 0) << exported.err;
     const ToolRun imported = RunTool({"import", folder / "map.json", folder / "back.bin"});
     EXPECT_EQ(imported.status, 0) << imported.err;
@@ -37,16 +36,21 @@ MapDocument FullMap(int32_t cols, int32_t rows) {
     return doc;
 }
 
+std::vector<std::string> AcceptedCorpusFiles() {
+    std::vector<std::string> files;
+    for (const char* corpus : {"fuzz/corpus/binary", "fuzz/corpus/text"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(SourcePath(corpus))) {
+            if (LoadMapFile(entry.path().string()).ok) files.push_back(entry.path().string());
+        }
+    }
+    return files;
+}
+
 // The documents whose files must come back byte for byte: every accepted corpus file as the
 // writer saves it, and files the writer makes from unusual values.
 std::vector<std::pair<std::string, MapDocument>> WrittenMaps() {
     std::vector<std::pair<std::string, MapDocument>> maps;
-    for (const char* corpus : {"fuzz/corpus/binary", "fuzz/corpus/text"}) {
-        for (const auto& entry : std::filesystem::directory_iterator(SourcePath(corpus))) {
-            const LoadedMap map = LoadMapFile(entry.path().string());
-            if (map.ok) maps.emplace_back(entry.path().string(), map.read.document);
-        }
-    }
+    for (const std::string& file : AcceptedCorpusFiles()) maps.emplace_back(file, LoadMapFile(file).read.document);
     MapDocument big = FullMap(60, 60);
     big.startX = 640;
     big.startY = 480;
@@ -81,11 +85,40 @@ std::vector<std::pair<std::string, MapDocument>> WrittenMaps() {
 TEST(JsonForm, ImportOfExportGivesBackEveryFileTheWriterMakes) {
     const auto maps = WrittenMaps();
     ASSERT_GT(maps.size(), 8u);
+    ScratchFolder folder;
     for (const auto& [name, doc] : maps) {
         SCOPED_TRACE(name);
         const std::vector<uint8_t> file = WriteBinaryMap(doc);
         ASSERT_FALSE(file.empty());
-        EXPECT_EQ(ImportOfExport(file), file);
+        WriteBytes(folder / "map.bin", file);
+        EXPECT_EQ(ImportOfExport(folder / "map.bin"), file);
+    }
+}
+
+// What the JSON leaves out is what the writer derives or drops, so any other accepted file
+// comes back as convert writes it, but with a stored 999 start kept.
+TEST(JsonForm, ImportOfExportOfAnyAcceptedFileIsWhatConvertWrites) {
+    ScratchFolder folder;
+    MapDocument doc = FullMap(2, 2);
+    doc.comment = Bytes("abXcd");
+    std::vector<uint8_t> damaged = WriteBinaryMap(doc);
+    damaged[72 + 12 * 4 + 2] = 0;              // the editor's comment ends at a zero byte
+    PutI32(damaged, 0, 7);                     // offset field
+    PutI32(damaged, 36 + 12 * 4, 12345);       // reserved count
+    damaged.insert(damaged.end(), {1, 2, 3});  // bytes after the comment
+    WriteBytes(folder / "damaged.bin", damaged);
+    std::vector<std::string> files = AcceptedCorpusFiles();  // a comment not read, 999 starts
+    files.push_back(folder / "damaged.bin");
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        ASSERT_EQ(RunTool({"convert", file, folder / "converted.bin"}).status, 0);
+        std::vector<uint8_t> expected = ReadBytes(folder / "converted.bin");
+        const MapDocument read = LoadMapFile(file).read.document;
+        if (read.startX == 999 || read.startY == 999) {
+            PutI32(expected, 12 + 12 * read.CellCount(), read.startX);
+            PutI32(expected, 16 + 12 * read.CellCount(), read.startY);
+        }
+        EXPECT_EQ(ImportOfExport(file), expected);
     }
 }
 

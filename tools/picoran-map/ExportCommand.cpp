@@ -1,5 +1,6 @@
 // export: a map file as its JSON form (MapJson.h), for scripts. Written beside OUT and moved
 // over it only when complete, like every file the tool writes.
+#include <algorithm>
 #include <ostream>
 
 #include "CommandLine.h"
@@ -22,6 +23,9 @@ int RunExport(const Arguments& args, std::ostream& out, std::ostream& err) {
     MapDocument document = map.read.document;
     // A comment the editor does not read: what convert writes, a fresh editor's empty one.
     if (!document.hasComment) document.comment.clear();
+    // The editor's comment ends at its first zero byte, in its dialog and when it saves.
+    std::vector<uint8_t>& comment = document.comment;
+    comment.erase(std::find(comment.begin(), comment.end(), uint8_t{0}), comment.end());
     const std::string text = MapToJson(document);
     if (!ReplaceFileSafely(outPath, std::vector<uint8_t>(text.begin(), text.end()), error)) {
         err << outPath << ": not written: " << error << "\n";
