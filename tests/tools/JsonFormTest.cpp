@@ -12,7 +12,9 @@ namespace {
 using namespace tool_test;
 using Json = nlohmann::json;
 
-std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+std::vector<uint8_t> Bytes(const std::string& s) {
+    return std::vector<uint8_t>(s.begin(), s.end());
+}
 
 // import(export(path)).
 std::vector<uint8_t> ImportOfExport(const std::string& path) {
@@ -50,7 +52,8 @@ std::vector<std::string> AcceptedCorpusFiles() {
 // writer saves it, and files the writer makes from unusual values.
 std::vector<std::pair<std::string, MapDocument>> WrittenMaps() {
     std::vector<std::pair<std::string, MapDocument>> maps;
-    for (const std::string& file : AcceptedCorpusFiles()) maps.emplace_back(file, LoadMapFile(file).read.document);
+    for (const std::string& file : AcceptedCorpusFiles())
+        maps.emplace_back(file, LoadMapFile(file).read.document);
     MapDocument big = FullMap(60, 60);
     big.startX = 640;
     big.startY = 480;
@@ -58,7 +61,8 @@ std::vector<std::pair<std::string, MapDocument>> WrittenMaps() {
     big.timeLimit = std::numeric_limits<int32_t>::max();
     big.backgroundImage = -1;
     big.music = 999;
-    for (int i = 0; i < 128; ++i) big.comment.insert(big.comment.end(), {0x82, 0xA0});  // 256 bytes of あ
+    for (int i = 0; i < 128; ++i)
+        big.comment.insert(big.comment.end(), {0x82, 0xA0});  // 256 bytes of あ
     maps.emplace_back("60 x 60, all cells, 256-byte comment", big);
 
     MapDocument odd = FullMap(3, 2);
@@ -129,39 +133,40 @@ TEST(JsonForm, ExportOfATextMapIsTheDocumentedForm) {
     WriteText(folder / "map.txt", "90 80  5 6 7 8  0 0 0 0  1 2 4294967295 0  999 40");
     ASSERT_EQ(RunTool({"export", folder / "map.txt", folder / "map.json"}).status, 0);
     const std::vector<uint8_t> json = ReadBytes(folder / "map.json");
-    EXPECT_EQ(std::string(json.begin(), json.end()),
-              "{\n"
-              "  \"width\": 90,\n"
-              "  \"height\": 80,\n"
-              "  \"start\": null,\n"
-              "  \"unspecifiedStart\": {\"x\": 999, \"y\": 40},\n"
-              "  \"targetTime\": 10,\n"
-              "  \"timeLimit\": 300,\n"
-              "  \"backgroundImage\": 0,\n"
-              "  \"music\": 0,\n"
-              "  \"comment\": \"\xE3\x83\x9D\xE3\x83\xAD\xE3\x83\x8B\xE3\x82\xAB\xE3\x81\xAF\xE3\x81\x8B"
-              "\xE3\x82\x8F\xE3\x81\x84\xE3\x81\x84\",\n"  // ポロニカはかわいい
-              "  \"layers\": {\n"
-              "    \"0\": [\n"
-              "      [1, 2],\n"
-              "      [4294967295, 0]\n"
-              "    ],\n"
-              "    \"1\": [\n"
-              "      [0, 0],\n"
-              "      [0, 0]\n"
-              "    ],\n"
-              "    \"2\": [\n"
-              "      [5, 6],\n"
-              "      [7, 8]\n"
-              "    ]\n"
-              "  }\n"
-              "}\n");
+    EXPECT_EQ(
+        std::string(json.begin(), json.end()),
+        "{\n"
+        "  \"width\": 90,\n"
+        "  \"height\": 80,\n"
+        "  \"start\": null,\n"
+        "  \"unspecifiedStart\": {\"x\": 999, \"y\": 40},\n"
+        "  \"targetTime\": 10,\n"
+        "  \"timeLimit\": 300,\n"
+        "  \"backgroundImage\": 0,\n"
+        "  \"music\": 0,\n"
+        "  \"comment\": \"\xE3\x83\x9D\xE3\x83\xAD\xE3\x83\x8B\xE3\x82\xAB\xE3\x81\xAF\xE3\x81\x8B"
+        "\xE3\x82\x8F\xE3\x81\x84\xE3\x81\x84\",\n"  // ポロニカはかわいい
+        "  \"layers\": {\n"
+        "    \"0\": [\n"
+        "      [1, 2],\n"
+        "      [4294967295, 0]\n"
+        "    ],\n"
+        "    \"1\": [\n"
+        "      [0, 0],\n"
+        "      [0, 0]\n"
+        "    ],\n"
+        "    \"2\": [\n"
+        "      [5, 6],\n"
+        "      [7, 8]\n"
+        "    ]\n"
+        "  }\n"
+        "}\n");
 }
 
 struct Refusal {
     const char* name;
     std::function<std::string(Json)> make;  // the bad JSON text, from the good one
-    const char* message;                     // what follows "IN: refused: "
+    const char* message;                    // what follows "IN: refused: "
 };
 
 void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
@@ -212,9 +217,14 @@ TEST_P(ImportRefuses, NamingThePlaceAndWritingNothing) {
 INSTANTIATE_TEST_SUITE_P(
     EachKindOfFault, ImportRefuses,
     ::testing::Values(
-        Refusal{"notJson", [](Json) { return std::string("{\"width\": 120,"); }, "byte 15: not valid JSON: "},
-        Refusal{"missingKey", Edit([](Json& j) { j.erase("timeLimit"); }), "/timeLimit: the map has no \"timeLimit\""},
-        Refusal{"unknownKey", Edit([](Json& j) { j["layers"]["3"] = Json::array(); }), "/layers/3: unknown key"},
+        Refusal{"notJson", [](Json) { return std::string("{\"width\": 120,"); },
+                "byte 15: not valid JSON: "},
+        Refusal{"numberBeyondDouble", [](Json) { return std::string("{\"width\": 1e400}"); },
+                "not valid JSON: number overflow"},
+        Refusal{"missingKey", Edit([](Json& j) { j.erase("timeLimit"); }),
+                "/timeLimit: the map has no \"timeLimit\""},
+        Refusal{"unknownKey", Edit([](Json& j) { j["layers"]["3"] = Json::array(); }),
+                "/layers/3: unknown key"},
         Refusal{"wrongType", Edit([](Json& j) { j["music"] = "0"; }),
                 "/music: music number must be an integer, not a string"},
         Refusal{"rowCount", Edit([](Json& j) { j["layers"]["1"].erase(1); }),

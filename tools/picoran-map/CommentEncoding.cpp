@@ -18,7 +18,11 @@ int HexDigit(char c) {
 size_t Utf8Sequence(const std::string& text, size_t at, uint32_t& codePoint) {
     const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
     const uint8_t lead = byte(at);
-    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    size_t length = lead < 0x80           ? 1
+                    : (lead >> 5) == 0x6  ? 2
+                    : (lead >> 4) == 0xE  ? 3
+                    : (lead >> 3) == 0x1E ? 4
+                                          : 0;
     if (length == 0 || at + length > text.size()) return 0;
     codePoint = length == 1 ? lead : lead & (0x7F >> length);
     for (size_t i = 1; i < length; ++i) {
@@ -30,7 +34,8 @@ size_t Utf8Sequence(const std::string& text, size_t at, uint32_t& codePoint) {
 
 std::string CharacterName(size_t index, uint32_t codePoint) {
     char name[48];
-    std::snprintf(name, sizeof name, "character %zu (U+%04X)", index, static_cast<unsigned>(codePoint));
+    std::snprintf(name, sizeof name, "character %zu (U+%04X)", index,
+                  static_cast<unsigned>(codePoint));
     return name;
 }
 
@@ -49,16 +54,20 @@ bool CommentFromJson(const std::string& text, std::vector<uint8_t>& bytes, std::
         }
         if (codePoint == '\\') {
             const bool backslash = at + 1 < text.size() && text[at + 1] == '\\';
-            const bool hex = at + 3 < text.size() && text[at + 1] == 'x' && HexDigit(text[at + 2]) >= 0 &&
-                             HexDigit(text[at + 3]) >= 0;
+            const bool hex = at + 3 < text.size() && text[at + 1] == 'x' &&
+                             HexDigit(text[at + 2]) >= 0 && HexDigit(text[at + 3]) >= 0;
             if (!backslash && !hex) {
-                error = "character " + std::to_string(index) + ": a backslash starts \\\\ or \\xNN only";
+                error = "character " + std::to_string(index) +
+                        ": a backslash starts \\\\ or \\xNN only";
                 return false;
             }
             const uint8_t value =
-                backslash ? uint8_t{'\\'} : static_cast<uint8_t>(HexDigit(text[at + 2]) * 16 + HexDigit(text[at + 3]));
+                backslash
+                    ? uint8_t{'\\'}
+                    : static_cast<uint8_t>(HexDigit(text[at + 2]) * 16 + HexDigit(text[at + 3]));
             if (value == 0) {
-                error = "character " + std::to_string(index) + ": a zero byte would end the comment";
+                error =
+                    "character " + std::to_string(index) + ": a zero byte would end the comment";
                 return false;
             }
             bytes.push_back(value);
@@ -74,8 +83,9 @@ bool CommentFromJson(const std::string& text, std::vector<uint8_t>& bytes, std::
         std::string encoded = character;
         // Beyond ASCII, only a code that export would show as this very character: a code page
         // 932 duplicate or a byte export escapes would not come back as the same text.
-        if (length > 1 && (!EncodeCp932Character(character, encoded) ||
-                           CommentForJson(std::vector<uint8_t>(encoded.begin(), encoded.end())) != character)) {
+        if (length > 1 &&
+            (!EncodeCp932Character(character, encoded) ||
+             CommentForJson(std::vector<uint8_t>(encoded.begin(), encoded.end())) != character)) {
             error = CharacterName(index, codePoint) + " has no Shift_JIS code";
             return false;
         }

@@ -7,8 +7,8 @@ namespace {
 
 // From `codePage` through UTF-16; false for anything the code page cannot map.
 bool ToWide(UINT codePage, const std::string& in, wchar_t (&wide)[4], int& count) {
-    count = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), static_cast<int>(in.size()),
-                                wide, 4);
+    count = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(),
+                                static_cast<int>(in.size()), wide, 4);
     return count > 0;
 }
 
@@ -51,7 +51,8 @@ namespace {
 // Converters for the whole run: comments are short, and each is reset before use.
 class Cp932Converters {
 public:
-    Cp932Converters() : toUtf8_(iconv_open("UTF-8", "CP932")), toCp932_(iconv_open("CP932", "UTF-8")) {}
+    Cp932Converters()
+        : toUtf8_(iconv_open("UTF-8", "CP932")), toCp932_(iconv_open("CP932", "UTF-8")) {}
     ~Cp932Converters() {
         if (Usable(toUtf8_)) iconv_close(toUtf8_);
         if (Usable(toCp932_)) iconv_close(toCp932_);

@@ -48,7 +48,8 @@ std::string MapToJson(const MapDocument& doc) {
     out << "  \"backgroundImage\": " << doc.backgroundImage << ",\n";
     out << "  \"music\": " << doc.music << ",\n";
     // Not ASCII-only: the comment's Japanese stays readable in the file.
-    out << "  \"comment\": " << nlohmann::json(CommentForJson(doc.comment)).dump(-1, ' ', false) << ",\n";
+    out << "  \"comment\": " << nlohmann::json(CommentForJson(doc.comment)).dump(-1, ' ', false)
+        << ",\n";
     out << "  \"layers\": {\n";
     for (int32_t layer = 0; layer <= 2; ++layer) WriteLayer(out, doc, layer);
     out << "  }\n";
