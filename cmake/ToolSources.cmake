@@ -5,12 +5,18 @@ set(PICORAN_MAP_DIR ${PROJECT_SOURCE_DIR}/tools/picoran-map)
 set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/CheckCommand.cpp
   ${PICORAN_MAP_DIR}/CommandLine.cpp
+  ${PICORAN_MAP_DIR}/CommentEncoding.cpp
   ${PICORAN_MAP_DIR}/CommentText.cpp
   ${PICORAN_MAP_DIR}/ConvertCommand.cpp
+  ${PICORAN_MAP_DIR}/Cp932Codec.cpp
   ${PICORAN_MAP_DIR}/DiffCommand.cpp
   ${PICORAN_MAP_DIR}/DumpCommand.cpp
   ${PICORAN_MAP_DIR}/EditorPalettes.cpp
+  ${PICORAN_MAP_DIR}/ExportCommand.cpp
+  ${PICORAN_MAP_DIR}/ImportCommand.cpp
   ${PICORAN_MAP_DIR}/InfoCommand.cpp
+  ${PICORAN_MAP_DIR}/MapJsonReader.cpp
+  ${PICORAN_MAP_DIR}/MapJsonWriter.cpp
   ${PICORAN_MAP_DIR}/MapLoading.cpp
   ${PICORAN_MAP_DIR}/MapPictures.cpp
   ${PICORAN_MAP_DIR}/MapRaster.cpp
@@ -30,11 +36,27 @@ if(NOT EXISTS ${PICORAN_STB_INCLUDE_DIR}/stb_image_write.h)
   set(PICORAN_MAP_BUILDABLE OFF)
   return()
 endif()
+
+# export and import use nlohmann/json, headers only (Debian: nlohmann-json3-dev). They include
+# each other as <nlohmann/...>, so the build links their folder into an include folder of its
+# own and puts only that on the path. Searched outside the cross build's root, which holds
+# only MinGW's own headers.
+find_path(PICORAN_JSON_INCLUDE_PARENT nlohmann/json.hpp HINTS /usr/include NO_CMAKE_FIND_ROOT_PATH
+  DOC "Folder holding nlohmann/json.hpp")
+if(NOT PICORAN_JSON_INCLUDE_PARENT)
+  message(WARNING "nlohmann/json.hpp not found (Debian: nlohmann-json3-dev): picoran-map and its tests are skipped")
+  set(PICORAN_MAP_BUILDABLE OFF)
+  return()
+endif()
+set(PICORAN_JSON_INCLUDE_DIR ${CMAKE_BINARY_DIR}/json-include)
+file(MAKE_DIRECTORY ${PICORAN_JSON_INCLUDE_DIR})
+file(CREATE_LINK ${PICORAN_JSON_INCLUDE_PARENT}/nlohmann ${PICORAN_JSON_INCLUDE_DIR}/nlohmann SYMBOLIC)
 set(PICORAN_MAP_BUILDABLE ON)
 
 add_library(picoran_map STATIC ${PICORAN_MAP_SOURCES})
 target_include_directories(picoran_map PUBLIC ${PICORAN_MAP_DIR})
 target_include_directories(picoran_map SYSTEM PRIVATE ${PICORAN_STB_INCLUDE_DIR})
+target_include_directories(picoran_map SYSTEM PUBLIC ${PICORAN_JSON_INCLUDE_DIR})  # the tests use it too
 target_link_libraries(picoran_map PUBLIC core)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(picoran_map PRIVATE -Wall -Wextra)

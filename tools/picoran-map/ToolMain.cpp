@@ -1,4 +1,5 @@
 // The program's entry logic: the sub-command by name, and the help text.
+#include <exception>
 #include <ostream>
 
 #include "Commands.h"
@@ -43,6 +44,16 @@ void PrintHelp(std::ostream& out) {
            "  dump FILE\n"
            "      Everything in the file as stable lines, one per map row and layer; made\n"
            "      for git's textconv.\n"
+           "  export FILE OUT.json\n"
+           "      The map as JSON for scripts: size, start (null when not specified), stage\n"
+           "      numbers, the comment (as UTF-8, \\\\ for a backslash and \\xNN for a byte\n"
+           "      that does not decode) and layers \"0\", \"1\", \"2\" as rows of chip ids,\n"
+           "      one map row to a line. The form is described in docs/map-format.md.\n"
+           "  import IN.json OUT.bin\n"
+           "      The map data file the JSON describes, as the editor writes it; import of\n"
+           "      export gives the same bytes for every file the editor saves. JSON that is\n"
+           "      not such a map is refused, with the place named as a JSON Pointer\n"
+           "      (\"IN.json: refused: /layers/2/3/5: ...\"), and OUT is left as it was.\n"
            "  help, --help, -h\n"
            "      This text.\n"
            "\n"
@@ -50,7 +61,7 @@ void PrintHelp(std::ostream& out) {
            "  0  done; check: every file accepted; diff: the maps are equal\n"
            "  1  check: a file refused (with --strict, also a warning); diff: they differ\n"
            "  2  a usage error, or a file that cannot be read, is refused or cannot be\n"
-           "     written (info, convert, render, diff, dump)\n";
+           "     written (info, convert, render, diff, dump, export, import)\n";
 }
 
 int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -76,9 +87,18 @@ int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
         const char* name;
         Command run;
     } kCommands[] = {{"check", RunCheck},   {"info", RunInfo}, {"convert", RunConvert},
-                     {"render", RunRender}, {"diff", RunDiff}, {"dump", RunDump}};
+                     {"render", RunRender}, {"diff", RunDiff}, {"dump", RunDump},
+                     {"export", RunExport}, {"import", RunImport}};
     for (const auto& command : kCommands) {
-        if (name == command.name) return command.run(rest, out, err);
+        if (name != command.name) continue;
+        // The JSON library reports by exception, and memory can run out on any input: the
+        // tool stops with its usual status for trouble instead of crashing.
+        try {
+            return command.run(rest, out, err);
+        } catch (const std::exception& e) {
+            err << "picoran-map " << name << ": failed: " << e.what() << "\n";
+            return kExitTrouble;
+        }
     }
     err << "picoran-map: unknown command \"" << name << "\"; see picoran-map --help\n";
     return kExitTrouble;
