@@ -17,6 +17,7 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/InfoCommand.cpp
   ${PICORAN_MAP_DIR}/MapJsonReader.cpp
   ${PICORAN_MAP_DIR}/MapJsonWriter.cpp
+  ${PICORAN_MAP_DIR}/MapDataOutput.cpp
   ${PICORAN_MAP_DIR}/MapLoading.cpp
   ${PICORAN_MAP_DIR}/MapPictures.cpp
   ${PICORAN_MAP_DIR}/MapRaster.cpp

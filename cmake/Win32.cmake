@@ -28,6 +28,7 @@ set(SHELL_PALETTE_SOURCES
 )
 set(SHELL_DIALOG_SOURCES
   src/dialogs/DialogControls.cpp
+  src/dialogs/SettingsDialog.cpp
   src/dialogs/ResizeWindow.cpp
   src/dialogs/CursorWindow.cpp
   src/dialogs/MessageWindow.cpp

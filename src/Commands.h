@@ -10,5 +10,8 @@ void HandleKey(uint32_t virtualKey);
 // system keys only F10 (the system reports it as one). Returns true when it did; other
 // system keys are left to the default handling.
 bool ForwardKeyMessage(UINT message, WPARAM virtualKey);
+// The same for a dialog procedure (the palettes, the settings dialogs): TRUE for F10, which
+// the default dialog handling would take into menu mode as well, 0 for every other message.
+INT_PTR ForwardDialogKeyMessage(UINT message, WPARAM virtualKey);
 // Carries out one menu command of the main window.
 void DispatchCommand(uint32_t commandId);

@@ -70,6 +70,10 @@ bool ForwardKeyMessage(UINT message, WPARAM virtualKey) {
     return shortcut;
 }
 
+INT_PTR ForwardDialogKeyMessage(UINT message, WPARAM virtualKey) {
+    return ForwardKeyMessage(message, virtualKey) && message == WM_SYSKEYDOWN ? TRUE : 0;
+}
+
 void DispatchCommand(uint32_t commandId) {
     if (mainWindow == nullptr) return;
     switch (commandId) {

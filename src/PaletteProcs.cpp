@@ -30,12 +30,8 @@ INT_PTR HandlePaletteMessage(PaletteWindow* self, PaletteWindow* other, HWND win
         ShowWindow(window, SW_HIDE);  // hidden, never destroyed: its selection stays
         break;
     case WM_KEYDOWN:
-        ForwardKeyMessage(message, wParam);
-        break;
     case WM_SYSKEYDOWN:
-        // F10 is a shortcut here; the default handling would also start menu mode.
-        if (ForwardKeyMessage(message, wParam)) return TRUE;
-        break;
+        return ForwardDialogKeyMessage(message, wParam);
     case WM_LBUTTONDOWN:
         if (self != nullptr) OnPaletteClick(window, self, other);
         break;

@@ -4,14 +4,8 @@
 #include "resource.h"
 
 ConfigWindow::ConfigWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure)
-    : parentWindow(owner), dialogProc(procedure) {
-    instance = moduleInstance;
+    : SettingsDialog(moduleInstance, owner, procedure, IDD_CONFIG) {
     Store(StageNumbers{});
-}
-
-bool ConfigWindow::Create(const char* title, int32_t, int32_t) {
-    handle = CreateHiddenDialog(instance, parentWindow, dialogProc, IDD_CONFIG, title);
-    return handle != nullptr;
 }
 
 void ShowStageNumbers(HWND dialog, const StageNumbers& values) {

@@ -2,13 +2,11 @@
 #pragma once
 #include <cstdint>
 
-#include "Window.h"
+#include "dialogs/SettingsDialog.h"
 #include "map/core/StageNumbers.h"
 
-class ConfigWindow : public Window {
+class ConfigWindow : public SettingsDialog {
 public:
-    HWND parentWindow;
-    DLGPROC dialogProc;
     // Stored as given (a map file may bring any value); only the dialog's OK keeps them
     // within 0..999.
     int32_t targetTime;
@@ -17,10 +15,6 @@ public:
     int32_t music;
 
     ConfigWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure);
-
-    bool Initialize() override { return true; }
-    // Makes the hidden dialog; x and y are not used, the template places it.
-    bool Create(const char* title, int32_t x, int32_t y) override;
 
     // Stores the four numbers and shows them in their boxes.
     void SetValues(int32_t targetTime, int32_t timeLimit, int32_t backgroundImage, int32_t music);

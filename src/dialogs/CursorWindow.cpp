@@ -4,14 +4,7 @@
 #include "resource.h"
 
 CursorWindow::CursorWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure)
-    : parentWindow(owner), dialogProc(procedure) {
-    instance = moduleInstance;
-}
-
-bool CursorWindow::Create(const char* title, int32_t, int32_t) {
-    handle = CreateHiddenDialog(instance, parentWindow, dialogProc, IDD_CURSOR, title);
-    return handle != nullptr;
-}
+    : SettingsDialog(moduleInstance, owner, procedure, IDD_CURSOR) {}
 
 void CursorWindow::SetPositionFields(int32_t x, int32_t y) {
     WriteNumberBox(handle, IDC_CURSOR_X, x);

@@ -4,18 +4,12 @@
 #pragma once
 #include <cstdint>
 
-#include "Window.h"
+#include "dialogs/SettingsDialog.h"
 
-class CursorWindow : public Window {
+class CursorWindow : public SettingsDialog {
 public:
-    HWND parentWindow;
-    DLGPROC dialogProc;
 
     CursorWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure);
-
-    bool Initialize() override { return true; }
-    // Makes the hidden dialog; x and y are not used, the template places it.
-    bool Create(const char* title, int32_t x, int32_t y) override;
 
     // The X and Y boxes show these numbers.
     void SetPositionFields(int32_t x, int32_t y);

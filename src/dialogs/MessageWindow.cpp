@@ -7,14 +7,7 @@
 #include "resource.h"
 
 MessageWindow::MessageWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure)
-    : parentWindow(owner), dialogProc(procedure) {
-    instance = moduleInstance;
-}
-
-bool MessageWindow::Create(const char* title, int32_t, int32_t) {
-    handle = CreateHiddenDialog(instance, parentWindow, dialogProc, IDD_MESSAGE, title);
-    return handle != nullptr;
-}
+    : SettingsDialog(moduleInstance, owner, procedure, IDD_MESSAGE) {}
 
 void MessageWindow::SetComment(const char* bytes, int32_t length) {
     if (!comment.Set(bytes, length) || handle == nullptr) return;

@@ -43,12 +43,8 @@ INT_PTR HandleSettingsDialogMessage(HWND dialog, UINT message, WPARAM wParam,
         break;
     }
     case WM_KEYDOWN:
-        ForwardKeyMessage(message, wParam);
-        break;
     case WM_SYSKEYDOWN:
-        // F10 is a shortcut here; the default handling would also start menu mode.
-        if (ForwardKeyMessage(message, wParam)) return TRUE;
-        break;
+        return ForwardDialogKeyMessage(message, wParam);
     case WM_CLOSE:
         HideDialog(dialog);
         break;

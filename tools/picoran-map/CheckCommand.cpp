@@ -10,11 +10,8 @@
 
 int RunCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(args, {"--strict"}, {}, line, error) || line.operands.empty()) {
-        err << "picoran-map check: " << (error.empty() ? "no map file named" : error) << "\n";
+    if (!ParseCommandOperands(args, "check", 0, "no map file named", {"--strict"}, {}, line, err))
         return kExitTrouble;
-    }
     const bool strict = line.flags.count("--strict") != 0;
     const EditorPalettes palettes;
     bool refused = false;

@@ -34,3 +34,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, const std::set<std::
     }
     return true;
 }
+
+bool ParseCommandOperands(const std::vector<std::string>& args, const char* command,
+                          size_t operands, const char* wanted, const std::set<std::string>& flags,
+                          const std::set<std::string>& valued, CommandLine& parsed,
+                          std::ostream& err) {
+    std::string error;
+    const bool parsedOk = ParseCommandLine(args, flags, valued, parsed, error);
+    const bool countOk = operands == 0 ? !parsed.operands.empty() : parsed.operands.size() == operands;
+    if (parsedOk && countOk) return true;
+    err << "picoran-map " << command << ": " << (error.empty() ? wanted : error) << "\n";
+    return false;
+}

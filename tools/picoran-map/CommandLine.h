@@ -1,6 +1,8 @@
 // Splitting a sub-command's arguments into options and operands.
 #pragma once
+#include <cstddef>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,3 +18,11 @@ struct CommandLine {
 // with `error` set, for an unknown option or a missing value.
 bool ParseCommandLine(const std::vector<std::string>& args, const std::set<std::string>& flags,
                       const std::set<std::string>& valued, CommandLine& parsed, std::string& error);
+
+// ParseCommandLine for one command that takes exactly `operands` operands (0: one or more).
+// On a usage error writes "picoran-map COMMAND: WHAT" to err (`wanted` when the options were
+// fine but the operands were not) and returns false.
+bool ParseCommandOperands(const std::vector<std::string>& args, const char* command,
+                          size_t operands, const char* wanted, const std::set<std::string>& flags,
+                          const std::set<std::string>& valued, CommandLine& parsed,
+                          std::ostream& err);

@@ -4,34 +4,17 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "MapDataOutput.h"
 #include "MapLoading.h"
-#include "files/FileAccess.h"
-#include "map/core/MapFileWriter.h"
 
 int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(args, {}, {}, line, error) || line.operands.size() != 2) {
-        err << "picoran-map convert: " << (error.empty() ? "name IN and OUT" : error) << "\n";
+    if (!ParseCommandOperands(args, "convert", 2, "name IN and OUT", {}, {}, line, err))
         return kExitTrouble;
-    }
     const std::string& in = line.operands[0];
     const std::string& outPath = line.operands[1];
-    // A map data file named .txt would be read back as a text map; and with the two names
-    // swapped by mistake, the text map itself would be overwritten.
-    if (IsTextMapPath(outPath.c_str())) {
-        err << "picoran-map convert: " << outPath
-            << ": the output is a map data file, not a name ending in .txt\n";
-        return kExitTrouble;
-    }
+    if (!IsMapDataOutput("convert", outPath, err)) return kExitTrouble;
     LoadedMap map;
     if (!LoadMapOrReport(in, err, map)) return kExitTrouble;
-    const std::vector<uint8_t> bytes = WriteBinaryMap(map.read.document);
-    if (bytes.empty() || !files::ReplaceFileContents(outPath, bytes, error)) {
-        err << outPath << ": not written: " << (bytes.empty() ? "the map cannot be written" : error)
-            << "\n";
-        return kExitTrouble;
-    }
-    out << outPath << ": written, " << bytes.size() << " bytes\n";
-    return kExitOk;
+    return WriteMapDataOutput(map.read.document, outPath, out, err) ? kExitOk : kExitTrouble;
 }

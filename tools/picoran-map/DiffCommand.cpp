@@ -56,11 +56,8 @@ void CompareLayer(const MapDocument& a, const MapDocument& b, int32_t layer, Dif
 
 int RunDiff(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(args, {}, {}, line, error) || line.operands.size() != 2) {
-        err << "picoran-map diff: " << (error.empty() ? "name two map files" : error) << "\n";
+    if (!ParseCommandOperands(args, "diff", 2, "name two map files", {}, {}, line, err))
         return kExitTrouble;
-    }
     LoadedMap maps[2];
     for (int i = 0; i < 2; ++i)
         if (!LoadMapOrReport(line.operands[i], err, maps[i])) return kExitTrouble;

@@ -43,11 +43,8 @@ void DumpLayer(const MapDocument& doc, int32_t layer, std::ostream& out) {
 
 int RunDump(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(args, {}, {}, line, error) || line.operands.size() != 1) {
-        err << "picoran-map dump: " << (error.empty() ? "name exactly one map file" : error) << "\n";
+    if (!ParseCommandOperands(args, "dump", 1, "name exactly one map file", {}, {}, line, err))
         return kExitTrouble;
-    }
     const std::string& path = line.operands[0];
     LoadedMap map;
     if (!LoadMapOrReport(path, err, map)) return kExitTrouble;

@@ -11,11 +11,9 @@
 
 int RunExport(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(args, {}, {}, line, error) || line.operands.size() != 2) {
-        err << "picoran-map export: " << (error.empty() ? "name FILE and OUT.json" : error) << "\n";
+    if (!ParseCommandOperands(args, "export", 2, "name FILE and OUT.json", {}, {}, line, err))
         return kExitTrouble;
-    }
+    std::string error;
     const std::string& in = line.operands[0];
     const std::string& outPath = line.operands[1];
     LoadedMap map;

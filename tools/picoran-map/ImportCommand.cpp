@@ -5,10 +5,10 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "MapDataOutput.h"
 #include "MapJson.h"
 #include "MapLoading.h"
 #include "files/FileAccess.h"
-#include "map/core/MapFileWriter.h"
 
 namespace {
 
@@ -20,19 +20,12 @@ constexpr size_t kMaxJsonBytes = 256u * 1024u * 1024u;
 
 int RunImport(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(args, {}, {}, line, error) || line.operands.size() != 2) {
-        err << "picoran-map import: " << (error.empty() ? "name IN.json and OUT" : error) << "\n";
+    if (!ParseCommandOperands(args, "import", 2, "name IN.json and OUT", {}, {}, line, err))
         return kExitTrouble;
-    }
+    std::string error;
     const std::string& in = line.operands[0];
     const std::string& outPath = line.operands[1];
-    // The editor would read a map data file named .txt as a text map.
-    if (IsTextMapPath(outPath.c_str())) {
-        err << "picoran-map import: " << outPath
-            << ": the output is a map data file, not a name ending in .txt\n";
-        return kExitTrouble;
-    }
+    if (!IsMapDataOutput("import", outPath, err)) return kExitTrouble;
     std::vector<uint8_t> json;
     if (files::ReadWholeFile(in, kMaxJsonBytes, json, error) != files::ReadStatus::kRead) {
         err << in << ": refused: cannot read: " << error << "\n";
@@ -43,12 +36,5 @@ int RunImport(const Arguments& args, std::ostream& out, std::ostream& err) {
         err << in << ": refused: " << error << "\n";
         return kExitTrouble;
     }
-    const std::vector<uint8_t> bytes = WriteBinaryMap(document);
-    if (bytes.empty() || !files::ReplaceFileContents(outPath, bytes, error)) {
-        err << outPath << ": not written: " << (bytes.empty() ? "the map cannot be written" : error)
-            << "\n";
-        return kExitTrouble;
-    }
-    out << outPath << ": written, " << bytes.size() << " bytes\n";
-    return kExitOk;
+    return WriteMapDataOutput(document, outPath, out, err) ? kExitOk : kExitTrouble;
 }

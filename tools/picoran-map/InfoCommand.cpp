@@ -37,11 +37,8 @@ void PrintLayer(const MapDocument& doc, int32_t layer, const EditorPalettes& pal
 
 int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(args, {}, {}, line, error) || line.operands.size() != 1) {
-        err << "picoran-map info: " << (error.empty() ? "name exactly one map file" : error) << "\n";
+    if (!ParseCommandOperands(args, "info", 1, "name exactly one map file", {}, {}, line, err))
         return kExitTrouble;
-    }
     const std::string& path = line.operands[0];
     LoadedMap map;
     if (!LoadMapOrReport(path, err, map)) return kExitTrouble;

@@ -25,11 +25,10 @@ bool NamesMapFile(const std::string& path) {
 
 int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
     CommandLine line;
-    std::string error;
-    if (!ParseCommandLine(args, {"--grid"}, {"--sheets"}, line, error) || line.operands.size() != 2) {
-        err << "picoran-map render: " << (error.empty() ? "name FILE and OUT.png" : error) << "\n";
+    if (!ParseCommandOperands(args, "render", 2, "name FILE and OUT.png",
+                              {"--grid"}, {"--sheets"}, line, err))
         return kExitTrouble;
-    }
+    std::string error;
     const std::string& path = line.operands[0];
     const std::string& pngPath = line.operands[1];
     if (NamesMapFile(pngPath)) {

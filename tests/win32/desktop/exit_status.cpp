@@ -4,8 +4,9 @@
 //
 //   exit-status STATUS_FILE PROGRAM [ARGS...]
 //
-// PROGRAM shares this program's standard input, output and error. When it ends, its exit
-// code is written to STATUS_FILE as decimal text and this program ends with the same code.
+// PROGRAM shares this program's standard input, output and error. Once it runs, an empty
+// STATUS_FILE.started appears; when it ends, its exit code is written to STATUS_FILE as
+// decimal text and this program ends with the same code.
 // Exit code 2 (and no file) when PROGRAM cannot be started or on bad usage.
 #include <windows.h>
 
@@ -71,6 +72,9 @@ int wmain(int argc, wchar_t** argv) {
         std::fwprintf(stderr, L"exit-status: cannot start %ls (error %lu)\n", argv[2], error);
         return 2;
     }
+    // A file beside the status file says the program runs, so the script knows a desktop
+    // that never got this far from a test that takes its time.
+    if (FILE* started = _wfopen((std::wstring(argv[1]) + L".started").c_str(), L"w")) std::fclose(started);
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD exitCode = 2;
     GetExitCodeProcess(process.hProcess, &exitCode);

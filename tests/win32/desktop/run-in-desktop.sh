@@ -35,10 +35,28 @@ trap 'rm -rf "$work"' EXIT
 status_file="$work/status"
 
 # The desktop's size is the test display's: the main window sits at (100, 100) and the
-# palettes beside it, all well inside.
-wine explorer "/desktop=picoran-test-$$-$RANDOM,1280x1024,null" \
-  "$(windows_path "$exit_status_exe")" "$(windows_path "$status_file")" \
-  "$(windows_path "$program")" "$@"
+# palettes beside it, all well inside. Now and then, with several desktops starting at once,
+# a desktop never starts its program; one whose program has not started within 30 s is
+# given up and a new one is made, up to three times. A program that did start is never
+# started twice: its result stands.
+for attempt in 1 2 3; do
+  rm -f "$status_file" "$status_file.started"
+  wine explorer "/desktop=picoran-test-$$-$RANDOM,1280x1024,null" \
+    "$(windows_path "$exit_status_exe")" "$(windows_path "$status_file")" \
+    "$(windows_path "$program")" "$@" &
+  desktop=$!
+  for _ in $(seq 1 300); do
+    [ -e "$status_file.started" ] || ! kill -0 "$desktop" 2>/dev/null && break
+    sleep 0.1
+  done
+  if [ -e "$status_file.started" ] || [ -s "$status_file" ]; then
+    wait "$desktop"
+    break
+  fi
+  kill "$desktop" 2>/dev/null
+  wait "$desktop" 2>/dev/null
+  echo "run-in-desktop: the desktop did not start $(basename "$program") (attempt $attempt)" >&2
+done
 
 if [ ! -s "$status_file" ]; then
   echo "run-in-desktop: $(basename "$program") ended without an exit status (it did not start, or was killed)" >&2
