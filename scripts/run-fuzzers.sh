@@ -2,20 +2,26 @@
 # Builds the map file fuzzers with clang in build/fuzz and runs each for the given number of
 # seconds (default 60). Exits non-zero on any crash, leak or sanitizer report.
 # New inputs go to build/fuzz/corpus/; the seed corpus in fuzz/corpus/ is only read.
+#   run-fuzzers.sh [SECONDS]       build, then run
+#   run-fuzzers.sh --build-only    build only
 # Each fuzzer is one process on one core; with two cores or more both run side by side, so
 # each still gets a whole core for its time and the two take the time of one.
+# PICORAN_FUZZ_CORES=1 runs them one after the other, leaving the other cores to other work.
 set -eu
+build_only=false
+if [ "${1:-}" = --build-only ]; then build_only=true; shift; fi
 seconds="${1:-60}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${PICORAN_BUILD_DIR:-$root/build}/fuzz"
-cores="$(nproc 2>/dev/null || echo 1)"
+cores="${PICORAN_FUZZ_CORES:-$(nproc 2>/dev/null || echo 1)}"
 
 mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DPICORAN_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build/configure.log" 2>&1 ||
   { cat "$build/configure.log"; exit 1; }
-cmake --build "$build" -j"$cores" --target FuzzBinaryMap FuzzTextMap >"$build/build.log" 2>&1 ||
-  { cat "$build/build.log"; exit 1; }
+cmake --build "$build" -j"$(nproc 2>/dev/null || echo 1)" --target FuzzBinaryMap FuzzTextMap \
+  >"$build/build.log" 2>&1 || { cat "$build/build.log"; exit 1; }
+"$build_only" && exit 0
 
 fuzzer_of() {
   case "$1" in

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core natively under AddressSanitizer and
-# UBSan, the fuzzers, then the Windows-side tests under Wine (each in a desktop of its own
-# with the null display driver) beside the end-to-end test in a virtual display.
+# UBSan, then the Windows-side tests under Wine (each in a desktop of its own with the null
+# display driver) beside the end-to-end test in a virtual display and the fuzzers.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
@@ -21,10 +21,8 @@ cmake -S "$repo_root" -B "$native_build" -DPICORAN_SANITIZE=ON -DCMAKE_BUILD_TYP
 cmake --build "$native_build" -j"$(nproc)" || exit 1
 (cd "$native_build" && ctest --output-on-failure -j"$(nproc)") || status=1
 
-if [ -x "$repo_root/scripts/run-fuzzers.sh" ] || [ -f "$repo_root/scripts/run-fuzzers.sh" ]; then
-  echo "== fuzzing the map readers (${PICORAN_FUZZ_SECONDS:-60} s each)"
-  bash "$repo_root/scripts/run-fuzzers.sh" "${PICORAN_FUZZ_SECONDS:-60}" || status=1
-fi
+echo "== building the map reader fuzzers"
+bash "$repo_root/scripts/run-fuzzers.sh" --build-only || status=1
 
 echo "== Windows build, Windows-side and end-to-end tests (Wine)"
 configure_and_build_windows || exit 1
@@ -33,8 +31,23 @@ start_wineserver
 start_wineserver "$foreign_prefix"
 # Each Windows-side test spends about a second waiting for its desktop to close, so twice
 # as many tests as cores keep the cores busy.
-(cd "$win_build" && ctest --output-on-failure -j"$((2 * $(nproc)))") || status=1
+# The fuzzers run one after the other on one core beside these tests, which mostly wait:
+# the end-to-end test spends its time waiting for the editor to answer.
+fuzz_seconds="${PICORAN_FUZZ_SECONDS:-60}"
+fuzz_log="$build_root/fuzz-output.log"
+PICORAN_FUZZ_CORES=1 bash "$repo_root/scripts/run-fuzzers.sh" "$fuzz_seconds" >"$fuzz_log" 2>&1 &
+fuzz_pid=$!
+ctest_log="$build_root/windows-ctest.log"
+(cd "$win_build" && ctest --output-on-failure -j"$((2 * $(nproc)))") 2>&1 | tee "$ctest_log"
+[ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+echo "== fuzzing the map readers ($fuzz_seconds s each, beside the Windows-side tests)"
+wait "$fuzz_pid" || status=1
+cat "$fuzz_log"
 stop_wineserver
 stop_wineserver "$foreign_prefix"
+
+# CTest's summary of the Windows-side tests comes last, after the fuzzers' outcome.
+echo "== Windows-side and end-to-end tests"
+sed -n '/tests passed/,$p' "$ctest_log"
 
 exit $status
