@@ -72,6 +72,24 @@ TEST_F(DialogTest, DialogsStartHiddenOwnedByTheMainWindowWithTheirTitles) {
     }
 }
 
+// With the system's look and DPI awareness, each dialog's client area is still its template's
+// size in dialog units, and the palettes keep their 256 x 256 pixels (see PaletteTest).
+TEST_F(DialogTest, ClientAreasAreTheTemplatesSizesInDialogUnits) {
+    const struct {
+        const Window* dialog;
+        LONG width, height;
+    } dialogs[] = {{resizeWindow, 83, 86}, {cursorWindow, 99, 106}, {messageWindow, 250, 130},
+                   {configWindow, 166, 126}};
+    for (const auto& d : dialogs) {
+        RECT expected{0, 0, d.width, d.height};
+        ASSERT_TRUE(MapDialogRect(d.dialog->handle, &expected));
+        RECT client;
+        ASSERT_TRUE(GetClientRect(d.dialog->handle, &client));
+        EXPECT_EQ(client.right, expected.right) << d.width << " x " << d.height;
+        EXPECT_EQ(client.bottom, expected.bottom) << d.width << " x " << d.height;
+    }
+}
+
 TEST_F(DialogTest, BoxesShowTheStartValues) {
     EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "640");
     EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_HEIGHT), "480");
