@@ -5,9 +5,8 @@
 #include <vector>
 
 #include "core/DecimalText.h"
-#include "files/FileAccess.h"
-
 #include "core/Texts.h"
+#include "files/FileAccess.h"
 
 namespace {
 

@@ -19,20 +19,6 @@
 
 namespace {
 
-void SetModifiers(bool control, bool shift) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = control ? 0x80 : 0;
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
-
-void PressKey(uint32_t key, bool control = false, bool shift = false) {
-    SetModifiers(control, shift);
-    HandleKey(key);
-    SetModifiers(false, false);
-}
-
 std::string BoxText(const Window* dialog, int id) {
     char text[512] = {};
     GetDlgItemTextA(dialog->handle, id, text, sizeof(text));

@@ -9,6 +9,7 @@
 
 #include "Application.h"
 #include "Globals.h"
+#include "Commands.h"
 #include "MainWindow.h"
 
 // Handles every message that is waiting, as the message loop would.
@@ -35,6 +36,22 @@ inline void ClickAt(HWND window, int x, int y, UINT message = WM_LBUTTONDOWN) {
     const bool right = message == WM_RBUTTONDOWN;
     SendMessageA(window, message, right ? MK_RBUTTON : MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageA(window, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// A key pressed with Ctrl and Shift held or not, as the keyboard state says when the program
+// asks for it.
+inline void SetModifiers(bool control, bool shift) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+inline void PressKey(uint32_t key, bool control = false, bool shift = false) {
+    SetModifiers(control, shift);
+    HandleKey(key);
+    SetModifiers(false, false);
 }
 
 class EditorTest : public ::testing::Test {

@@ -16,17 +16,6 @@
 
 namespace {
 
-void PressCtrlS() {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-    HandleKey('S');
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-}
-
 std::string CurrentFolder() {
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof(folder), folder);
@@ -52,7 +41,7 @@ TEST_F(FileSafetyTest, SaveAfterOpeningATextMapAsksForAMapDataFileAndNeverWrites
 
     {  // Ctrl+S: the save dialog proposes old.bin; cancelling it writes nothing.
         FileDialogWatcher save;
-        PressCtrlS();
+        PressKey('S', true);
         ASSERT_EQ(save.Dialogs().size(), 1u);
         EXPECT_EQ(save.Dialogs()[0].title, L"マップデータファイルを保存");
         const std::wstring proposed = save.Dialogs()[0].fileName;
@@ -121,7 +110,7 @@ TEST_F(FileSafetyTest, TheDefaultNameAlwaysMeansTheStartFolder) {
     SetCurrentDirectoryA(elsewhere.Path().c_str());
     DispatchCommand(ID_FILE_NEW);
     ASSERT_EQ(std::wstring(currentPath), L"ぴこらんマップ");
-    PressCtrlS();
+    PressKey('S', true);
 
     EXPECT_TRUE(FileExists(start / texts::kDefaultMapName));
     EXPECT_FALSE(FileExists(elsewhere / texts::kDefaultMapName));

@@ -38,12 +38,25 @@ std::string Quoted(const char* word, size_t length) {
     return out + "\"";
 }
 
+// Which number the reader wants, named in words only when a message needs it, so that a
+// large map's millions of chip ids cost no text.
+struct Field {
+    const char* name;  // "map width" and the like; null for a chip id
+    int layer = 0;
+    size_t cell = 0;
+
+    std::string Describe() const {
+        if (name != nullptr) return name;
+        return "layer " + std::to_string(layer) + " chip id of cell " + std::to_string(cell);
+    }
+};
+
 // Reads the numbers one by one; the first failure is kept as the reason for refusing.
 class NumberReader {
 public:
     NumberReader(const char* text, size_t size) : text_(text), size_(size) {}
 
-    bool Next(const std::string& field, int32_t& value) {
+    bool Next(const Field& field, int32_t& value) {
         while (pos_ < size_ && IsDecimalBlank(text_[pos_])) {
             if (text_[pos_] == '\n') ++line_;
             ++pos_;
@@ -53,7 +66,7 @@ public:
         if (pos_ == size_) {
             error_ = MakeMapReadError(
                 MapReadErrorCode::kTruncated, pos_, line_,
-                "file of " + std::to_string(size_) + " bytes ends before the " + field);
+                "file of " + std::to_string(size_) + " bytes ends before the " + field.Describe());
             return false;
         }
         size_t end = pos_;
@@ -68,7 +81,7 @@ public:
             return true;
         }
         error_ = MakeMapReadError(MapReadErrorCode::kNotANumber, wordOffset_, wordLine_,
-                                  Quoted(word, length) + " where the " + field +
+                                  Quoted(word, length) + " where the " + field.Describe() +
                                       " belongs is not a number");
         return false;
     }
@@ -98,10 +111,7 @@ bool ReadLayer(NumberReader& in, int layer, size_t cells, std::vector<uint32_t>&
     ids.assign(cells, 0);
     for (size_t i = 0; i < cells; ++i) {
         int32_t value = 0;
-        if (!in.Next("layer " + std::to_string(layer) + " chip id of cell " + std::to_string(i),
-                     value)) {
-            return false;
-        }
+        if (!in.Next(Field{nullptr, layer, i}, value)) return false;
         ids[i] = static_cast<uint32_t>(value);
     }
     return true;
@@ -147,10 +157,10 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
     MapReadResult result;
     MapDocument& doc = result.document;
 
-    if (!in.Next("map width", doc.mapWidth)) return Refuse(in.Error(), in, text, size);
+    if (!in.Next(Field{"map width"}, doc.mapWidth)) return Refuse(in.Error(), in, text, size);
     const size_t widthOffset = in.WordOffset();
     const int32_t widthLine = in.WordLine();
-    if (!in.Next("map height", doc.mapHeight)) return Refuse(in.Error(), in, text, size);
+    if (!in.Next(Field{"map height"}, doc.mapHeight)) return Refuse(in.Error(), in, text, size);
     if (!MapSizeIsAcceptable(doc.mapWidth, doc.mapHeight)) {
         const bool heightAtFault = doc.CellsX() > 0 && doc.CellsY() == 0;
         const int32_t line = heightAtFault ? in.WordLine() : widthLine;
@@ -168,8 +178,8 @@ MapReadResult ReadTextMap(const char* text, size_t size, std::string* echo) {
 
     const size_t cells = doc.CellCount();
     if (!ReadLayer(in, 2, cells, doc.layer2Ids) || !ReadLayer(in, 1, cells, doc.layer1Ids) ||
-        !ReadLayer(in, 0, cells, doc.layer0Ids) || !in.Next("start x", doc.startX) ||
-        !in.Next("start y", doc.startY)) {
+        !ReadLayer(in, 0, cells, doc.layer0Ids) || !in.Next(Field{"start x"}, doc.startX) ||
+        !in.Next(Field{"start y"}, doc.startY)) {
         return Refuse(in.Error(), in, text, size);
     }
     doc.startUnspecified = StartIsUnspecified(doc.startX, doc.startY);
