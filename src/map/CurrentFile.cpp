@@ -9,10 +9,7 @@
 #include "WideText.h"
 #include "core/Caption.h"
 
-void SetCurrentPath(const wchar_t* path) {
-    lstrcpynW(currentPath, path, kPathBufferSize);
-    UpdateCaption();
-}
+namespace {
 
 void UpdateCaption() {
     if (mainWindow == nullptr || mainWindow->handle == nullptr) return;
@@ -21,4 +18,11 @@ void UpdateCaption() {
     const std::u16string caption = FormatCaption(std::u16string(title.begin(), title.end()),
                                                  std::u16string(path.begin(), path.end()));
     SetWindowTextW(mainWindow->handle, std::wstring(caption.begin(), caption.end()).c_str());
+}
+
+}  // namespace
+
+void SetCurrentPath(const wchar_t* path) {
+    lstrcpynW(currentPath, path, kPathBufferSize);
+    UpdateCaption();
 }

@@ -23,12 +23,13 @@ void Add(ViewOverlay& overlay, LineSegment segment) {
     if (overlay.count < ViewOverlay::kMaxSegments) overlay.segments[overlay.count++] = segment;
 }
 
-}  // namespace
-
+// The map's part of the view, whole cells only.
 MapArea MapAreaInView(MapCellCounts counts, int32_t scrollX, int32_t scrollY) {
     return MapArea{MapExtent(counts.cellsX, scrollX, kViewWidth),
                    MapExtent(counts.cellsY, scrollY, kViewHeight)};
 }
+
+}  // namespace
 
 ViewOverlay ComposeViewOverlay(MapCellCounts counts, int32_t scrollX, int32_t scrollY) {
     ViewOverlay overlay;

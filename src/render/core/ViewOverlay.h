@@ -34,8 +34,6 @@ struct ViewOverlay {
 // The window's light grey, as the 16-bit view holds it.
 constexpr uint16_t kOutsideMapPixel = Rgb555(192, 192, 192);
 
-MapArea MapAreaInView(MapCellCounts counts, int32_t scrollX, int32_t scrollY);
-
 // Grid: vertical lines at x = 40k over the area's height, horizontal ones at y = 40k over its
 // width, pen 2, green. Markers, pen 4, red: the left and top edges when the offset is 0, the
 // right (bottom) edge where the map's last column (row) ends inside the view.
