@@ -9,6 +9,8 @@ set(SHELL_SOURCES
   src/MainWindowProc.cpp
   src/Application.cpp
   src/MapCommands.cpp
+  src/StageDisplay.cpp
+  src/UnsavedChanges.cpp
   src/WideText.cpp
   src/ErrorBox.cpp
   src/render/Texture.cpp

@@ -33,6 +33,8 @@
 #define ID_EDIT_START_POSITION 40017
 #define ID_EDIT_COMMENT 40020
 #define ID_EDIT_OTHER_SETTINGS 40022
+#define ID_EDIT_UNDO 40030
+#define ID_EDIT_REDO 40031
 
 // Edit-area dialog controls
 #define IDC_RESIZE_WIDTH 1001

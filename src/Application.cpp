@@ -10,6 +10,7 @@
 #include "MainWindowProc.h"
 #include "PaletteProcs.h"
 #include "PaletteWindow.h"
+#include "StageDisplay.h"
 #include "WideText.h"
 #include "core/ChipTable.h"
 #include "core/Texts.h"
@@ -73,6 +74,7 @@ bool StartUp() {
     CreateSettingsDialogs(mainWindow->handle);
 
     mainWindow->Paint();
+    ShowEdit();
     return true;
 }
 

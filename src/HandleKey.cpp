@@ -44,6 +44,13 @@ void HandleKey(uint32_t virtualKey) {
     case 'O':
         if (IsHeld(VK_CONTROL)) DispatchCommand(ID_FILE_OPEN);
         break;
+    case 'Z':
+        // Ctrl+Shift+Z redoes, as in many programs; Ctrl+Y is the Windows way.
+        if (IsHeld(VK_CONTROL)) DispatchCommand(IsHeld(VK_SHIFT) ? ID_EDIT_REDO : ID_EDIT_UNDO);
+        break;
+    case 'Y':
+        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_REDO);
+        break;
     case 'S':
         if (!IsHeld(VK_CONTROL)) break;
         if (IsHeld(VK_SHIFT)) {
@@ -82,6 +89,8 @@ void DispatchCommand(uint32_t commandId) {
     case ID_FILE_SAVE: SaveToCurrentFile(mainWindow->handle); break;
     case ID_FILE_SAVEAS: SaveMapFileAs(mainWindow->handle); break;
     case ID_FILE_EXIT: PostClose(); break;
+    case ID_EDIT_UNDO: mainWindow->Undo(); break;
+    case ID_EDIT_REDO: mainWindow->Redo(); break;
     case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;
     case ID_EDIT_LARGE_PALETTE: ShowPalette(largePalette); break;
     case ID_EDIT_AREA: ShowSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "StageDisplay.h"
 #include "WideText.h"
 #include "core/Texts.h"
 #include "render/core/ViewGeometry.h"
@@ -11,6 +12,7 @@
 MainWindow::MainWindow(HINSTANCE moduleInstance, Texture* small, Texture* large, Texture* back)
     : className(texts::kProductTitle),
       wideClassName(WideFromSjis(texts::kProductTitle)),
+      map(stage.Map()),
       smallSheet(small),
       largeSheet(large),
       backBuffer(new Texture(map.mapWidth, map.mapHeight)),
@@ -98,8 +100,25 @@ void MainWindow::MoveTo(int32_t x, int32_t y) {
     SetWindowPos(handle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
+void MainWindow::ClearMap() {
+    if (stage.ClearMap()) ShowEdit();
+}
+
 bool MainWindow::ResizeMap(int32_t newWidth, int32_t newHeight) {
-    const bool resized = map.ResizeMap(newWidth, newHeight);
+    const bool resized = stage.ResizeMap(newWidth, newHeight);
+    ShowEdit();
     Paint();
     return resized;
+}
+
+void MainWindow::ChangeSettings(const StageSettings& settings) {
+    if (stage.ChangeSettings(settings)) ShowEdit();
+}
+
+void MainWindow::Undo() {
+    if (stage.Undo()) ShowWholeStage();
+}
+
+void MainWindow::Redo() {
+    if (stage.Redo()) ShowWholeStage();
 }

@@ -6,13 +6,17 @@
 #include "Window.h"
 #include "map/core/MapDocument.h"
 #include "map/core/MapModel.h"
+#include "map/core/Stage.h"
+#include "map/core/StageSettings.h"
 #include "render/Texture.h"
 
 class MainWindow : public Window {
 public:
     const char* className;  // window class name and caption prefix, Shift_JIS
     std::wstring wideClassName;  // the same for the system
-    MapModel map;           // size, start position and the three layers of cells
+    // Everything Save writes, with its undo history; every change goes through it.
+    Stage stage;
+    const MapModel& map;    // the stage's size and three layers of cells, to read
     bool classRegistered = false;
     Texture* smallSheet;    // not owned
     Texture* largeSheet;    // not owned
@@ -27,13 +31,23 @@ public:
     bool Create(const char* title, int32_t x, int32_t y) override;
     void MoveTo(int32_t x, int32_t y);
 
-    // Map operations, each ending in a repaint where the map view changes.
-    void ClearMap() { map.ClearMap(); }
+    // Map operations. Each change is one undo step of the stage and shows in the caption's
+    // modified mark; those that change the view end in a repaint, but for ClearMap, whose
+    // callers repaint.
+    void ClearMap();
     MapCellCounts CellCounts() const { return map.CellCounts(); }
     bool ResizeMap(int32_t newWidth, int32_t newHeight);
+    // New values for the start position, the stage numbers and the comment.
+    void ChangeSettings(const StageSettings& settings);
+    // Undo and redo of the last step: the view, the dialogs' boxes and the caption follow.
+    void Undo();
+    void Redo();
 
-    // Left click: paints CurrentChip into the cell under a client point.
+    // Left click: paints CurrentChip into the cell under a client point; within a drag
+    // stroke (BeginStroke .. EndStroke) every cell painted is part of one undo step.
     void PlaceChip(POINT point);
+    void BeginStroke() { stage.BeginStroke(); }
+    void EndStroke() { stage.EndStroke(); }
     // Right click: takes the cell's topmost chip back into CurrentChip and its palette,
     // or selects the eraser on an empty cell.
     void PickChip(POINT point);
@@ -46,12 +60,12 @@ public:
     // first: a refused file changes nothing and the designer is told what is wrong.
     bool LoadMap(const char* path, bool isBinary);
     // The map and the stage values as they would be saved.
-    MapDocument CollectDocument() const;
+    MapDocument CollectDocument() const { return stage.Document(); }
 
     // Composes the view (backdrop, cells, grid, edge markers) and copies it to the window.
     void Paint();
 
 private:
-    // Puts a read document into the map and the dialogs, then repaints.
+    // Makes a read document the stage, with a new history, and shows it.
     bool ApplyDocument(const MapDocument& document, const char* path);
 };

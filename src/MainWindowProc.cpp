@@ -7,6 +7,8 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
+#include "StageDisplay.h"
+#include "UnsavedChanges.h"
 #include "map/core/DragPainting.h"
 
 namespace {
@@ -37,11 +39,19 @@ void OnMapLeftClick(POINT point) {
 
 // The left button pressed: a click, and the start of a drag that keeps the mouse until the
 // button is released, so that moves outside the window still reach it (and paint nothing).
+// Everything the drag paints is one undo step.
 void OnLeftButtonDown(HWND window) {
     const POINT point = CursorInClient(window);
+    if (mainWindow != nullptr) mainWindow->BeginStroke();
     OnMapLeftClick(point);
     drag.Begin(point.x, point.y, scrollX, scrollY);
     SetCapture(window);
+}
+
+// The release, or the mouse taken away: the stroke is complete.
+void EndDrag() {
+    drag.End();
+    if (mainWindow != nullptr) mainWindow->EndStroke();
 }
 
 // Each cell the pointer enters while the button is held gets what a click there does.
@@ -62,15 +72,20 @@ void OnMapRightClick(POINT point) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DESTROY:
-        drag.End();
+        EndDrag();
         PostQuitMessage(0);
         break;
     case WM_PAINT:
         if (mainWindow != nullptr) mainWindow->Paint();
         break;
     case WM_CLOSE:
-        CloseProgramWindows();
+        if (ConfirmDropChanges()) CloseProgramWindows();
         return 0;
+    case WM_QUERYENDSESSION:
+        return ConfirmDropChanges() ? TRUE : FALSE;
+    case WM_INITMENUPOPUP:
+        ShowEdit();
+        break;
     case WM_KEYDOWN:
         ForwardKeyMessage(message, wParam);
         break;
@@ -88,11 +103,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnMouseMove(lParam);
         break;
     case WM_LBUTTONUP:
-        drag.End();
+        EndDrag();
         if (GetCapture() == window) ReleaseCapture();
         break;
     case WM_CAPTURECHANGED:
-        drag.End();
+        EndDrag();
         break;
     case WM_RBUTTONDOWN:
         OnMapRightClick(CursorInClient(window));

@@ -4,21 +4,21 @@
 
 #include "Globals.h"
 #include "MainWindow.h"
+#include "StageDisplay.h"
+#include "UnsavedChanges.h"
 #include "WideText.h"
 #include "core/Texts.h"
-#include "dialogs/DialogValues.h"
 #include "map/CurrentFile.h"
 #include "render/core/Scrolling.h"
 #include "render/core/ViewGeometry.h"
 
 void NewMap() {
-    if (mainWindow == nullptr) return;
-    SetCurrentPath(WideFromSjis(texts::kDefaultMapName).c_str());
+    if (mainWindow == nullptr || !ConfirmDropChanges()) return;
+    if (!mainWindow->stage.New()) return;
     scrollX = 0;
     scrollY = 0;
-    mainWindow->ClearMap();
-    mainWindow->ResizeMap(kViewWidth, kViewHeight);
-    ShowNewMapValues();
+    SetCurrentPath(WideFromSjis(texts::kDefaultMapName).c_str());
+    ShowWholeStage();
 }
 
 void ClearMapCommand() {
@@ -46,8 +46,11 @@ void ResizeMapFromDialog(int32_t width, int32_t height) {
     if (mainWindow != nullptr) mainWindow->ResizeMap(width, height);
 }
 
-void SetStartPosition(int32_t x, int32_t y) {
+void SetStartPosition(int32_t x, int32_t y, bool unspecified) {
     if (mainWindow == nullptr) return;
-    mainWindow->map.startX = x;
-    mainWindow->map.startY = y;
+    StageSettings settings = mainWindow->stage.Settings();
+    settings.startX = x;
+    settings.startY = y;
+    settings.startUnspecified = unspecified;
+    mainWindow->ChangeSettings(settings);
 }

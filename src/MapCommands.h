@@ -3,16 +3,19 @@
 #pragma once
 #include <cstdint>
 
-// New: the default name, a 16 x 12 empty map at the top-left, the edit-area boxes at 640 x 480
-// and the default stage numbers. The start position, the comment and the selected chip stay.
+// New: asks first when the map is modified; then the default name, a 16 x 12 empty map at the
+// top-left, a new map's stage numbers and a new undo history. The start position, the
+// comment and the selected chip stay.
 void NewMap();
-// Empties every cell of every layer and repaints; size, view, caption and path stay.
+// Empties every cell of every layer (one undo step) and repaints; size, view, caption and
+// path stay.
 void ClearMapCommand();
 // One arrow key: the view moves one cell, kept inside the map, and is repainted even when
 // the offset did not change.
 void ScrollView(uint32_t virtualKey);
 // The edit area's OK: the view goes back to the top-left corner and the map takes the size,
-// keeping the cells both sizes share (even when the size is the same).
+// keeping the cells both sizes share.
 void ResizeMapFromDialog(int32_t width, int32_t height);
-// The start-position dialog's OK: where the character starts, in map pixels.
-void SetStartPosition(int32_t x, int32_t y);
+// The start-position dialog's OK: where the character starts, in map pixels, and whether
+// that counts at all.
+void SetStartPosition(int32_t x, int32_t y, bool unspecified);

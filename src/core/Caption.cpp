@@ -15,7 +15,12 @@ size_t KeepLength(const std::u16string& text, size_t room) {
 }  // namespace
 
 std::u16string FormatCaption(const std::u16string& title, const std::u16string& path,
-                             size_t capacity) {
+                             size_t capacity, bool modified) {
+    static const std::u16string kModifiedMark = u" *";
+    if (modified) {
+        if (capacity <= kModifiedMark.size()) return std::u16string();
+        return FormatCaption(title, path, capacity - kModifiedMark.size()) + kModifiedMark;
+    }
     if (capacity == 0) return std::u16string();
     const size_t limit = capacity - 1;
     std::u16string caption = title.substr(0, KeepLength(title, limit));

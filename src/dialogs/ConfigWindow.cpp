@@ -1,12 +1,12 @@
 #include "dialogs/ConfigWindow.h"
 
+#include "Globals.h"
+#include "MainWindow.h"
 #include "dialogs/DialogControls.h"
 #include "resource.h"
 
 ConfigWindow::ConfigWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure)
-    : SettingsDialog(moduleInstance, owner, procedure, IDD_CONFIG) {
-    Store(StageNumbers{});
-}
+    : SettingsDialog(moduleInstance, owner, procedure, IDD_CONFIG) {}
 
 void ShowStageNumbers(HWND dialog, const StageNumbers& values) {
     WriteNumberBox(dialog, IDC_CONFIG_TARGET_TIME, values.targetTime);
@@ -15,23 +15,15 @@ void ShowStageNumbers(HWND dialog, const StageNumbers& values) {
     WriteNumberBox(dialog, IDC_CONFIG_MUSIC, values.music);
 }
 
-void ConfigWindow::Store(const StageNumbers& values) {
-    targetTime = values.targetTime;
-    timeLimit = values.timeLimit;
-    backgroundImage = values.backgroundImage;
-    music = values.music;
-}
+void ConfigWindow::ShowValues(const StageNumbers& values) { ShowStageNumbers(handle, values); }
 
-StageNumbers ConfigWindow::Values() const { return {targetTime, timeLimit, backgroundImage, music}; }
-
-void ConfigWindow::SetValues(int32_t newTargetTime, int32_t newTimeLimit,
-                             int32_t newBackgroundImage, int32_t newMusic) {
-    const StageNumbers values{newTargetTime, newTimeLimit, newBackgroundImage, newMusic};
-    Store(values);
-    ShowStageNumbers(handle, values);
-}
-
-void ConfigWindow::ResetValues() {
-    Store(StageNumbers{});
-    ShowStageNumbers(handle, StageNumbers{});
+void ConfigWindow::SetValues(int32_t targetTime, int32_t timeLimit, int32_t backgroundImage,
+                             int32_t music) {
+    const StageNumbers values{targetTime, timeLimit, backgroundImage, music};
+    if (mainWindow != nullptr) {
+        StageSettings settings = mainWindow->stage.Settings();
+        settings.numbers = values;
+        mainWindow->ChangeSettings(settings);
+    }
+    ShowValues(values);
 }

@@ -1,6 +1,6 @@
 // The start-position dialog: where the character starts, in pixels, and the check box that
-// marks the start position as not specified. The position lives in the main window's map;
-// the "not specified" flag lives only in the check box.
+// marks the start position as not specified. The stage holds both; the dialog shows them and
+// its OK writes what the boxes and the check box say.
 #pragma once
 #include <cstdint>
 
@@ -8,7 +8,6 @@
 
 class CursorWindow : public SettingsDialog {
 public:
-
     CursorWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure);
 
     // The X and Y boxes show these numbers.

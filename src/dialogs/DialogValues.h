@@ -1,17 +1,10 @@
-// The one place where a map file's stage values meet the dialogs that hold them: the size the
+// The one place where the stage's values meet the dialogs that show them: the size the
 // edit-area boxes show, the start position's boxes and "not specified" box, the comment and
 // the four stage numbers.
 #pragma once
-#include "map/core/MapDocument.h"
+#include "map/core/Stage.h"
 
-// A read map's values into the dialogs: the size boxes, the "not specified" box, the start
-// position's boxes when the map has a position (so that OK without typing keeps it), the
-// stage numbers and the comment.
-void ShowStageValues(const MapDocument& document);
-
-// The dialogs' values into a document about to be saved: "not specified", the stage numbers
-// and the comment (its bytes before the first zero byte).
-void CollectStageValues(MapDocument& document);
-
-// New: the size boxes show 640 x 480 and the stage numbers go back to a new map's.
-void ShowNewMapValues();
+// Fills every settings dialog's boxes from the stage: after it was opened, made new, or
+// changed by undo or redo. The start position's boxes show it when it is specified or lies
+// where the dialog would accept it, so that OK without typing keeps it.
+void ShowStageValues(const Stage& stage);

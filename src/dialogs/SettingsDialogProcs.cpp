@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "Globals.h"
+#include "MainWindow.h"
 #include "MapCommands.h"
 #include "WideText.h"
 #include "core/Texts.h"
@@ -61,15 +62,17 @@ void FillEditArea(HWND dialog) {
 }
 
 void ApplyEditArea(HWND dialog) {
+    MapSize current{kViewWidth, kViewHeight};
+    if (mainWindow != nullptr) current = MapSize{mainWindow->map.mapWidth, mainWindow->map.mapHeight};
     const MapSize size = ApplyEditAreaRules(ReadNumberBox(dialog, IDC_RESIZE_WIDTH),
-                                            ReadNumberBox(dialog, IDC_RESIZE_HEIGHT));
+                                            ReadNumberBox(dialog, IDC_RESIZE_HEIGHT), current);
     WriteNumberBox(dialog, IDC_RESIZE_WIDTH, size.width);
     WriteNumberBox(dialog, IDC_RESIZE_HEIGHT, size.height);
     ResizeMapFromDialog(size.width, size.height);
 }
 
 // Start position: a coordinate outside the view falls back to the view's centre; the check
-// box is left as it is.
+// box says whether the position counts at all.
 void FillStartPosition(HWND dialog) {
     WriteNumberBox(dialog, IDC_CURSOR_X, kViewWidth / 2);
     WriteNumberBox(dialog, IDC_CURSOR_Y, kViewHeight / 2);
@@ -82,7 +85,8 @@ void ApplyStartPosition(HWND dialog) {
                                                            ReadNumberBox(dialog, IDC_CURSOR_Y));
     WriteNumberBox(dialog, IDC_CURSOR_X, position.x);
     WriteNumberBox(dialog, IDC_CURSOR_Y, position.y);
-    SetStartPosition(position.x, position.y);
+    SetStartPosition(position.x, position.y,
+                     IsDlgButtonChecked(dialog, IDC_CURSOR_UNSPECIFIED) == BST_CHECKED);
 }
 
 // Comment: the box's whole text, cut to what the comment takes from the box (255 bytes)

@@ -9,20 +9,21 @@
 #include "WideText.h"
 #include "core/Caption.h"
 
-namespace {
-
-void UpdateCaption() {
+void ShowCaption() {
     if (mainWindow == nullptr || mainWindow->handle == nullptr) return;
     const std::wstring title = WideFromSjis(mainWindow->className);
     const std::wstring path(currentPath);
     const std::u16string caption = FormatCaption(std::u16string(title.begin(), title.end()),
-                                                 std::u16string(path.begin(), path.end()));
-    SetWindowTextW(mainWindow->handle, std::wstring(caption.begin(), caption.end()).c_str());
+                                                 std::u16string(path.begin(), path.end()),
+                                                 kCaptionBufferSize, mainWindow->stage.IsModified());
+    const std::wstring text(caption.begin(), caption.end());
+    // Every click that paints asks; the window is told only when its caption changes.
+    wchar_t shown[kCaptionBufferSize] = {};
+    GetWindowTextW(mainWindow->handle, shown, kCaptionBufferSize);
+    if (text != shown) SetWindowTextW(mainWindow->handle, text.c_str());
 }
-
-}  // namespace
 
 void SetCurrentPath(const wchar_t* path) {
     lstrcpynW(currentPath, path, kPathBufferSize);
-    UpdateCaption();
+    ShowCaption();
 }

@@ -7,6 +7,7 @@
 
 #include "Globals.h"
 #include "MainWindow.h"
+#include "UnsavedChanges.h"
 #include "WideText.h"
 #include "core/Texts.h"
 #include "map/CurrentFile.h"
@@ -58,6 +59,7 @@ struct FileDialog {
 }  // namespace
 
 void OpenMapFile(HWND owner) {
+    if (!ConfirmDropChanges()) return;
     FileDialog open(owner, texts::kOpenFilterName, texts::kOpenFilterPattern, texts::kOpenDialogTitle,
                     OFN_FILEMUSTEXIST, currentPath);
     if (!GetOpenFileNameW(&open.dialog)) return;
@@ -70,25 +72,25 @@ void OpenMapFile(HWND owner) {
     mainWindow->Paint();
 }
 
-void SaveMapFileAs(HWND owner) { SaveMapFileAs(owner, currentPath); }
+bool SaveMapFileAs(HWND owner) { return SaveMapFileAs(owner, currentPath); }
 
-void SaveMapFileAs(HWND owner, const wchar_t* proposal) {
+bool SaveMapFileAs(HWND owner, const wchar_t* proposal) {
     // A new name must be accepted: the folder has to exist, an existing file is confirmed.
     FileDialog save(owner, texts::kSaveFilterName, texts::kSaveFilterPattern, texts::kSaveDialogTitle,
                     OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, proposal);
-    if (!GetSaveFileNameW(&save.dialog)) return;
+    if (!GetSaveFileNameW(&save.dialog)) return false;
 
-    if (!mainWindow->SaveMap(save.ChosenUtf8().c_str())) return;
+    if (!mainWindow->SaveMap(save.ChosenUtf8().c_str())) return false;
     SetCurrentPath(save.chosen);
+    return true;
 }
 
-void SaveToCurrentFile(HWND owner) {
+bool SaveToCurrentFile(HWND owner) {
     const std::string path = Utf8FromWide(currentPath);
     if (IsTextMapPath(path.c_str())) {
         // The editor writes only map data files; written over a text map, they would read
         // back as an empty map and the stage would be lost.
-        SaveMapFileAs(owner, WideFromUtf8(MapDataPathFor(path)).c_str());
-        return;
+        return SaveMapFileAs(owner, WideFromUtf8(MapDataPathFor(path)).c_str());
     }
-    mainWindow->SaveMap(path.c_str());
+    return mainWindow->SaveMap(path.c_str());
 }

@@ -2,10 +2,11 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
+#include "StageDisplay.h"
 #include "map/core/CellEditing.h"
 
 void MainWindow::PlaceChip(POINT point) {
-    ::PlaceChip(map, CurrentChip, scrollX, scrollY, point.x, point.y);
+    if (::PlaceChip(stage, CurrentChip, scrollX, scrollY, point.x, point.y)) ShowEdit();
 }
 
 void MainWindow::PickChip(POINT point) {

@@ -10,9 +10,9 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
+#include "StageDisplay.h"
 #include "WideText.h"
 #include "core/Texts.h"
-#include "dialogs/DialogValues.h"
 #include "files/FileAccess.h"
 #include "map/StartFolder.h"
 #include "map/core/DocumentCells.h"
@@ -40,13 +40,6 @@ const PaletteModel& ModelOf(const PaletteWindow* palette) {
 
 }  // namespace
 
-MapDocument MainWindow::CollectDocument() const {
-    MapDocument document;
-    CollectMap(map, document);
-    CollectStageValues(document);
-    return document;
-}
-
 bool MainWindow::SaveMap(const char* path) {
     const std::vector<uint8_t> bytes = WriteBinaryMap(CollectDocument());
     std::string reason;
@@ -54,7 +47,11 @@ bool MainWindow::SaveMap(const char* path) {
         ShowFileError(texts::kSaveFailedFormat, path, WideFromSjis(texts::kMapSizeInvalid));
         return false;
     }
-    if (files::ReplaceFileContents(PathFromStartFolder(path), bytes, reason)) return true;
+    if (files::ReplaceFileContents(PathFromStartFolder(path), bytes, reason)) {
+        stage.MarkSaved();
+        ShowEdit();
+        return true;
+    }
     ShowFileError(texts::kSaveFailedFormat, path, WideFromUtf8(reason));
     return false;
 }
@@ -87,11 +84,10 @@ bool MainWindow::LoadMap(const char* path, bool isBinary) {
 }
 
 bool MainWindow::ApplyDocument(const MapDocument& document, const char* path) {
-    if (!InstallDocument(document, ModelOf(smallPalette), ModelOf(largePalette), map)) {
+    if (!OpenDocument(document, ModelOf(smallPalette), ModelOf(largePalette), stage)) {
         ShowFileError(texts::kReadRefusedFormat, path, WideFromSjis(texts::kOutOfMemory));
         return false;
     }
-    ShowStageValues(document);
-    Paint();
+    ShowWholeStage();
     return true;
 }

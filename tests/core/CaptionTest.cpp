@@ -8,12 +8,17 @@
 TEST(Caption, FormsTitleBlankAndBracketedPath) {
     EXPECT_EQ(FormatCaption(u"ぴこらんエディタ", u"ぴこらんマップ"), u"ぴこらんエディタ [ぴこらんマップ]");
     EXPECT_EQ(FormatCaption(u"T", u"C:\\한국어\\😀.bin"), u"T [C:\\한국어\\😀.bin]");
+    EXPECT_EQ(FormatCaption(u"T", u"a.bin", kCaptionBufferSize, true), u"T [a.bin] *");
 }
 
 TEST(Caption, LongPathIsCutInsideTheBufferAndKeepsTheBracket) {
     const std::u16string caption = FormatCaption(u"ぴこらんエディタ", std::u16string(400, u'a'));
     EXPECT_EQ(caption.size(), kCaptionBufferSize - 1);
     EXPECT_EQ(caption.back(), u']');
+    const std::u16string modified =
+        FormatCaption(u"ぴこらんエディタ", std::u16string(400, u'a'), kCaptionBufferSize, true);
+    EXPECT_EQ(modified.size(), kCaptionBufferSize - 1);
+    EXPECT_EQ(modified.substr(modified.size() - 3), u"] *");
 }
 
 TEST(Caption, LongPathIsNotCutInsideASurrogatePair) {

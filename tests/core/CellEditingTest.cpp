@@ -31,6 +31,13 @@ void MakeFullMap(MapModel& map, int32_t cellsX, int32_t cellsY) {
 
 const ChipEntry kEraser{0, 0, 0, 3};
 
+// A left click's writes put into the map, as the stage would.
+void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,
+               int32_t y) {
+    for (const CellWrite& write : PlaceChipWrites(map, chip, scrollX, scrollY, x, y))
+        map.Layer(write.layer)[write.index] = write.cell;
+}
+
 }  // namespace
 
 TEST(CellAt, TurnsAViewPointIntoAMapCell) {

@@ -47,8 +47,6 @@ TEST(MapModel, StartsAsAnEmptySixteenByTwelveMap) {
     MapModel map;
     EXPECT_EQ(map.mapWidth, 640);
     EXPECT_EQ(map.mapHeight, 480);
-    EXPECT_EQ(map.startX, 320);
-    EXPECT_EQ(map.startY, 240);
     EXPECT_EQ(map.CellCounts().cellsX, 16u);
     EXPECT_EQ(map.CellCounts().cellsY, 12u);
     EXPECT_EQ(map.CellCount(), 192u);
@@ -114,19 +112,15 @@ TEST(MapModel, NegativeOrZeroSizeHasNoCells) {
     ExpectMarkedRegion(map, 0, 0);
 }
 
-TEST(MapModel, ClearEmptiesEveryLayerAndKeepsSizeAndStart) {
+TEST(MapModel, ClearEmptiesEveryLayerAndKeepsTheSize) {
     MapModel map;
     ASSERT_TRUE(map.ResizeMap(2400, 2400));
-    map.startX = 100;
-    map.startY = 2000;
     MarkEveryCell(map);
     map.ClearMap();
     ExpectMarkedRegion(map, 0, 0);
     EXPECT_EQ(map.CellCount(), 3600u);
     EXPECT_EQ(map.mapWidth, 2400);
     EXPECT_EQ(map.mapHeight, 2400);
-    EXPECT_EQ(map.startX, 100);
-    EXPECT_EQ(map.startY, 2000);
 }
 
 TEST(MapModel, RefusedResizeLeavesTheMapAsItWas) {
@@ -163,7 +157,6 @@ TEST(MapModel, ReplaceCellsInstallsAWholeMapOrNothing) {
     EXPECT_EQ(LayerCopy(map, 1), layer1);
     EXPECT_EQ(LayerCopy(map, 2), layer2);
     EXPECT_EQ(LayerCopy(map, 0), layer0);
-    EXPECT_EQ(map.startX, 320);
 }
 
 TEST(MapModel, CountsForSizeMatchesTheArraysItWouldMake) {

@@ -7,6 +7,7 @@
 #include "render/core/Blit.h"
 #include "render/core/MapView.h"
 #include "render/core/Scrolling.h"
+#include "render/core/ViewGeometry.h"
 #include "render/core/ViewOverlay.h"
 
 namespace {
@@ -210,6 +211,12 @@ TEST(Scrolling, StaysWithinTheMap) {
     EXPECT_EQ(ScrollDown(0, 0), 0);
     EXPECT_EQ(ScrollLeft(INT32_MIN), 0);
     EXPECT_EQ(ScrollRight(INT32_MAX, 60), 44);
+    // A map that changed size under the view: the offset moves just enough to stay inside.
+    EXPECT_EQ(ScrollKeptInMap(44, 16, kViewColumns), 0);
+    EXPECT_EQ(ScrollKeptInMap(44, 50, kViewColumns), 34);
+    EXPECT_EQ(ScrollKeptInMap(20, 60, kViewRows), 20);
+    EXPECT_EQ(ScrollKeptInMap(-3, 60, kViewRows), 0);
+    EXPECT_EQ(ScrollKeptInMap(INT32_MAX, 1000000, kViewColumns), 1000000 - 16);
 }
 
 // Markers as (x1, y1, x2, y2) of the red segments, in drawing order.

@@ -100,14 +100,13 @@ TEST_F(BuiltPalettes, ChipIdsBecomeCellsThroughThePaletteOfTheirLayer) {
     doc.layer1Ids = {0, 2};
     doc.layer0Ids = {100, 0};
     doc.startX = 7;
-    MapModel map;
-    ASSERT_TRUE(InstallDocument(doc, small, large, map));
-    EXPECT_EQ(map.Layer(2)[0], (MapCell{81, 160, 80}));
-    EXPECT_EQ(map.Layer(0)[0], (MapCell{100, 120, 80}));
-    EXPECT_EQ(map.startX, 7);
-    MapDocument back;
-    CollectMap(map, back);
-    EXPECT_EQ(back, doc);
+    doc.comment = {'h', 'i'};
+    Stage stage;
+    ASSERT_TRUE(OpenDocument(doc, small, large, stage));
+    EXPECT_EQ(stage.Map().Layer(2)[0], (MapCell{81, 160, 80}));
+    EXPECT_EQ(stage.Map().Layer(0)[0], (MapCell{100, 120, 80}));
+    EXPECT_EQ(stage.Settings().startX, 7);
+    EXPECT_EQ(stage.Document(), doc);
 }
 
 TEST_F(BuiltPalettes, PickOnTheGridSelectsAndMovesHighlight) {

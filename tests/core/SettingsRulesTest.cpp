@@ -32,6 +32,15 @@ TEST(EditAreaRules, RoundsToWholeCellsThenClamps) {
     ExpectSize(ApplyEditAreaRules(INT32_MAX, INT32_MIN), 2400, 480);
 }
 
+TEST(EditAreaRules, ASideThatReadsAsTheMapHasItIsKept) {
+    const MapSize large{4000, 4000};  // 100 x 100 cells, from a file
+    ExpectSize(ApplyEditAreaRules(4000, 4000, large), 4000, 4000);
+    ExpectSize(ApplyEditAreaRules(4000, 2000, large), 4000, 2000);
+    ExpectSize(ApplyEditAreaRules(3000, 4000, large), 2400, 4000);
+    ExpectSize(ApplyEditAreaRules(650, 470, MapSize{650, 470}), 650, 470);
+    ExpectSize(ApplyEditAreaRules(700, 500, MapSize{640, 480}), 680, 480);
+}
+
 TEST(EditAreaRules, BoxTextWithoutDigitsGivesTheMinimum) {
     ExpectSize(SizeFromBoxes("", ""), 640, 480);
     ExpectSize(SizeFromBoxes("wide", "-40"), 640, 480);

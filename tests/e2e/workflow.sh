@@ -41,6 +41,7 @@ ensure_wine_prefix
 
 maps="python3 $here/mapfiles.py"
 DEFAULT_CAPTION="ぴこらんエディタ [ぴこらんマップ]"
+MODIFIED_CAPTION="$DEFAULT_CAPTION *"  # unsaved changes
 RESIZE="エディットエリアの変更"
 CURSOR="ピノル表示位置設定"
 COMMENT="コメントの設定 （半角256文字まで）"
@@ -75,8 +76,8 @@ choose_last_edit_item() {
   read -r px py pw ph <<<"$(probe wait-popup "$TIMEOUT_MS")" || true
   [ -n "${ph:-}" ] || fail "the 編集 menu did not open"
   shot edit-menu-open
-  # Seven items of equal height inside a 3-pixel border; the last one.
-  click_at $((px + 40)) $((py + ph - 3 - (ph - 6) / 14))
+  # The last item ends 3 pixels above the popup's bottom edge; its lowest pixels are its own.
+  click_at $((px + 40)) $((py + ph - 9))
 }
 
 # =================================================================== first run
@@ -98,7 +99,7 @@ expect_frame large 1 2
 paint_cell 2 1
 paint_cell 12 6
 expect_stdout
-expect_caption "$DEFAULT_CAPTION"
+expect_caption "$MODIFIED_CAPTION"
 shot large-chip-painted
 
 step "small chips into layers 1 and 0 of the same cell"
@@ -119,7 +120,7 @@ pick_large 5 0
 expect_line "data : 205 400 0 2"
 expect_frame large 5 0
 paint_cell 9 4
-expect_caption "$DEFAULT_CAPTION"
+expect_caption "$MODIFIED_CAPTION"
 shot small-chips-painted
 
 step "right click picks a chip back"
@@ -135,11 +136,21 @@ shot right-click-large-chip
 
 step "right click on an empty cell: the eraser"
 click_map 0 0 3
+before_eraser=$(settled_view_digest) || fail "the view does not settle"
 paint_cell 6 3
 expect_frame large 1 2
 expect_stdout
-expect_caption "$DEFAULT_CAPTION"
+expect_caption "$MODIFIED_CAPTION"
 shot eraser-used
+
+step "undo the eraser (Ctrl+Z) and redo it (Ctrl+Y)"
+after_eraser=$(settled_view_digest) || fail "the view does not settle"
+focus_main
+xdotool key ctrl+z
+poll "$TIMEOUT_MS" view_is "$before_eraser" || fail "Ctrl+Z did not bring the erased cell back"
+xdotool key ctrl+y
+poll "$TIMEOUT_MS" view_is "$after_eraser" || fail "Ctrl+Y did not erase the cell again"
+expect_caption "$MODIFIED_CAPTION"
 
 step "edit area 1200 x 800 (F3)"
 focus_main
@@ -154,7 +165,7 @@ wait_gone "$RESIZE"
 expect_text "$RESIZE" 1001 1200
 expect_text "$RESIZE" 1002 800
 expect_edges "left top"
-expect_caption "$DEFAULT_CAPTION"
+expect_caption "$MODIFIED_CAPTION"
 
 step "scroll to the far corner with the arrows and paint there"
 pick_small 1 0
@@ -172,7 +183,7 @@ xdotool key --delay 60 Left Left Left Left Left Left Left Left Left Left Left Le
   Left Left Up Up Up Up Up Up Up Up Up Up
 expect_edges "left top"
 painted_view=$(settled_view_digest) || fail "the view does not settle"
-expect_caption "$DEFAULT_CAPTION"
+expect_caption "$MODIFIED_CAPTION"
 
 step "start position (F4) and the not-specified box"
 focus_main
@@ -187,7 +198,7 @@ click_control "$CURSOR" 1007
 wait_gone "$CURSOR"
 expect_text "$CURSOR" 1009 200
 expect_text "$CURSOR" 1008 160
-expect_caption "$DEFAULT_CAPTION"
+expect_caption "$MODIFIED_CAPTION"
 
 step "comment (F9)"
 focus_main
@@ -205,7 +216,7 @@ shot comment-dialog
 click_control "$COMMENT" 1012
 wait_gone "$COMMENT"
 expect_text "$COMMENT" 1011 $'Stage 1-2\r\nGo right!'
-expect_caption "$DEFAULT_CAPTION"
+expect_caption "$MODIFIED_CAPTION"
 
 step "stage numbers from the menu 編集 → その他の設定"
 choose_last_edit_item
@@ -221,7 +232,7 @@ expect_text "$CONFIG" 1015 45
 expect_text "$CONFIG" 1016 600
 expect_text "$CONFIG" 1017 3
 expect_text "$CONFIG" 1018 999
-expect_caption "$DEFAULT_CAPTION"
+expect_caption "$MODIFIED_CAPTION"
 
 step "save as a new file (Ctrl+Shift+S)"
 stage="$WORK/stage.bin"
@@ -363,6 +374,24 @@ click_control "$CONFIG" 1020
 wait_gone "$CONFIG"
 expect_caption "ぴこらんエディタ [$(windows_path "$text_map")]"
 
-step "Escape ends the program"
-stop_editor
+step "Escape with unsaved changes asks first"
+paint_cell 6 6
+expect_caption "ぴこらんエディタ [$(windows_path "$text_map")] *"
+focus_main
+xdotool key Escape
+wait_window "ぴこらんエディタ"
+expect_text "ぴこらんエディタ" 65535 "マップへの変更を保存しますか？"
+shot unsaved-changes-question
+click_control "ぴこらんエディタ" 2  # Cancel: the program goes on
+wait_gone "ぴこらんエディタ"
+editor_ended && fail "the editor ended after Cancel"
+focus_main
+xdotool key Escape
+wait_window "ぴこらんエディタ"
+click_control "ぴこらんエディタ" 7  # No: closes without saving
+poll 20000 editor_ended || fail "the editor did not end after No"
+wait "$editor_pid" 2>/dev/null
+editor_pid=""
+editor_windows_pid=""
+[ -e "$WORK/text-map.bin" ] && fail "No wrote a file"
 echo "e2e workflow passed; screenshots in $ART"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "EditorFixture.h"
+#include "resource.h"
 
 namespace {
 
@@ -42,7 +43,10 @@ void ExpectMenuItems(HMENU popup, const std::vector<MenuItem>& expected) {
         EXPECT_EQ(MenuText(popup, i), expected[i].text) << "item " << i;
         EXPECT_EQ(info.wID, expected[i].id) << "item " << i;
         EXPECT_EQ(info.hSubMenu, nullptr);
-        EXPECT_FALSE(info.fState & (MFS_CHECKED | MFS_GRAYED)) << "item " << i;
+        EXPECT_FALSE(info.fState & MFS_CHECKED) << "item " << i;
+        // Only undo and redo are greyed, while there is nothing to undo or redo.
+        const bool history = info.wID == ID_EDIT_UNDO || info.wID == ID_EDIT_REDO;
+        EXPECT_EQ((info.fState & MFS_GRAYED) != 0, history) << "item " << i;
     }
 }
 
@@ -101,6 +105,9 @@ TEST_F(EditorTest, MenuHasBothPopupsWithExactTextsAndIds) {
         {"\x8f\x49\x97\xb9\x20\x20\x20\x20\x20\x45\x73\x63\x61\x70\x65", 40004},  // 5 blanks
     });
     ExpectMenuItems(GetSubMenu(bar, 1), {
+        {"\x8c\xb3\x82\xc9\x96\xdf\x82\xb7\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x5a", 40030},  // 元に戻す
+        {"\x82\xe2\x82\xe8\x92\xbc\x82\xb5\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x59", 40031},  // やり直し
+        {nullptr, 0},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x53\x29\x20\x20\x20\x20\x46\x31", 40008},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x4c\x29\x20\x20\x20\x20\x46\x32", 40011},
         {"\x89\xe6\x96\xca\x83\x54\x83\x43\x83\x59\x95\xcf\x8d\x58\x20\x20\x20\x20\x46\x33", 40010},

@@ -113,7 +113,7 @@ TEST_F(EditorTest, LeftDragPaintsEachCellItEntersOnce) {
 
 TEST_F(EditorTest, DragWithTheEraserEmptiesEveryCellItEnters) {
     for (uint32_t i = 0; i < 48; ++i)
-        for (int layer = 0; layer < 3; ++layer) mainWindow->map.Layer(layer)[i] = MapCell{2, 0, 0};
+        for (int layer = 0; layer < 3; ++layer) SetCell(layer, i, MapCell{2, 0, 0});
     CurrentChip = ChipEntry{0, 0, 0, 3};
     Drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, kAcrossFourCells);
     for (uint32_t column = 0; column < 16; ++column)
@@ -122,7 +122,7 @@ TEST_F(EditorTest, DragWithTheEraserEmptiesEveryCellItEnters) {
 }
 
 TEST_F(EditorTest, RightDragPicksOnceAndPaintsNothing) {
-    mainWindow->map.Layer(0)[16] = MapCell{3, 80, 0};
+    SetCell(0, 16, MapCell{3, 80, 0});
     const std::string seen = Drag(WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, kAcrossFourCells);
     EXPECT_EQ(seen, "view small large ");
     EXPECT_EQ(CurrentChip, (ChipEntry{3, 80, 0, 0}));

@@ -30,11 +30,10 @@ void EditEverything() {
     ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
     scrollX = 5;
     scrollY = 4;
-    mainWindow->map.Layer(0)[3] = MapCell{100, 120, 80};
-    mainWindow->map.Layer(1)[4] = MapCell{2, 0, 0};
-    mainWindow->map.Layer(2)[5] = MapCell{35, 80, 160};
-    mainWindow->map.startX = 100;
-    mainWindow->map.startY = 60;
+    SetCell(0, 3, MapCell{100, 120, 80});
+    SetCell(1, 4, MapCell{2, 0, 0});
+    SetCell(2, 5, MapCell{35, 80, 160});
+    SetStart(100, 60);
     configWindow->SetValues(55, 66, 7, 8);
     messageWindow->SetComment("hello", 5);
     CurrentChip = ChipEntry{100, 120, 80, 0};
@@ -47,7 +46,10 @@ class CommandTest : public EditorTest {};
 TEST_F(CommandTest, NewRestoresTheDefaultMapAndKeepsStartCommentAndChip) {
     EditEverything();
     SetCurrentPath(L"C:\\maps\\stage1.bin");
+    MessageBoxWatcher dropChanges(IDNO);
     PressKey('N', true);
+    ASSERT_EQ(dropChanges.WideBoxes().size(), 1u);
+    EXPECT_EQ(dropChanges.WideBoxes()[0], L"ぴこらんエディタ|マップへの変更を保存しますか？");
     EXPECT_EQ(std::wstring(currentPath), L"ぴこらんマップ");
     EXPECT_EQ(WindowText(mainWindow->handle),
               std::string(texts::kProductTitle) + " [" + texts::kDefaultMapName + "]");
@@ -59,18 +61,19 @@ TEST_F(CommandTest, NewRestoresTheDefaultMapAndKeepsStartCommentAndChip) {
         for (uint32_t i = 0; i < 192; ++i) EXPECT_EQ(mainWindow->map.Layer(layer)[i].chipId, 0u);
     EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "640");
     EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_HEIGHT), "480");
-    EXPECT_EQ(configWindow->targetTime, 10);
-    EXPECT_EQ(configWindow->timeLimit, 300);
-    EXPECT_EQ(configWindow->backgroundImage, 0);
-    EXPECT_EQ(configWindow->music, 0);
+    EXPECT_EQ(Settings().numbers.targetTime, 10);
+    EXPECT_EQ(Settings().numbers.timeLimit, 300);
+    EXPECT_EQ(Settings().numbers.backgroundImage, 0);
+    EXPECT_EQ(Settings().numbers.music, 0);
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "10");  // the boxes show them too
-    EXPECT_EQ(mainWindow->map.startX, 100);
-    EXPECT_EQ(messageWindow->comment.Text(), "hello");
+    EXPECT_EQ(Settings().startX, 100);
+    EXPECT_EQ(Settings().comment, "hello");
     EXPECT_EQ(CurrentChip, (ChipEntry{100, 120, 80, 0}));
 }
 
 TEST_F(CommandTest, ShiftedNAndOActAsTheirPlainControlShortcuts) {
     EditEverything();
+    MessageBoxWatcher dropChanges(IDNO);
     PressKey('N', true, true);
     EXPECT_EQ(mainWindow->map.mapWidth, 640);
 }
@@ -138,6 +141,7 @@ TEST_F(CommandTest, MenuCommandsReachTheSameActions) {
     SendMessageA(mainWindow->handle, WM_COMMAND, ID_EDIT_COMMENT, 0);
     EXPECT_TRUE(IsWindowVisible(messageWindow->handle));
     EditEverything();
+    MessageBoxWatcher dropChanges(IDNO);
     SendMessageA(mainWindow->handle, WM_COMMAND, ID_FILE_NEW, 0);
     EXPECT_EQ(mainWindow->map.mapWidth, 640);
 }

@@ -7,6 +7,7 @@
 
 #include "Commands.h"
 #include "EditorFixture.h"
+#include "MessageBoxWatcher.h"
 #include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
@@ -48,11 +49,11 @@ std::string DoubleByteText(const std::string& prefix, int count) {
 // can be run on their own.
 class DialogTest : public EditorTest {};
 
-std::string StoredComment() { return messageWindow->comment.Text(); }
+std::string StoredComment() { return Settings().comment; }
 
 std::vector<int32_t> StoredNumbers() {
-    return {configWindow->targetTime, configWindow->timeLimit, configWindow->backgroundImage,
-            configWindow->music};
+    return {Settings().numbers.targetTime, Settings().numbers.timeLimit, Settings().numbers.backgroundImage,
+            Settings().numbers.music};
 }
 
 }  // namespace
@@ -98,7 +99,7 @@ TEST_F(DialogTest, BoxesShowTheStartValues) {
     EXPECT_TRUE(cursorWindow->IsUnspecified());
     EXPECT_EQ(BoxText(messageWindow, IDC_MESSAGE_TEXT), texts::kDefaultComment);
     EXPECT_EQ(StoredComment(), texts::kDefaultComment);
-    EXPECT_EQ(messageWindow->comment.Length(), 42u);
+    EXPECT_EQ(Settings().comment.size(), 42u);
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "10");
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TIME_LIMIT), "300");
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_BACKGROUND), "0");
@@ -116,7 +117,7 @@ TEST_F(DialogTest, ShowingADialogPutsTheFocusIntoTheGivenBox) {
 
 TEST_F(DialogTest, EditAreaOkResizesToWholeCellsKeepsSharedCellsAndResetsTheView) {
     const MapCell chip{5, 40, 0};
-    mainWindow->map.Layer(2)[2 * 16 + 3] = chip;  // column 3, row 2
+    SetCell(2, 2 * 16 + 3, chip);  // column 3, row 2
     scrollX = 1;
     scrollY = 1;
     ShowSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH);
@@ -179,9 +180,9 @@ TEST_F(DialogTest, CancelAndCloseHideEachDialogAndKeepTheTypedText) {
         EXPECT_FALSE(Visible(c.dialog));
     }
     EXPECT_EQ(mainWindow->map.mapWidth, 640);
-    EXPECT_EQ(mainWindow->map.startX, 320);
+    EXPECT_EQ(Settings().startX, 320);
     EXPECT_EQ(StoredComment(), texts::kDefaultComment);
-    EXPECT_EQ(configWindow->targetTime, 10);
+    EXPECT_EQ(Settings().numbers.targetTime, 10);
 }
 
 TEST_F(DialogTest, NotSpecifiedBoxTogglesWithoutMovingTheStartOrClosingTheDialog) {
@@ -194,8 +195,8 @@ TEST_F(DialogTest, NotSpecifiedBoxTogglesWithoutMovingTheStartOrClosingTheDialog
     SendMessageA(checkBox, BM_CLICK, 0, 0);
     PumpMessages();
     EXPECT_TRUE(cursorWindow->IsUnspecified());
-    EXPECT_EQ(mainWindow->map.startX, 320);
-    EXPECT_EQ(mainWindow->map.startY, 240);
+    EXPECT_EQ(Settings().startX, 320);
+    EXPECT_EQ(Settings().startY, 240);
 
     cursorWindow->SetUnspecified(false);
     EXPECT_EQ(IsDlgButtonChecked(cursorWindow->handle, IDC_CURSOR_UNSPECIFIED), BST_UNCHECKED);
@@ -215,8 +216,8 @@ TEST_F(DialogTest, StartPositionOutsideTheViewFallsBackToItsCentreCoordinateByCo
         Type(cursorWindow, IDC_CURSOR_X, c.x);
         Type(cursorWindow, IDC_CURSOR_Y, c.y);
         Press(cursorWindow, IDC_CURSOR_OK);
-        EXPECT_EQ(mainWindow->map.startX, c.expectedX);
-        EXPECT_EQ(mainWindow->map.startY, c.expectedY);
+        EXPECT_EQ(Settings().startX, c.expectedX);
+        EXPECT_EQ(Settings().startY, c.expectedY);
         EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_X), std::to_string(c.expectedX));
         EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_Y), std::to_string(c.expectedY));
         EXPECT_FALSE(Visible(cursorWindow));
@@ -230,7 +231,7 @@ TEST_F(DialogTest, CommentOkStoresAt255BytesWithoutSplittingACharacter) {
     Type(messageWindow, IDC_MESSAGE_TEXT, DoubleByteText("ab", 200));
     Press(messageWindow, IDC_MESSAGE_OK);
     EXPECT_EQ(StoredComment(), DoubleByteText("ab", 126));
-    EXPECT_EQ(messageWindow->comment.Length(), 254u);
+    EXPECT_EQ(Settings().comment.size(), 254u);
     EXPECT_EQ(BoxText(messageWindow, IDC_MESSAGE_TEXT), StoredComment());
     EXPECT_FALSE(Visible(messageWindow));
 
@@ -248,7 +249,7 @@ TEST_F(DialogTest, CommentKeepsLineBreaksAndAnEmptyBoxGivesAnEmptyComment) {
 
     Type(messageWindow, IDC_MESSAGE_TEXT, "");
     Press(messageWindow, IDC_MESSAGE_OK);
-    EXPECT_EQ(messageWindow->comment.Length(), 0u);
+    EXPECT_EQ(Settings().comment.size(), 0u);
     EXPECT_EQ(BoxText(messageWindow, IDC_MESSAGE_TEXT), "");
 }
 
@@ -256,7 +257,7 @@ TEST_F(DialogTest, CommentKeepsLineBreaksAndAnEmptyBoxGivesAnEmptyComment) {
 TEST_F(DialogTest, SetCommentTakesAll256BytesAndRefusesLongerOrNegativeLengths) {
     const std::string full = DoubleByteText("", 128);
     messageWindow->SetComment(full.data(), 256);
-    EXPECT_EQ(messageWindow->comment.Length(), 256u);
+    EXPECT_EQ(Settings().comment.size(), 256u);
     EXPECT_EQ(StoredComment(), full);
     EXPECT_EQ(BoxText(messageWindow, IDC_MESSAGE_TEXT), full);
 
@@ -286,10 +287,13 @@ TEST_F(DialogTest, OtherSettingsOkKeepsEachNumberWithin0To999) {
 // New resets the numbers and the boxes; OK without typing then keeps the defaults.
 TEST_F(DialogTest, NewShowsTheDefaultNumbersSoThatOkKeepsThem) {
     configWindow->SetValues(5000, 20, 3, 4);  // as a map file may bring them: not clamped
-    EXPECT_EQ(configWindow->targetTime, 5000);
+    EXPECT_EQ(Settings().numbers.targetTime, 5000);
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "5000");
 
-    DispatchCommand(ID_FILE_NEW);
+    {
+        MessageBoxWatcher dropChanges(IDNO);
+        DispatchCommand(ID_FILE_NEW);
+    }
     EXPECT_EQ(StoredNumbers(), std::vector<int32_t>({10, 300, 0, 0}));
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "10");
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TIME_LIMIT), "300");
@@ -301,25 +305,25 @@ TEST_F(DialogTest, NewShowsTheDefaultNumbersSoThatOkKeepsThem) {
 }
 
 TEST_F(DialogTest, KeysPressedInADialogReachTheShortcuts) {
-    mainWindow->map.Layer(0)[0] = MapCell{7, 0, 0};
+    SetCell(0, 0, MapCell{7, 0, 0});
     SendMessageA(configWindow->handle, WM_KEYDOWN, VK_F8, 0);  // F8 clears the map
     EXPECT_EQ(mainWindow->map.Layer(0)[0].chipId, 0u);
 }
 
-// A dialog whose template cannot be found leaves an object that stores values but
-// touches no window.
-TEST_F(DialogTest, DialogsThatWereNeverMadeStillHoldTheirValues) {
+// A dialog whose template cannot be found leaves an object that still hands its values to
+// the stage but touches no window.
+TEST_F(DialogTest, DialogsThatWereNeverMadeStillHandOnTheirValues) {
     HINSTANCE noTemplates = GetModuleHandleA("kernel32.dll");
     MessageWindow comment(noTemplates, mainWindow->handle, MessageDialogProc);
     EXPECT_FALSE(comment.Create("x", 0, 0));
     comment.SetComment("kept", 4);
-    EXPECT_EQ(comment.comment.Text(), "kept");
+    EXPECT_EQ(Settings().comment, "kept");
     ShowSettingsDialog(&comment, IDC_MESSAGE_TEXT);
 
     ConfigWindow config(noTemplates, mainWindow->handle, ConfigDialogProc);
     EXPECT_FALSE(config.Create("x", 0, 0));
     config.SetValues(1, 2, 3, 4);
-    EXPECT_EQ(config.music, 4);
+    EXPECT_EQ(Settings().numbers.music, 4);
 
     CursorWindow cursor(noTemplates, mainWindow->handle, CursorDialogProc);
     cursor.SetUnspecified(true);

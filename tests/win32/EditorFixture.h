@@ -11,6 +11,7 @@
 #include "Globals.h"
 #include "Commands.h"
 #include "MainWindow.h"
+#include "map/core/CellWrite.h"
 
 // Handles every message that is waiting, as the message loop would.
 inline void PumpMessages() {
@@ -53,6 +54,20 @@ inline void PressKey(uint32_t key, bool control = false, bool shift = false) {
     HandleKey(key);
     SetModifiers(false, false);
 }
+
+// Test set-up through the stage, the way the editor changes it: each call is an undo step.
+inline void SetCell(int layer, uint32_t index, MapCell cell) {
+    mainWindow->stage.WriteCells({CellWrite{index, static_cast<uint8_t>(layer), cell}});
+}
+
+inline void SetStart(int32_t x, int32_t y) {
+    StageSettings settings = mainWindow->stage.Settings();
+    settings.startX = x;
+    settings.startY = y;
+    mainWindow->ChangeSettings(settings);
+}
+
+inline const StageSettings& Settings() { return mainWindow->stage.Settings(); }
 
 class EditorTest : public ::testing::Test {
 protected:

@@ -75,7 +75,7 @@ TEST_F(ForeignSystem, PathOutsideCodePage932SavesOpensAndShowsInTheCaption) {
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring path = folder + L"\\😀.bin";
     DeleteFileW(path.c_str());
-    mainWindow->map.Layer(2)[5] = MapCell{35, 80, 160};
+    SetCell(2, 5, MapCell{35, 80, 160});
     {
         MessageBoxWatcher boxes;
         FileDialogWatcher save(path);

@@ -56,8 +56,8 @@ TEST_F(MapFileTest, NewMapSavesAsTheDocumented2376ByteFile) {
 TEST_F(MapFileTest, SavedMapReadsBackWithEverySettingAndNotSpecifiedKept) {
     const std::string path = TempPath("picoran-round.bin");
     ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
-    mainWindow->map.Layer(2)[31] = MapCell{35, 80, 160};
-    mainWindow->map.Layer(0)[31] = MapCell{100, 120, 80};
+    SetCell(2, 31, MapCell{35, 80, 160});
+    SetCell(0, 31, MapCell{100, 120, 80});
     configWindow->SetValues(5000, 7, 8, 9);
     messageWindow->SetComment("abc", 3);
     ASSERT_TRUE(mainWindow->SaveMap(path.c_str()));
@@ -71,8 +71,8 @@ TEST_F(MapFileTest, SavedMapReadsBackWithEverySettingAndNotSpecifiedKept) {
     EXPECT_EQ(mainWindow->map.Layer(0)[31], (MapCell{100, 120, 80}));
     EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "1200");
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "5000");
-    EXPECT_EQ(configWindow->targetTime, 5000);
-    EXPECT_EQ(messageWindow->comment.Text(), "abc");
+    EXPECT_EQ(Settings().numbers.targetTime, 5000);
+    EXPECT_EQ(Settings().comment, "abc");
     EXPECT_TRUE(cursorWindow->IsUnspecified());
     DeleteFileA(path.c_str());
 }
@@ -102,8 +102,8 @@ TEST_F(MapFileTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
 // they were, and the message names the file and where the reader stopped.
 TEST_F(MapFileTest, DamagedFileIsRefusedWholeAndTheEditorStaysAsItWas) {
     ASSERT_TRUE(mainWindow->ResizeMap(800, 600));
-    mainWindow->map.Layer(1)[7] = MapCell{2, 0, 0};
-    mainWindow->map.startX = 11;
+    SetCell(1, 7, MapCell{2, 0, 0});
+    SetStart(11, 240);
     configWindow->SetValues(1, 2, 3, 4);
     messageWindow->SetComment("kept", 4);
     cursorWindow->SetPositionFields(12, 13);
@@ -138,9 +138,9 @@ TEST_F(MapFileTest, DamagedFileIsRefusedWholeAndTheEditorStaysAsItWas) {
         }
         EXPECT_EQ(mainWindow->map.mapWidth, 800);
         EXPECT_EQ(mainWindow->map.Layer(1)[7].chipId, 2u);
-        EXPECT_EQ(mainWindow->map.startX, 11);
-        EXPECT_EQ(configWindow->targetTime, 1);
-        EXPECT_EQ(messageWindow->comment.Text(), "kept");
+        EXPECT_EQ(Settings().startX, 11);
+        EXPECT_EQ(Settings().numbers.targetTime, 1);
+        EXPECT_EQ(Settings().comment, "kept");
         EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_X), "12");
         EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "640");  // as the dialog was made
         EXPECT_EQ(WindowText(mainWindow->handle), caption);
@@ -169,8 +169,8 @@ TEST_F(MapFileTest, AfterOpenTheStartPositionBoxesShowTheMapsPositionAndOkKeepsI
         EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_Y), std::to_string(c.y));
         EXPECT_FALSE(cursorWindow->IsUnspecified());
         SendMessageA(cursorWindow->handle, WM_COMMAND, IDC_CURSOR_OK, 0);
-        EXPECT_EQ(mainWindow->map.startX, c.x) << c.name;
-        EXPECT_EQ(mainWindow->map.startY, c.y) << c.name;
+        EXPECT_EQ(Settings().startX, c.x) << c.name;
+        EXPECT_EQ(Settings().startY, c.y) << c.name;
         DeleteFileA(path.c_str());
     }
 }
@@ -183,9 +183,9 @@ TEST_F(MapFileTest, TextMapGetsTheFixedCommentAndStageNumbersAndEchoesItsIds) {
     const std::string output = testing::internal::GetCapturedStdout();
     ASSERT_TRUE(loaded);
     EXPECT_NE(output.find("5 6 \n0 0 \n1 2 "), std::string::npos) << output;
-    EXPECT_EQ(messageWindow->comment.Text(), texts::kTextMapComment);
-    EXPECT_EQ(configWindow->targetTime, 10);
-    EXPECT_EQ(configWindow->timeLimit, 300);
+    EXPECT_EQ(Settings().comment, texts::kTextMapComment);
+    EXPECT_EQ(Settings().numbers.targetTime, 10);
+    EXPECT_EQ(Settings().numbers.timeLimit, 300);
     EXPECT_TRUE(cursorWindow->IsUnspecified());  // start x 999
     EXPECT_EQ(mainWindow->map.Layer(2)[1].chipId, 6u);
     // A small map is accepted: the view cannot scroll, clicks outside it change nothing.

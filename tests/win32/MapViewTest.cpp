@@ -48,7 +48,7 @@ void ExpectPaintedAsTheSharedGeometry() {
 }  // namespace
 
 TEST_F(EditorTest, SixteenByTwelveMapShowsGridAndAllFourMarkers) {
-    mainWindow->map.Layer(2)[17] = MapCell{1, 0, 0};
+    SetCell(2, 17, MapCell{1, 0, 0});
     ExpectPaintedAsTheSharedGeometry();
     EXPECT_EQ(BackBufferPixel(639, 200), kRed);  // the right marker at x = 640
 }
@@ -86,8 +86,7 @@ TEST_F(EditorTest, SixtyBySixtyMapScrollsToItsFarCornerAndMarkersFollow) {
 TEST_F(EditorTest, PaintedViewShowsTheBackdropAndChipsUnderTheGrid) {
     // A first large chip in the top-left cell: its picture (the sheet's top-left 80 x 80)
     // covers the cell, apart from its transparent (black) pixels.
-    MapCell* layer2 = mainWindow->map.Layer(2);
-    layer2[0] = MapCell{1, 0, 0};
+    SetCell(2, 0, MapCell{1, 0, 0});
     mainWindow->Paint();
     const Texture& sheet = *mainWindow->largeSheet;
     int compared = 0;
@@ -109,8 +108,7 @@ TEST_F(EditorTest, PaintedViewShowsTheBackdropAndChipsUnderTheGrid) {
 // grey, on the screen too, whatever was drawn there before; its own right and bottom edges
 // carry the markers.
 TEST_F(EditorTest, MapSmallerThanTheViewLeavesNothingStaleOutsideIt) {
-    MapCell* layer0 = mainWindow->map.Layer(0);
-    for (size_t i = 0; i < mainWindow->map.CellCount(); ++i) layer0[i] = MapCell{3, 80, 0};
+    for (uint32_t i = 0; i < mainWindow->map.CellCount(); ++i) SetCell(0, i, MapCell{3, 80, 0});
     mainWindow->Paint();
     const std::string path = TempPath("picoran-2x1.txt");
     WriteBytes(path, "80 40\n5 6\n0 0\n1 2\n0 0\n");

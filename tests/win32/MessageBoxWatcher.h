@@ -1,5 +1,6 @@
 // Answers the program's message boxes during a test: each box that opens is read and
-// closed with OK, so a test can check what the designer would have been told.
+// closed with the given button (OK unless told otherwise), so a test can check what the
+// designer would have been told.
 #pragma once
 #include <windows.h>
 
@@ -8,9 +9,10 @@
 
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher() {
+    explicit MessageBoxWatcher(int answer = IDOK) {
         seen().clear();
         seenWide().clear();
+        button() = answer;
         timer = SetTimer(nullptr, 0, 50, OnTimer);
     }
     ~MessageBoxWatcher() { KillTimer(nullptr, timer); }
@@ -25,6 +27,10 @@ private:
     static std::vector<std::string>& seen() {
         static std::vector<std::string> boxes;
         return boxes;
+    }
+    static int& button() {
+        static int answer = IDOK;
+        return answer;
     }
     static std::vector<std::wstring>& seenWide() {
         static std::vector<std::wstring> boxes;
@@ -45,7 +51,7 @@ private:
         wchar_t wideText[2048] = {};
         GetDlgItemTextW(window, 0xFFFF, wideText, 2048);
         seenWide().push_back(std::wstring(wideCaption) + L"|" + wideText);
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
+        PostMessageA(window, WM_COMMAND, button(), 0);
         return TRUE;
     }
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {

@@ -50,9 +50,9 @@ TEST_F(EditorTest, ToolReadsThePicturesExactlyAsTheEditorLoadsThem) {
 
     // The same map composed from the tool's pictures equals the editor's back buffer
     // before the grid and the markers are drawn over it.
-    mainWindow->map.Layer(2)[17] = MapCell{35, 80, 160};
-    mainWindow->map.Layer(1)[18] = MapCell{2, 0, 0};
-    mainWindow->map.Layer(0)[40] = MapCell{100, 120, 80};
+    SetCell(2, 17, MapCell{35, 80, 160});
+    SetCell(1, 18, MapCell{2, 0, 0});
+    SetCell(0, 40, MapCell{100, 120, 80});
     GdiFlush();
     ComposeMapView(*mainWindow->backBuffer, *mainWindow->backdrop, *mainWindow->smallSheet,
                    *mainWindow->largeSheet, mainWindow->map, 0, 0);

@@ -23,6 +23,12 @@ MapSize ApplyEditAreaRules(int32_t width, int32_t height) {
     return {ClampSide(width, kViewWidth), ClampSide(height, kViewHeight)};
 }
 
+MapSize ApplyEditAreaRules(int32_t width, int32_t height, MapSize current) {
+    const MapSize typed = ApplyEditAreaRules(width, height);
+    return {width == current.width ? width : typed.width,
+            height == current.height ? height : typed.height};
+}
+
 StartPosition ApplyStartPositionRules(int32_t x, int32_t y) {
     if (x > kViewWidth || x < 0) x = kViewWidth / 2;
     if (y > kViewHeight || y < 0) y = kViewHeight / 2;

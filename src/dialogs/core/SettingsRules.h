@@ -15,6 +15,11 @@ struct StartPosition {
 
 // Whole cells (truncated toward zero), then width 640..2400 and height 480..2400.
 MapSize ApplyEditAreaRules(int32_t width, int32_t height);
+// The same for the boxes of a map that has the size `current`: a side that still reads as
+// the map has it is kept as it is, so that OK without typing changes nothing, even for a
+// map larger than the dialog makes or not in whole cells; only a side typed anew is
+// rounded and clamped.
+MapSize ApplyEditAreaRules(int32_t width, int32_t height, MapSize current);
 
 // A coordinate outside the 640 x 480 view falls back to its centre (320 or 240), each
 // coordinate on its own; the map size plays no part.

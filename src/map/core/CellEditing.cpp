@@ -23,19 +23,23 @@ bool CellAt(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, in
     return true;
 }
 
-void PlaceChip(MapModel& map, const ChipEntry& currentChip, int32_t scrollX, int32_t scrollY,
-               int32_t x, int32_t y) {
+CellWrites PlaceChipWrites(const MapModel& map, const ChipEntry& currentChip, int32_t scrollX,
+                           int32_t scrollY, int32_t x, int32_t y) {
     uint32_t index;
-    if (!map.HasLayers() || !CellAt(map, scrollX, scrollY, x, y, index)) return;
+    if (!map.HasLayers() || !CellAt(map, scrollX, scrollY, x, y, index)) return {};
     const MapCell cell{currentChip.chipId, static_cast<int32_t>(currentChip.srcX),
                        static_cast<int32_t>(currentChip.srcY)};
     if (currentChip.chipId == 0) {
-        for (int layer : {2, 1, 0}) map.Layer(layer)[index] = cell;
-        return;
+        return {CellWrite{index, 2, cell}, CellWrite{index, 1, cell}, CellWrite{index, 0, cell}};
     }
     // Palettes only hand out layers 0 to 2; a chip naming any other layer paints nothing.
-    if (currentChip.layer > 2) return;
-    map.Layer(static_cast<int>(currentChip.layer))[index] = cell;
+    if (currentChip.layer > 2) return {};
+    return {CellWrite{index, static_cast<uint8_t>(currentChip.layer), cell}};
+}
+
+bool PlaceChip(Stage& stage, const ChipEntry& currentChip, int32_t scrollX, int32_t scrollY,
+               int32_t x, int32_t y) {
+    return stage.WriteCells(PlaceChipWrites(stage.Map(), currentChip, scrollX, scrollY, x, y));
 }
 
 PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y) {

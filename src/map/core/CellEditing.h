@@ -5,7 +5,9 @@
 #include <cstdint>
 
 #include "core/ChipEntry.h"
+#include "map/core/CellWrite.h"
 #include "map/core/MapModel.h"
+#include "map/core/Stage.h"
 
 // The map cell under view point (x, y): column scrollX + x / 40 and row scrollY + y / 40,
 // each division truncated toward zero. Returns false, leaving index alone, when that cell
@@ -13,10 +15,15 @@
 bool CellAt(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y,
             uint32_t& index);
 
-// Left click. A chip id of 0 (the eraser, or an empty palette slot) empties the cell in all
-// three layers; any other chip is written into the one layer its entry names. Clicks
-// outside the map, and a non-zero chip whose layer is not 0, 1 or 2, change nothing.
-void PlaceChip(MapModel& map, const ChipEntry& currentChip, int32_t scrollX, int32_t scrollY,
+// What a left click writes. A chip id of 0 (the eraser, or an empty palette slot) empties
+// the cell in all three layers; any other chip goes into the one layer its entry names.
+// Nothing for a click outside the map or a non-zero chip whose layer is not 0, 1 or 2.
+CellWrites PlaceChipWrites(const MapModel& map, const ChipEntry& currentChip, int32_t scrollX,
+                           int32_t scrollY, int32_t x, int32_t y);
+
+// Left click: those writes through the stage, joining the stroke being drawn if there is
+// one. True when a cell changed.
+bool PlaceChip(Stage& stage, const ChipEntry& currentChip, int32_t scrollX, int32_t scrollY,
                int32_t x, int32_t y);
 
 // What a right click selects.

@@ -9,16 +9,23 @@
 #include "map/core/MapCell.h"
 #include "map/core/MapDocument.h"
 #include "map/core/MapModel.h"
+#include "map/core/Stage.h"
+#include "map/core/StageSettings.h"
 
 // The cell the editor makes of a chip id: the position of the first palette cell holding the
 // chip, (0, 0) when none does. Layers 0 and 1 look in the small palette; layer 2 in the large
 // one, whose positions double, since it counts 40 per 80-pixel chip.
 MapCell CellFromChipId(uint32_t chipId, int32_t layer, const PaletteModel& palette);
 
-// Installs the document's size, cells and start position in the map. False, leaving the map
-// as it was, when the model refuses the size or memory runs out.
+// Installs the document's size and cells in the map. False, leaving the map as it was, when
+// the model refuses the size or memory runs out.
 bool InstallDocument(const MapDocument& document, const PaletteModel& smallPalette,
                      const PaletteModel& largePalette, MapModel& map);
 
-// The map's size, chip ids and start position, as a document about to be saved holds them.
-void CollectMap(const MapModel& map, MapDocument& document);
+// The document's values besides its cells, as the stage keeps them.
+StageSettings SettingsOfDocument(const MapDocument& document);
+
+// The document as the stage's new content, with a new history. False, leaving the stage as it
+// was, when the size is refused or memory runs out.
+bool OpenDocument(const MapDocument& document, const PaletteModel& smallPalette,
+                  const PaletteModel& largePalette, Stage& stage);

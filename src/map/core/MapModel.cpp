@@ -1,7 +1,8 @@
 #include "map/core/MapModel.h"
 
 #include <algorithm>
-#include <new>
+#include <cstdlib>
+#include <type_traits>
 
 // Every layer array must be addressable in size_t without wrapping.
 static_assert(MapModel::kMaxMapCells <= SIZE_MAX / (3 * sizeof(MapCell)),
@@ -15,15 +16,24 @@ uint32_t CellsFor(int32_t pixels) {
     return pixels > 0 ? static_cast<uint32_t>(pixels) / static_cast<uint32_t>(kCellSize) : 0;
 }
 
+// All-zero bytes are an empty cell, so calloc makes empty layers; the system hands out large
+// ones as untouched zero pages, which an emptied large map then costs nothing to make.
+static_assert(std::is_trivially_copyable<MapCell>::value, "layers are calloc'd and freed");
+
+MapCell* AllocateLayer(size_t cells) {
+    // calloc(0) may give null; an empty map still has (empty) layers.
+    return static_cast<MapCell*>(std::calloc(cells > 0 ? cells : 1, sizeof(MapCell)));
+}
+
 // Three arrays of one length, all cells {0, 0, 0}; all three or none.
 bool AllocateLayers(size_t cells, MapCell*& layer1, MapCell*& layer2, MapCell*& layer0) {
-    layer1 = new (std::nothrow) MapCell[cells]();
-    layer2 = new (std::nothrow) MapCell[cells]();
-    layer0 = new (std::nothrow) MapCell[cells]();
+    layer1 = AllocateLayer(cells);
+    layer2 = AllocateLayer(cells);
+    layer0 = AllocateLayer(cells);
     if (layer1 != nullptr && layer2 != nullptr && layer0 != nullptr) return true;
-    delete[] layer1;
-    delete[] layer2;
-    delete[] layer0;
+    std::free(layer1);
+    std::free(layer2);
+    std::free(layer0);
     layer1 = layer2 = layer0 = nullptr;
     return false;
 }
@@ -42,9 +52,9 @@ MapModel::MapModel() {
 }
 
 MapModel::~MapModel() {
-    delete[] layer1Cells;
-    delete[] layer2Cells;
-    delete[] layer0Cells;
+    std::free(layer1Cells);
+    std::free(layer2Cells);
+    std::free(layer0Cells);
 }
 
 bool MapModel::CountsForSize(int32_t width, int32_t height, MapCellCounts& result) {
@@ -115,11 +125,29 @@ const MapCell* MapModel::Layer(int layer) const {
     return const_cast<MapModel*>(this)->Layer(layer);
 }
 
+bool MapModel::MakeEmpty(int32_t width, int32_t height) {
+    MapCellCounts newCounts;
+    if (!CountsForSize(width, height, newCounts)) return false;
+    MapCell *new1, *new2, *new0;
+    if (!AllocateLayers(size_t{newCounts.cellsX} * newCounts.cellsY, new1, new2, new0)) return false;
+    Install(width, height, newCounts, new1, new2, new0);
+    return true;
+}
+
+void MapModel::Swap(MapModel& other) {
+    std::swap(mapWidth, other.mapWidth);
+    std::swap(mapHeight, other.mapHeight);
+    std::swap(layer1Cells, other.layer1Cells);
+    std::swap(layer2Cells, other.layer2Cells);
+    std::swap(layer0Cells, other.layer0Cells);
+    std::swap(counts, other.counts);
+}
+
 void MapModel::Install(int32_t width, int32_t height, MapCellCounts newCounts, MapCell* new1,
                        MapCell* new2, MapCell* new0) {
-    delete[] layer1Cells;
-    delete[] layer2Cells;
-    delete[] layer0Cells;
+    std::free(layer1Cells);
+    std::free(layer2Cells);
+    std::free(layer0Cells);
     layer1Cells = new1;
     layer2Cells = new2;
     layer0Cells = new0;

@@ -1,5 +1,5 @@
-// The map the editor works on: its size, the start position and three layers of cells.
-// MainWindow owns one; map files, cell editing and the map view read and change it.
+// The map's size and its three layers of cells. The stage (Stage.h) holds one and changes it
+// through its edits; the map view and the editing rules read it.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -23,9 +23,6 @@ public:
     // Written only through ResizeMap and ReplaceCells, which keep the arrays in step.
     int32_t mapWidth = 640;   // pixels; need not be a multiple of 40
     int32_t mapHeight = 480;
-    // Start position of the player character, map pixels. No map operation changes it.
-    int32_t startX = 320;
-    int32_t startY = 240;
 
     // Allocates three empty layers of 16 x 12 cells.
     MapModel();
@@ -42,7 +39,7 @@ public:
     // cellsX * cellsY: the number of elements of each layer array.
     size_t CellCount() const { return size_t{counts.cellsX} * counts.cellsY; }
 
-    // Empties every cell of the three layers; size and start position stay.
+    // Empties every cell of the three layers; the size stays.
     void ClearMap();
 
     // Gives the map a new size, keeping the cells of the top-left region that the old and
@@ -53,9 +50,16 @@ public:
     // Installs a complete map read from a file: the size and the three layers, each with
     // exactly CountsForSize(width, height) cells in row-major order. Returns false,
     // changing nothing, when a layer has the wrong length, the size is beyond
-    // kMaxMapCells or memory runs out. The start position is the caller's to set.
+    // kMaxMapCells or memory runs out.
     bool ReplaceCells(int32_t width, int32_t height, const std::vector<MapCell>& layer1,
                       const std::vector<MapCell>& layer2, const std::vector<MapCell>& layer0);
+
+    // Empty layers of the given size in place of the current ones. False, changing nothing,
+    // when the size is beyond kMaxMapCells or memory runs out.
+    bool MakeEmpty(int32_t width, int32_t height);
+
+    // Exchanges size and layers with another map, without copying a cell.
+    void Swap(MapModel& other);
 
     // The array of layer 0, 1 or 2 (CellCount() cells, index row * cellsX + column);
     // null for any other layer number, or when the arrays could not be made at all.

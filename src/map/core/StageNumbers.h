@@ -10,3 +10,9 @@ struct StageNumbers {
     int32_t backgroundImage = 0;
     int32_t music = 0;
 };
+
+inline bool operator==(const StageNumbers& a, const StageNumbers& b) {
+    return a.targetTime == b.targetTime && a.timeLimit == b.timeLimit &&
+           a.backgroundImage == b.backgroundImage && a.music == b.music;
+}
+inline bool operator!=(const StageNumbers& a, const StageNumbers& b) { return !(a == b); }

@@ -10,3 +10,7 @@ int32_t ScrollUp(int32_t scrollY);
 // last, and never below 0 for a map narrower (shorter) than the view.
 int32_t ScrollRight(int32_t scrollX, uint32_t cellsX);
 int32_t ScrollDown(int32_t scrollY, uint32_t cellsY);
+
+// An offset moved back inside the map along one axis (viewCells is 16 across, 12 down): what
+// the view keeps when the map under it changes size.
+int32_t ScrollKeptInMap(int32_t scroll, uint32_t cells, int32_t viewCells);
