@@ -1,4 +1,4 @@
-# libFuzzer targets for the map file readers (-DPICORAN_FUZZ=ON with clang). Each target
+# libFuzzer targets for the map file readers and the clipboard's block reader (-DPICORAN_FUZZ=ON with clang). Each target
 # compiles the core sources it needs itself, so that they carry the fuzzer's coverage
 # instrumentation; the core library is left as it is.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
@@ -24,3 +24,12 @@ foreach(fuzzer FuzzBinaryMap FuzzTextMap)
   target_compile_options(${fuzzer} PRIVATE ${FUZZ_FLAGS})
   target_link_options(${fuzzer} PRIVATE ${FUZZ_FLAGS})
 endforeach()
+
+# The block reader of the clipboard; scripts/run-fuzzers.sh leaves it out of the test run, so
+# run it by hand: build/fuzz/FuzzBlockJson build/fuzz/corpus/block fuzz/corpus/block.
+add_executable(FuzzBlockJson ${PROJECT_SOURCE_DIR}/fuzz/FuzzBlockJson.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/core/JsonForm.cpp ${PROJECT_SOURCE_DIR}/src/map/core/BlockJson.cpp)
+target_include_directories(FuzzBlockJson PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/fuzz)
+target_include_directories(FuzzBlockJson SYSTEM PRIVATE ${PICORAN_JSON_INCLUDE_DIR})
+target_compile_options(FuzzBlockJson PRIVATE ${FUZZ_FLAGS})
+target_link_options(FuzzBlockJson PRIVATE ${FUZZ_FLAGS})

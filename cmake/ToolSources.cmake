@@ -38,26 +38,11 @@ if(NOT EXISTS ${PICORAN_STB_INCLUDE_DIR}/stb_image_write.h)
   return()
 endif()
 
-# export and import use nlohmann/json, headers only (Debian: nlohmann-json3-dev). They include
-# each other as <nlohmann/...>, so the build links their folder into an include folder of its
-# own and puts only that on the path. Searched outside the cross build's root, which holds
-# only MinGW's own headers.
-find_path(PICORAN_JSON_INCLUDE_PARENT nlohmann/json.hpp HINTS /usr/include NO_CMAKE_FIND_ROOT_PATH
-  DOC "Folder holding nlohmann/json.hpp")
-if(NOT PICORAN_JSON_INCLUDE_PARENT)
-  message(WARNING "nlohmann/json.hpp not found (Debian: nlohmann-json3-dev): picoran-map and its tests are skipped")
-  set(PICORAN_MAP_BUILDABLE OFF)
-  return()
-endif()
-set(PICORAN_JSON_INCLUDE_DIR ${CMAKE_BINARY_DIR}/json-include)
-file(MAKE_DIRECTORY ${PICORAN_JSON_INCLUDE_DIR})
-file(CREATE_LINK ${PICORAN_JSON_INCLUDE_PARENT}/nlohmann ${PICORAN_JSON_INCLUDE_DIR}/nlohmann SYMBOLIC)
 set(PICORAN_MAP_BUILDABLE ON)
 
 add_library(picoran_map STATIC ${PICORAN_MAP_SOURCES})
 target_include_directories(picoran_map PUBLIC ${PICORAN_MAP_DIR})
 target_include_directories(picoran_map SYSTEM PRIVATE ${PICORAN_STB_INCLUDE_DIR})
-target_include_directories(picoran_map SYSTEM PUBLIC ${PICORAN_JSON_INCLUDE_DIR})  # the tests use it too
 target_link_libraries(picoran_map PUBLIC core)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(picoran_map PRIVATE -Wall -Wextra)

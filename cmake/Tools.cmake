@@ -24,3 +24,8 @@ if(TOOL_TEST_SOURCES)
   add_dependencies(tool_tests picoran-map)
   gtest_discover_tests(tool_tests DISCOVERY_TIMEOUT 60)
 endif()
+
+# `cmake --install` puts the tool on the PATH (bin/ under CMAKE_INSTALL_PREFIX, /usr/local by
+# default), for the git diff driver and scripts. Users install an optimised build (README);
+# the sanitizer build of the tests is many times slower.
+install(TARGETS picoran-map RUNTIME DESTINATION bin)

@@ -1,93 +1,17 @@
-// Reads the JSON form with nlohmann's parser and checks every value before anything is
-// written: the first fault refuses the whole text, named by a JSON Pointer.
-#include <nlohmann/json.hpp>
-
-#include <cmath>
+// Reads the JSON form with the core's JSON reader, which the editor's clipboard uses too, and
+// checks every value before anything is written: the first fault refuses the whole text,
+// named by a JSON Pointer.
 #include <cstdint>
-#include <initializer_list>
-#include <limits>
 
 #include "CommentEncoding.h"
 #include "MapJson.h"
+#include "map/core/JsonForm.h"
 #include "map/core/MapFileLayout.h"
 #include "map/core/MapFileReader.h"
 
 namespace {
 
-using Json = nlohmann::json;
-using Pointer = Json::json_pointer;
-
-// Thrown at the first fault; MapFromJson turns it into the message.
-struct Refusal {
-    std::string where;
-    std::string reason;
-};
-
-[[noreturn]] void Refuse(const Pointer& at, const std::string& reason) {
-    // The whole document's pointer is the empty string, which would vanish in the message.
-    throw Refusal{at.empty() ? "\"\"" : at.to_string(), reason};
-}
-
-std::string Count(size_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
-std::string Article(const Json& value) {
-    const std::string type = value.type_name();
-    return (type == "array" || type == "object" ? "an " : "a ") + type;
-}
-
-// The object's keys must be `keys` (those in `optional` may be missing); the first unknown key
-// is refused rather than dropped, since a misspelt one would otherwise be lost silently.
-void ExpectObject(const Json& value, const Pointer& at, const char* what,
-                  std::initializer_list<const char*> keys,
-                  std::initializer_list<const char*> optional = {}) {
-    if (!value.is_object())
-        Refuse(at, what + std::string(" must be an object, not ") + Article(value));
-    for (const auto& item : value.items()) {
-        bool known = false;
-        for (const char* key : keys) known = known || item.key() == key;
-        for (const char* key : optional) known = known || item.key() == key;
-        if (!known) Refuse(at / item.key(), "unknown key");
-    }
-    for (const char* key : keys) {
-        if (!value.contains(key)) Refuse(at / key, what + std::string(" has no \"") + key + "\"");
-    }
-}
-
-// An integer within [min, max]; `what` names it in the message.
-int64_t Integer(const Json& value, const Pointer& at, const std::string& what, int64_t min,
-                int64_t max) {
-    const std::string range = min < 0 ? "signed 32 bits" : "32 bits";
-    if (value.is_number_unsigned()) {
-        const uint64_t number = value.get<uint64_t>();
-        if (number > static_cast<uint64_t>(max))
-            Refuse(at, what + " " + value.dump() + " does not fit " + range);
-        return static_cast<int64_t>(number);
-    }
-    if (value.is_number_integer()) {
-        const int64_t number = value.get<int64_t>();
-        if (number < min) {
-            Refuse(at, what + " " + value.dump() +
-                           (min == 0 ? " is negative" : " does not fit " + range));
-        }
-        if (number > max) Refuse(at, what + " " + value.dump() + " does not fit " + range);
-        return number;
-    }
-    if (value.is_number_float()) {
-        // nlohmann keeps an integer beyond 64 bits as a floating-point number.
-        const double number = value.get<double>();
-        if (std::isfinite(number) && std::floor(number) == number && (number < min || number > max))
-            Refuse(at, what + " " + value.dump() + " does not fit " + range);
-        Refuse(at, what + " must be an integer, not " + value.dump());
-    }
-    Refuse(at, what + " must be an integer, not " + Article(value));
-}
-
-int32_t Signed32(const Json& value, const Pointer& at, const std::string& what) {
-    return static_cast<int32_t>(Integer(value, at, what, std::numeric_limits<int32_t>::min(),
-                                        std::numeric_limits<int32_t>::max()));
-}
+using namespace jsonform;
 
 void ReadPosition(const Json& value, const Pointer& at, int32_t& x, int32_t& y) {
     ExpectObject(value, at, "a position", {"x", "y"});
@@ -141,29 +65,12 @@ void ReadComment(const Json& value, MapDocument& doc) {
 
 void ReadLayer(const Json& value, const Pointer& at, const MapDocument& doc,
                std::vector<uint32_t>& ids) {
-    const uint32_t rows = doc.CellsY();
-    const uint32_t columns = doc.CellsX();
-    if (!value.is_array()) Refuse(at, "a layer must be an array of rows, not " + Article(value));
-    if (value.size() != rows) {
-        Refuse(at, Count(value.size(), "row", "rows") + "; a height of " +
-                       std::to_string(doc.mapHeight) + " gives " + std::to_string(rows));
-    }
-    ids.assign(doc.CellCount(), 0);
-    for (uint32_t row = 0; row < rows; ++row) {
-        const Json& cells = value[row];
-        const Pointer rowAt = at / size_t{row};
-        if (!cells.is_array())
-            Refuse(rowAt, "a row must be an array of chip ids, not " + Article(cells));
-        if (cells.size() != columns) {
-            Refuse(rowAt, Count(cells.size(), "chip id", "chip ids") + "; a width of " +
-                              std::to_string(doc.mapWidth) + " gives " + std::to_string(columns));
-        }
-        for (uint32_t column = 0; column < columns; ++column) {
-            ids[size_t{row} * columns + column] =
-                static_cast<uint32_t>(Integer(cells[column], rowAt / size_t{column}, "chip id", 0,
-                                              std::numeric_limits<uint32_t>::max()));
-        }
-    }
+    ReadChipRows(value, at, doc.CellsX(), doc.CellsY(),
+                 "a height of " + std::to_string(doc.mapHeight) + " gives " +
+                     std::to_string(doc.CellsY()),
+                 "a width of " + std::to_string(doc.mapWidth) + " gives " +
+                     std::to_string(doc.CellsX()),
+                 ids);
 }
 
 void ReadMap(const Json& map, MapDocument& doc) {
@@ -195,33 +102,11 @@ void ReadMap(const Json& map, MapDocument& doc) {
     ReadLayer(layers["2"], Pointer("/layers/2"), doc, doc.layer2Ids);
 }
 
-// nlohmann's message without its "[json.exception.parse_error.101] " tag.
-std::string LibraryReason(const Json::exception& e) {
-    const std::string message = e.what();
-    const size_t tagEnd = message.find("] ");
-    return tagEnd == std::string::npos ? message : message.substr(tagEnd + 2);
-}
-
 }  // namespace
 
 bool MapFromJson(const std::string& text, MapDocument& document, std::string& error) {
-    Json map;
-    try {
-        map = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        error = "byte " + std::to_string(e.byte) + ": not valid JSON: " + LibraryReason(e);
-        return false;
-    } catch (const Json::out_of_range& e) {  // a number beyond a double, such as 1e400
-        error = "not valid JSON: " + LibraryReason(e);
-        return false;
-    }
     MapDocument doc;
-    try {
-        ReadMap(map, doc);
-    } catch (const Refusal& refusal) {
-        error = refusal.where + ": " + refusal.reason;
-        return false;
-    }
+    if (!ReadJson(text, [&doc](const Json& map) { ReadMap(map, doc); }, error)) return false;
     document = std::move(doc);
     return true;
 }

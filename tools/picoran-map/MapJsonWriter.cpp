@@ -7,6 +7,7 @@
 #include "CommentText.h"
 #include "MapJson.h"
 #include "MapText.h"
+#include "map/core/JsonForm.h"
 #include "map/core/MapFileLayout.h"
 
 namespace {
@@ -16,16 +17,8 @@ void WritePosition(std::ostream& out, const char* key, int32_t x, int32_t y) {
 }
 
 void WriteLayer(std::ostream& out, const MapDocument& doc, int32_t layer) {
-    const std::vector<uint32_t>& ids = LayerIds(doc, layer);
-    const size_t columns = doc.CellsX();
-    out << "    \"" << layer << "\": [\n";
-    for (size_t row = 0; row < doc.CellsY(); ++row) {
-        out << "      [";
-        for (size_t column = 0; column < columns; ++column)
-            out << (column == 0 ? "" : ", ") << ids[row * columns + column];
-        out << (row + 1 < doc.CellsY() ? "],\n" : "]\n");
-    }
-    out << (layer < 2 ? "    ],\n" : "    ]\n");
+    jsonform::WriteChipRows(out, std::to_string(layer), LayerIds(doc, layer).data(), doc.CellsX(),
+                            doc.CellsY(), layer == 2);
 }
 
 }  // namespace

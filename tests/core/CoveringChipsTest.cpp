@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "CellRulesTestSupport.h"
+#include "map/core/CoveringChips.h"
+
+using namespace cell_rules_test;
+
+namespace {
+
+struct CoveredCase {
+    const char* name;
+    Pictures map;
+    CellPoint cell;
+    uint32_t pickedId;  // 0: the eraser
+    int pickedLayer;
+    Pictures afterErase;
+};
+
+void PrintTo(const CoveredCase& c, std::ostream* out) { *out << c.name; }
+
+class DrawnChip : public ::testing::TestWithParam<CoveredCase> {};
+
+// A right click picks the chip drawn last over the cell; the eraser there empties the cell and
+// takes away the large chip that a right click would then pick.
+TEST_P(DrawnChip, IsPickedAndErased) {
+    const CoveredCase& c = GetParam();
+    MapModel map;
+    Draw(map, c.map);
+    const PickResult pick = PickDrawnChip(map, 0, 0, c.cell.column * 40 + 39, c.cell.row * 40 + 1);
+    if (c.pickedId == 0) {
+        EXPECT_EQ(pick.kind, PickResult::Kind::kEraser);
+        EXPECT_EQ(pick.chip, (ChipEntry{0, 0, 0, 3}));
+    } else {
+        const MapCell drawn = CellFor(c.pickedId, c.pickedLayer);
+        ASSERT_EQ(pick.kind, PickResult::Kind::kChip);
+        EXPECT_EQ(pick.chip, (ChipEntry{c.pickedId, static_cast<uint32_t>(drawn.srcX),
+                                        static_cast<uint32_t>(drawn.srcY),
+                                        static_cast<uint32_t>(c.pickedLayer)}));
+        EXPECT_EQ(pick.palette,
+                  c.pickedLayer == 2 ? PickResult::Palette::kLarge : PickResult::Palette::kSmall);
+        EXPECT_EQ(pick.highlightX, drawn.srcX / 2);
+        EXPECT_EQ(pick.highlightY, drawn.srcY / 2);
+    }
+    Apply(map, EraseCellWrites(map, c.cell));
+    ExpectPictures(map, c.afterErase);
+}
+
+const char* const kEmpty = "....|....|....";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DrawnChip,
+    ::testing::Values(
+        CoveredCase{"ownSmallChipOverACoveringOne", {"....|..3.|....", kEmpty, "....|.7..|...."},
+                    {2, 1}, 3, 0, {kEmpty, kEmpty, kEmpty}},
+        CoveredCase{"anchorCellOfALargeChip", {kEmpty, kEmpty, "....|.7..|...."}, {1, 1}, 7, 2,
+                    {kEmpty, kEmpty, kEmpty}},
+        CoveredCase{"rightHalf", {kEmpty, kEmpty, "....|.7..|...."}, {2, 1}, 7, 2,
+                    {kEmpty, kEmpty, kEmpty}},
+        CoveredCase{"lowerHalf", {kEmpty, kEmpty, "....|.7..|...."}, {1, 2}, 7, 2,
+                    {kEmpty, kEmpty, kEmpty}},
+        CoveredCase{"lowerRightQuarter", {kEmpty, kEmpty, "....|.7..|...."}, {2, 2}, 7, 2,
+                    {kEmpty, kEmpty, kEmpty}},
+        CoveredCase{"leftNeighbourIsDrawnAfterTheUpperOnes", {kEmpty, kEmpty, "56..|4...|...."},
+                    {1, 1}, 4, 2, {kEmpty, kEmpty, "56..|....|...."}},
+        CoveredCase{"upperNeighbourIsDrawnAfterTheUpperLeft", {kEmpty, kEmpty, "56..|....|...."},
+                    {1, 1}, 6, 2, {kEmpty, kEmpty, "5...|....|...."}},
+        CoveredCase{"ownLargeChipOverANeighboursAndBothErased",
+                    {kEmpty, "....|..2.|....", "....|.45.|...."}, {2, 1}, 2, 1,
+                    {kEmpty, kEmpty, kEmpty}},
+        CoveredCase{"noChipGivesTheEraser", {"1...|....|....", kEmpty, "...5|....|...."}, {2, 2}, 0,
+                    0, {"1...|....|....", kEmpty, "...5|....|...."}},
+        CoveredCase{"largeChipOnTheRightEdgeCoversNoCellOfTheNextRow",
+                    {kEmpty, kEmpty, "...5|....|...."}, {0, 1}, 0, 0,
+                    {kEmpty, kEmpty, "...5|....|...."}}),
+    [](const ::testing::TestParamInfo<CoveredCase>& info) { return std::string(info.param.name); });
+
+TEST(DrawnChip, OutsideTheMapPicksAndErasesNothing) {
+    MapModel map;
+    Draw(map, {"1...|....|....", kEmpty, "...5|....|...."});
+    EXPECT_EQ(PickDrawnChip(map, 0, 0, 4 * 40, 0).kind, PickResult::Kind::kNothing);
+    EXPECT_EQ(PickDrawnChip(map, 0, 0, 0, 3 * 40).kind, PickResult::Kind::kNothing);
+    EXPECT_TRUE(EraseCellWrites(map, CellPoint{4, 0}).empty());
+    EXPECT_TRUE(EraseCellWrites(map, CellPoint{0, -1}).empty());
+}
+
+}  // namespace
