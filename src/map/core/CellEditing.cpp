@@ -24,27 +24,29 @@ bool CellAt(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, in
 }
 
 void PlaceChip(MapModel& map, const ChipEntry& currentChip, int32_t scrollX, int32_t scrollY,
-               int32_t x, int32_t y) {
+               int32_t x, int32_t y, const LayerVisibility& shown) {
     uint32_t index;
     if (!map.HasLayers() || !CellAt(map, scrollX, scrollY, x, y, index)) return;
     const MapCell cell{currentChip.chipId, static_cast<int32_t>(currentChip.srcX),
                        static_cast<int32_t>(currentChip.srcY)};
     if (currentChip.chipId == 0) {
-        for (int layer : {2, 1, 0}) map.Layer(layer)[index] = cell;
+        for (int layer : {2, 1, 0})
+            if (shown.Shows(layer)) map.Layer(layer)[index] = cell;
         return;
     }
     // Palettes only hand out layers 0 to 2; a chip naming any other layer paints nothing.
-    if (currentChip.layer > 2) return;
+    if (currentChip.layer > 2 || !shown.Shows(static_cast<int>(currentChip.layer))) return;
     map.Layer(static_cast<int>(currentChip.layer))[index] = cell;
 }
 
-PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y) {
+PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y,
+                    const LayerVisibility& shown) {
     PickResult result;
     uint32_t index;
     if (!map.HasLayers() || !CellAt(map, scrollX, scrollY, x, y, index)) return result;
     for (int layer : {0, 1, 2}) {
         const MapCell& cell = map.Layer(layer)[index];
-        if (cell.chipId == 0) continue;
+        if (cell.chipId == 0 || !shown.Shows(layer)) continue;
         result.kind = PickResult::Kind::kChip;
         result.chip = ChipEntry{cell.chipId, static_cast<uint32_t>(cell.srcX),
                                 static_cast<uint32_t>(cell.srcY), static_cast<uint32_t>(layer)};

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/ChipEntry.h"
+#include "map/core/LayerVisibility.h"
 #include "map/core/MapModel.h"
 
 // The map cell under view point (x, y): column scrollX + x / 40 and row scrollY + y / 40,
@@ -16,8 +17,9 @@ bool CellAt(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, in
 // Left click. A chip id of 0 (the eraser, or an empty palette slot) empties the cell in all
 // three layers; any other chip is written into the one layer its entry names. Clicks
 // outside the map, and a non-zero chip whose layer is not 0, 1 or 2, change nothing.
+// Layers that `shown` hides are never written.
 void PlaceChip(MapModel& map, const ChipEntry& currentChip, int32_t scrollX, int32_t scrollY,
-               int32_t x, int32_t y);
+               int32_t x, int32_t y, const LayerVisibility& shown = LayerVisibility{});
 
 // What a right click selects.
 struct PickResult {
@@ -35,5 +37,7 @@ struct PickResult {
     int32_t highlightY = 0;
 };
 
-// Right click: the topmost chip of the cell, looking at layers 0, 1, then 2.
-PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y);
+// Right click: the topmost chip of the cell, looking at layers 0, 1, then 2; a hidden layer's
+// chip is passed over, as the designer does not see it.
+PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y,
+                    const LayerVisibility& shown = LayerVisibility{});
