@@ -91,3 +91,11 @@ constexpr char kFileTooLarge[] = "\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x91\x
 constexpr char kOutOfMemory[] = "\x83\x81\x83\x82\x83\x8a\x82\xaa\x91\xab\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x42";
 
 }  // namespace texts
+
+// ---------------------------------------------------------------- overview
+namespace texts {
+
+// 全体図
+constexpr char kOverviewTitle[] = "\x91\x53\x91\xcc\x90\x7d";
+
+}  // namespace texts
