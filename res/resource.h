@@ -33,6 +33,11 @@
 #define ID_EDIT_START_POSITION 40017
 #define ID_EDIT_COMMENT 40020
 #define ID_EDIT_OTHER_SETTINGS 40022
+// The overview and the layers shown; the three layer ids are consecutive, layer 0 first.
+#define ID_EDIT_OVERVIEW 40030
+#define ID_VIEW_LAYER0 40031
+#define ID_VIEW_LAYER1 40032
+#define ID_VIEW_LAYER2 40033
 
 // Edit-area dialog controls
 #define IDC_RESIZE_WIDTH 1001

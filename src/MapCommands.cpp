@@ -50,4 +50,5 @@ void SetStartPosition(int32_t x, int32_t y) {
     if (mainWindow == nullptr) return;
     mainWindow->map.startX = x;
     mainWindow->map.startY = y;
+    mainWindow->Paint();  // the start marker follows, also when only "not specified" changed
 }

@@ -14,5 +14,6 @@ void ScrollView(uint32_t virtualKey);
 // The edit area's OK: the view goes back to the top-left corner and the map takes the size,
 // keeping the cells both sizes share (even when the size is the same).
 void ResizeMapFromDialog(int32_t width, int32_t height);
-// The start-position dialog's OK: where the character starts, in map pixels.
+// The start-position dialog's OK: where the character starts, in map pixels; the view and
+// the overview then show it, or no marker when the position is not specified.
 void SetStartPosition(int32_t x, int32_t y);

@@ -5,11 +5,11 @@
 #include "map/core/CellEditing.h"
 
 void MainWindow::PlaceChip(POINT point) {
-    ::PlaceChip(map, CurrentChip, scrollX, scrollY, point.x, point.y);
+    ::PlaceChip(map, CurrentChip, scrollX, scrollY, point.x, point.y, shownLayers);
 }
 
 void MainWindow::PickChip(POINT point) {
-    const PickResult picked = ::PickChip(map, scrollX, scrollY, point.x, point.y);
+    const PickResult picked = ::PickChip(map, scrollX, scrollY, point.x, point.y, shownLayers);
     if (picked.kind == PickResult::Kind::kNothing) return;
     CurrentChip = picked.chip;
     if (picked.kind == PickResult::Kind::kEraser) return;  // the palettes keep their frames

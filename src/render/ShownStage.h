@@ -1,0 +1,13 @@
+// What the view and the overview draw of the stage, read in one place: the map, and where
+// ピノル starts when the designer has said so.
+#pragma once
+#include <cstdint>
+
+#include "map/core/MapModel.h"
+
+// The main window's map; the main window must exist.
+const MapModel& ShownMap();
+
+// True, with the start position in map pixels, when the start position is specified (the
+// start-position dialog's "not specified" box is not checked).
+bool ShownStartPosition(int32_t& x, int32_t& y);
