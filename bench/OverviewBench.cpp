@@ -65,7 +65,7 @@ void BM_OverviewScaleSheets(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_OverviewCompose)->Args({60, 60})->Args({480, 480})->Args({1000, 1000})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OverviewCompose)->Args({48, 48})->Args({60, 60})->Args({480, 480})->Args({1000, 1000})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OverviewScaleSheets)->Arg(8)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -45,8 +45,16 @@ protected:
 
     void SetUp() override {
         Fill(backdrop, [](int32_t x, int32_t y) { return (x * y) % 7 == 3 ? 0 : static_cast<uint16_t>(1 + ((x * 7 + y * 13) & 0x3FFF)); });
-        Fill(smallSheet, [](int32_t x, int32_t y) { return (x + 2 * y) % 5 == 0 ? 0 : static_cast<uint16_t>(0x4000 | ((x * 3 + y * 5) & 0x3FFF)); });
-        Fill(largeSheet, [](int32_t x, int32_t y) { return (3 * x + y) % 5 == 0 ? 0 : static_cast<uint16_t>(0x8000 | ((x + y * 512) & 0x7FFF)); });
+        // Key pixels scattered, for the full size, and in blocks, which stay transparent
+        // when the sheets are scaled down.
+        Fill(smallSheet, [](int32_t x, int32_t y) {
+            const bool key = (x + 2 * y) % 5 == 0 || (x / 10 + 2 * (y / 10)) % 5 == 0;
+            return key ? 0 : static_cast<uint16_t>(0x4000 | ((x * 3 + y * 5) & 0x3FFF));
+        });
+        Fill(largeSheet, [](int32_t x, int32_t y) {
+            const bool key = (3 * x + y) % 5 == 0 || (x / 16 + y / 16) % 4 == 0;
+            return key ? 0 : static_cast<uint16_t>(0x8000 | ((x + y * 512) & 0x7FFF));
+        });
         backdrop.colorKey = smallSheet.colorKey = largeSheet.colorKey = 0;
     }
 
@@ -68,6 +76,8 @@ protected:
         ASSERT_TRUE(sheets.Prepare(smallSheet, largeSheet, backdrop, SheetCellPixels(scale)));
         ComposeOverview(out, sheets, scale, map, shown);
     }
+
+    void Walk(PixelSurface& out, int32_t cellPixels, const LayerVisibility& shown);
 
     // The whole map as the view shows it, one 16 x 12-cell view after the other.
     void StitchViews(PixelSurface& out, const LayerVisibility& shown) {
@@ -135,10 +145,47 @@ TEST_F(OverviewComposeTest, FortyPixelsACellIsThePictureTheViewShows) {
     EXPECT_EQ(Differences(*unscaled, largeSheet, 512, 512), 0);
 }
 
-// At one pixel a cell, and below it for each pixel's sampled cell, the picture is what a walk
-// over every cell with the sheets at one pixel a cell draws. On a map of 481 columns the 480
-// pixels sample columns 0 to 479 one by one.
-TEST_F(OverviewComposeTest, OnePixelACellAndBelowHaveTheColoursOfAWalkOverEveryCell) {
+// The picture at `cellPixels` a cell as a walk over every cell draws it from the sheets at
+// that size: the backdrop in every 16 x 12 block, then each cell's chips in row-major order,
+// a large chip twice a cell square.
+void OverviewComposeTest::Walk(PixelSurface& out, int32_t cellPixels, const LayerVisibility& shown) {
+    ASSERT_TRUE(sheets.Prepare(smallSheet, largeSheet, backdrop, cellPixels));
+    const MapCellCounts counts = map.CellCounts();
+    const PixelSurface& tile = sheets.Backdrop();
+    for (int32_t y = 0; y < out.height; ++y)
+        for (int32_t x = 0; x < out.width; ++x)
+            out.SetPixel(x, y, tile.Pixel(x % (16 * cellPixels), y % (12 * cellPixels)));
+    for (uint32_t row = 0; row < counts.cellsY; ++row)
+        for (uint32_t column = 0; column < counts.cellsX; ++column)
+            for (int layer : {2, 1, 0}) {
+                const MapCell& cell = map.Layer(layer)[row * counts.cellsX + column];
+                if (cell.chipId == 0 || !shown.Shows(layer)) continue;
+                const int32_t size = (layer == 2 ? 2 : 1) * cellPixels;
+                const int32_t left = cell.srcX * cellPixels / 40, top = cell.srcY * cellPixels / 40;
+                BlitKeyed(out, static_cast<int32_t>(column) * cellPixels, static_cast<int32_t>(row) * cellPixels,
+                          layer == 2 ? sheets.Large() : sheets.Small(), left, top, left + size, top + size);
+            }
+}
+
+// Each cell size the overview uses, drawn as the walk draws it, with and without a layer.
+TEST_F(OverviewComposeTest, EveryCellSizeDrawsWhatAWalkOverEveryCellDraws) {
+    RandomMap(23, 17, 5);  // two blocks of the backdrop each way, the second cut
+    LayerVisibility noLayer2;
+    noLayer2.Set(2, false);
+    for (const int32_t cellPixels : {1, 2, 3, 7, 8, 9, 10, 13})
+        for (const LayerVisibility& shown : {LayerVisibility{}, noLayer2}) {
+            const OverviewScale scale = OverviewScaleAt(map.CellCounts(), cellPixels);
+            MemorySurface picture(scale.width, scale.height), walk(scale.width, scale.height);
+            Walk(walk, cellPixels, shown);
+            Compose(picture, scale, shown);
+            EXPECT_EQ(Differences(picture, walk, scale.width, scale.height), 0)
+                << cellPixels << " pixels a cell" << (shown.Shows(2) ? "" : ", layer 2 hidden");
+        }
+}
+
+// Below a pixel a cell, each pixel has the colour its sampled cell has at one pixel a cell:
+// on a map of 481 columns the 480 pixels sample columns 0 to 479 one by one.
+TEST_F(OverviewComposeTest, BelowAPixelACellEachPixelHasItsSampledCellsColour) {
     RandomMap(481, 5, 99);
     LayerVisibility noLayer0;
     noLayer0.Set(0, false);
@@ -147,26 +194,9 @@ TEST_F(OverviewComposeTest, OnePixelACellAndBelowHaveTheColoursOfAWalkOverEveryC
         ASSERT_EQ(sampled.cellPixels, 0);
         ASSERT_EQ(sampled.width, 480);
         ASSERT_EQ(sampled.height, 5);
-        MemorySurface picture(480, 5), onePixel(481, 5), walk(481, 5);
+        MemorySurface picture(480, 5), walk(481, 5);
         Compose(picture, sampled, shown);
-        Compose(onePixel, OverviewScaleAt(map.CellCounts(), 1), shown);
-        // The walk: the backdrop at one pixel a cell in every 16 x 12 block, then each cell's
-        // chips in row-major order, a large chip two pixels square.
-        const auto backdropAt1 = ScalePicture(backdrop, 1, false);
-        for (int32_t y = 0; y < 5; ++y)
-            for (int32_t x = 0; x < 481; ++x) walk.SetPixel(x, y, backdropAt1->Pixel(x % 16, y % 12));
-        for (int32_t row = 0; row < 5; ++row)
-            for (int32_t column = 0; column < 481; ++column) {
-                const size_t i = static_cast<size_t>(row) * 481 + static_cast<size_t>(column);
-                for (int layer : {2, 1, 0}) {
-                    const MapCell& cell = map.Layer(layer)[i];
-                    if (cell.chipId == 0 || !shown.Shows(layer)) continue;
-                    const int32_t size = layer == 2 ? 2 : 1;
-                    BlitKeyed(walk, column, row, layer == 2 ? sheets.Large() : sheets.Small(),
-                              cell.srcX / 40, cell.srcY / 40, cell.srcX / 40 + size, cell.srcY / 40 + size);
-                }
-            }
-        EXPECT_EQ(Differences(onePixel, walk, 481, 5), 0);
+        Walk(walk, 1, shown);
         EXPECT_EQ(Differences(picture, walk, 480, 5), 0);
     }
 }
