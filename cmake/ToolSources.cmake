@@ -25,6 +25,7 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/MapWarnings.cpp
   ${PICORAN_MAP_DIR}/PngEncode.cpp
   ${PICORAN_MAP_DIR}/RenderCommand.cpp
+  ${PICORAN_MAP_DIR}/ScaledRaster.cpp
   ${PICORAN_MAP_DIR}/SheetsFolder.cpp
   ${PICORAN_MAP_DIR}/ToolMain.cpp
 )

@@ -42,8 +42,14 @@ set(SHELL_DIALOG_SOURCES
 set(SHELL_COMMAND_SOURCES
   src/HandleKey.cpp
 )
+# The overview, the wheel and the layers shown.
+set(SHELL_OVERVIEW_SOURCES
+  src/OverviewWindow.cpp
+  src/ViewCommands.cpp
+  src/render/ShownStage.cpp
+)
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
-  ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES})
+  ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES})
 target_include_directories(shell PUBLIC src res)
 target_link_libraries(shell PUBLIC core gdi32 comdlg32 comctl32 user32)
 target_compile_options(shell PRIVATE -Wall -Wextra)

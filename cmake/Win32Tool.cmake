@@ -26,6 +26,14 @@ endforeach()
 add_custom_target(picoran_map_pictures ALL DEPENDS ${PICORAN_MAP_PICTURE_COPIES})
 add_dependencies(picoran-map picoran_map_pictures)
 
+# A Windows-side test holds the editor's overview against this program's render --scale,
+# reading its PNG with the tool tests' decoder.
+target_sources(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/tools/PngTestSupport.cpp)
+target_include_directories(win32_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/tools)
+target_include_directories(win32_tests SYSTEM PRIVATE ${PICORAN_STB_INCLUDE_DIR})
+target_compile_definitions(win32_tests PRIVATE PICORAN_HAS_MAP_TOOL=1)
+add_dependencies(win32_tests picoran-map)
+
 # picoran-map.exe under Wine against the outputs the native tool's tests hold it to
 # (tests/tools/expected): the same bytes from both builds.
 set(TOOL_WIN_WORK ${CMAKE_CURRENT_BINARY_DIR}/tool-win)

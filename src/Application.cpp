@@ -8,9 +8,11 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "MainWindowProc.h"
+#include "OverviewWindow.h"
 #include "PaletteProcs.h"
 #include "PaletteWindow.h"
 #include "StageDisplay.h"
+#include "ViewCommands.h"
 #include "WideText.h"
 #include "core/ChipTable.h"
 #include "core/Texts.h"
@@ -72,6 +74,10 @@ bool StartUp() {
         return false;
     }
     CreateSettingsDialogs(mainWindow->handle);
+    // Hidden until F6 or the menu shows it; a failure only leaves the overview out.
+    overviewWindow = new OverviewWindow(instanceHandle, mainWindow->handle, OverviewProc, smallSheet,
+                                        largeSheet, backdrop);
+    overviewWindow->Create(texts::kOverviewTitle, 0, 0);
 
     mainWindow->Paint();
     ShowEdit();
@@ -101,6 +107,7 @@ void Teardown() {
         DestroyWindow(mainWindow->handle);
     if (mainWindow != nullptr && mainWindow->classRegistered)
         UnregisterClassW(mainWindow->wideClassName.c_str(), mainWindow->instance);
+    DeleteAndClear(overviewWindow);
     DeleteSettingsDialogs();
     DeleteAndClear(largePalette);
     DeleteAndClear(smallPalette);
@@ -111,6 +118,7 @@ void Teardown() {
     scrollX = 0;
     scrollY = 0;
     CurrentChip = ChipEntry{};
+    ResetViewState();
 }
 
 int RunEditor() {

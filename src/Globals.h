@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/ChipEntry.h"
+#include "map/core/LayerVisibility.h"
 
 class MainWindow;
 class PaletteWindow;
@@ -12,6 +13,7 @@ class ResizeWindow;
 class CursorWindow;
 class MessageWindow;
 class ConfigWindow;
+class OverviewWindow;
 
 extern HINSTANCE instanceHandle;
 extern MainWindow* mainWindow;
@@ -21,10 +23,12 @@ extern ResizeWindow* resizeWindow;
 extern CursorWindow* cursorWindow;
 extern MessageWindow* messageWindow;
 extern ConfigWindow* configWindow;
+extern OverviewWindow* overviewWindow;  // the overview "全体図", hidden until shown
 
 extern ChipEntry CurrentChip;  // the selected chip; starts as the first large chip
 extern int32_t scrollX;        // the view's offsets in whole cells
 extern int32_t scrollY;
+extern LayerVisibility shownLayers;  // the layers the view shows and the tools write
 
 // The current map file in UTF-16, as the file dialogs give it, so that any path the system
 // can open works whatever its code page.

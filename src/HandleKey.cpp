@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "MapCommands.h"
 #include "PaletteWindow.h"
+#include "ViewCommands.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/DialogControls.h"
@@ -63,6 +64,12 @@ void HandleKey(uint32_t virtualKey) {
     case VK_F2: DispatchCommand(ID_EDIT_LARGE_PALETTE); break;
     case VK_F3: DispatchCommand(ID_EDIT_AREA); break;
     case VK_F4: DispatchCommand(ID_EDIT_START_POSITION); break;
+    case VK_F6: DispatchCommand(ID_EDIT_OVERVIEW); break;
+    case '1':
+    case '2':
+    case '3':
+        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_VIEW_LAYER0 + (virtualKey - '1'));
+        break;
     case VK_F8: DispatchCommand(ID_EDIT_CLEAR_MAP); break;
     case VK_F9: DispatchCommand(ID_EDIT_COMMENT); break;
     case VK_F10: DispatchCommand(ID_EDIT_OTHER_SETTINGS); break;
@@ -98,6 +105,10 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_CLEAR_MAP: ClearMapCommand(); break;
     case ID_EDIT_COMMENT: ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT); break;
     case ID_EDIT_OTHER_SETTINGS: ShowSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
+    case ID_EDIT_OVERVIEW: ShowOverview(); break;
+    case ID_VIEW_LAYER0:
+    case ID_VIEW_LAYER1:
+    case ID_VIEW_LAYER2: ToggleLayer(static_cast<int>(commandId - ID_VIEW_LAYER0)); break;
     default: break;
     }
 }

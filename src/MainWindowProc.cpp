@@ -9,6 +9,7 @@
 #include "PaletteWindow.h"
 #include "StageDisplay.h"
 #include "UnsavedChanges.h"
+#include "ViewCommands.h"
 #include "map/core/DragPainting.h"
 
 namespace {
@@ -100,7 +101,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnLeftButtonDown(window);
         break;
     case WM_MOUSEMOVE:
+        NotePointerOverView(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         OnMouseMove(lParam);
+        break;
+    case WM_MOUSELEAVE:
+        NotePointerLeftView();
+        break;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        ScrollViewByWheel(message, wParam);
         break;
     case WM_LBUTTONUP:
         EndDrag();

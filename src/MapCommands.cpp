@@ -53,4 +53,5 @@ void SetStartPosition(int32_t x, int32_t y, bool unspecified) {
     settings.startY = y;
     settings.startUnspecified = unspecified;
     mainWindow->ChangeSettings(settings);
+    mainWindow->Paint();  // the start marker follows, also when only "not specified" changed
 }

@@ -17,5 +17,6 @@ void ScrollView(uint32_t virtualKey);
 // keeping the cells both sizes share.
 void ResizeMapFromDialog(int32_t width, int32_t height);
 // The start-position dialog's OK: where the character starts, in map pixels, and whether
-// that counts at all.
+// that counts at all; the view and the overview then show it, or no marker when the
+// position is not specified.
 void SetStartPosition(int32_t x, int32_t y, bool unspecified);

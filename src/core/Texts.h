@@ -94,3 +94,11 @@ constexpr char kOutOfMemory[] = "\x83\x81\x83\x82\x83\x8a\x82\xaa\x91\xab\x82\xe
 constexpr char kSaveChangesQuestion[] = "\x83\x7d\x83\x62\x83\x76\x82\xd6\x82\xcc\x95\xcf\x8d\x58\x82\xf0\x95\xdb\x91\xb6\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48";
 
 }  // namespace texts
+
+// ---------------------------------------------------------------- overview
+namespace texts {
+
+// 全体図
+constexpr char kOverviewTitle[] = "\x91\x53\x91\xcc\x90\x7d";
+
+}  // namespace texts

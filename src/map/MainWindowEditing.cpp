@@ -6,11 +6,11 @@
 #include "map/core/CellEditing.h"
 
 void MainWindow::PlaceChip(POINT point) {
-    if (::PlaceChip(stage, CurrentChip, scrollX, scrollY, point.x, point.y)) ShowEdit();
+    if (::PlaceChip(stage, CurrentChip, scrollX, scrollY, point.x, point.y, shownLayers)) ShowEdit();
 }
 
 void MainWindow::PickChip(POINT point) {
-    const PickResult picked = ::PickChip(map, scrollX, scrollY, point.x, point.y);
+    const PickResult picked = ::PickChip(map, scrollX, scrollY, point.x, point.y, shownLayers);
     if (picked.kind == PickResult::Kind::kNothing) return;
     CurrentChip = picked.chip;
     if (picked.kind == PickResult::Kind::kEraser) return;  // the palettes keep their frames

@@ -1,9 +1,12 @@
 // The map view: composed in the back buffer, then copied to the window in one piece.
 #include "Globals.h"
 #include "MainWindow.h"
+#include "OverviewWindow.h"
+#include "render/ShownStage.h"
 #include "render/core/MapView.h"
 #include "render/core/ViewOverlay.h"
 #include "render/core/ViewGeometry.h"
+#include "render/core/ViewMarks.h"
 
 namespace {
 
@@ -26,12 +29,15 @@ void MainWindow::Paint() {
 
     if (redrawTrace != nullptr) redrawTrace("view");
     GdiFlush();  // no GDI drawing may still be pending on the pixels composed below
-    ComposeMapView(*backBuffer, *backdrop, *smallSheet, *largeSheet, map, scrollX, scrollY);
+    ComposeMapView(*backBuffer, *backdrop, *smallSheet, *largeSheet, map, scrollX, scrollY, shownLayers);
     const ViewOverlay overlay = ComposeViewOverlay(mainWindow->CellCounts(), scrollX, scrollY);
     for (size_t i = 0; i < overlay.count; ++i) {
         const LineSegment& s = overlay.segments[i];
         DrawLine(*backBuffer, s.x1, s.y1, s.x2, s.y2, s.penWidth, s.red, s.green, s.blue);
     }
+    int32_t startX = 0, startY = 0;
+    if (ShownStartPosition(startX, startY))
+        DrawStartMarker(*backBuffer, ViewStartMarker(startX, startY, scrollX, scrollY));
     // Last, so that no chip, line end or marker half reaches past the map's edges.
     FillOutsideMapArea(*backBuffer, overlay.area);
 
@@ -41,4 +47,6 @@ void MainWindow::Paint() {
     BitBlt(windowDC, 0, 0, kViewWidth, kViewHeight, backBuffer->memoryDC, 0, 0, SRCCOPY);
     PaintOutsideMapArea(windowDC, overlay.area);
     ReleaseDC(handle, windowDC);
+    // Every change of the map or the view ends here, so the overview follows them all.
+    if (overviewWindow != nullptr) overviewWindow->Refresh();
 }

@@ -59,6 +59,9 @@ expect_edges() {
 }
 view_is() { [ "$(view_digest)" = "$1" ]; }
 view_is_not() { [ "$(view_digest)" != "$1" ]; }
+# The view's rows 5 to 11, below the start marker at (200, 160) that this session sets.
+lower_view_digest() { python3 "$here/screen.py" digest "$(grab)" "$main_x" $((main_y + 200)) 640 280; }
+lower_view_is() { [ "$(lower_view_digest)" = "$1" ]; }
 
 # The file dialogs: the path typed into the file name box; the caller presses Enter.
 type_file_name() {  # dialog title, Linux path
@@ -90,6 +93,7 @@ expect_caption "$DEFAULT_CAPTION"
 expect_frame large 0 0
 expect_edges "left top right bottom"
 empty_view=$(settled_view_digest) || fail "the view does not settle"
+empty_lower_view=$(lower_view_digest)
 shot start
 
 step "pick a large chip and paint it"
@@ -199,6 +203,10 @@ wait_gone "$CURSOR"
 expect_text "$CURSOR" 1009 200
 expect_text "$CURSOR" 1008 160
 expect_caption "$MODIFIED_CAPTION"
+# The view now marks where ピノル starts; the painted map is compared with that from here on.
+poll "$TIMEOUT_MS" view_is_not "$painted_view" || fail "the view shows no start marker"
+painted_view=$(settled_view_digest) || fail "the view does not settle"
+shot start-marker
 
 step "comment (F9)"
 focus_main
@@ -259,7 +267,9 @@ focus_main
 xdotool key ctrl+n
 expect_caption "$DEFAULT_CAPTION"
 expect_edges "left top right bottom"
-poll "$TIMEOUT_MS" view_is "$empty_view" || fail "the new map does not look like the empty map at start-up"
+# The start position stays, so its marker does; below it the view is the empty map of start-up.
+poll "$TIMEOUT_MS" lower_view_is "$empty_lower_view" || fail "the new map does not look like the empty map at start-up"
+view_is_not "$empty_view" || fail "the new map shows no start marker"
 expect_text "$RESIZE" 1001 640
 expect_text "$RESIZE" 1002 480
 shot new-map

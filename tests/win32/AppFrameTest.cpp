@@ -92,7 +92,7 @@ TEST_F(EditorTest, ScrollBarsCannotScroll) {
 TEST_F(EditorTest, MenuHasBothPopupsWithExactTextsAndIds) {
     HMENU bar = GetMenu(mainWindow->handle);
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    ASSERT_EQ(GetMenuItemCount(bar), 3);  // the third, 表示, is OverviewTest's
     EXPECT_EQ(MenuText(bar, 0), "\x83\x74\x83\x40\x83\x43\x83\x8b");  // ファイル
     EXPECT_EQ(MenuText(bar, 1), "\x95\xd2\x8f\x57");                  // 編集
     ExpectMenuItems(GetSubMenu(bar, 0), {
@@ -110,6 +110,7 @@ TEST_F(EditorTest, MenuHasBothPopupsWithExactTextsAndIds) {
         {nullptr, 0},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x53\x29\x20\x20\x20\x20\x46\x31", 40008},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x4c\x29\x20\x20\x20\x20\x46\x32", 40011},
+        {"\x91\x53\x91\xcc\x90\x7d\x20\x20\x20\x20\x46\x36", 40032},  // 全体図
         {"\x89\xe6\x96\xca\x83\x54\x83\x43\x83\x59\x95\xcf\x8d\x58\x20\x20\x20\x20\x46\x33", 40010},
         {"\x83\x73\x83\x6d\x83\x8b\x20\x20\x20\x20\x46\x34", 40017},
         {"\x83\x7d\x83\x62\x83\x76\x83\x66\x81\x5b\x83\x5e\x82\xcc\x83\x4e\x83\x8a\x83\x41"

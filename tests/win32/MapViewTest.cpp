@@ -5,9 +5,11 @@
 #include "Commands.h"
 #include "EditorFixture.h"
 #include "TestFiles.h"
+#include "dialogs/CursorWindow.h"
 #include "render/core/MapView.h"
 #include "render/core/PixelSurface.h"
 #include "render/core/ViewGeometry.h"
+#include "render/core/ViewMarks.h"
 #include "render/core/ViewOverlay.h"
 
 namespace {
@@ -24,7 +26,8 @@ void Press(uint32_t key, int times) {
 }
 
 // What GDI drew into the back buffer is what the shared geometry gives: the composed cells,
-// every grid and marker segment stroked by the core's rule, the outside of the map filled.
+// every grid and marker segment stroked by the core's rule, the start marker where a start
+// position is specified, the outside of the map filled.
 void ExpectPaintedAsTheSharedGeometry() {
     mainWindow->Paint();
     MemorySurface expected(kViewWidth, kViewHeight);
@@ -32,6 +35,8 @@ void ExpectPaintedAsTheSharedGeometry() {
                    mainWindow->map, scrollX, scrollY);
     const ViewOverlay overlay = ComposeViewOverlay(mainWindow->CellCounts(), scrollX, scrollY);
     for (size_t i = 0; i < overlay.count; ++i) StrokeSegment(expected, overlay.segments[i]);
+    if (!Settings().startUnspecified)
+        DrawStartMarker(expected, ViewStartMarker(Settings().startX, Settings().startY, scrollX, scrollY));
     FillOutsideMapArea(expected, overlay.area);
     int differing = 0;
     for (int32_t y = 0; y < kViewHeight; ++y) {

@@ -24,9 +24,9 @@ MapRaster::MapRaster(const MapModel& mapToDraw, const MapPictures& picturesToUse
       height(map.CellCounts().cellsY * kCellSize),
       strip(static_cast<size_t>(width) * 3 * kViewHeight) {}
 
-bool MapRaster::SizeIsRenderable(const MapModel& map, std::string& error) {
-    const uint64_t w = uint64_t{map.CellCounts().cellsX} * kCellSize;
-    const uint64_t h = uint64_t{map.CellCounts().cellsY} * kCellSize;
+bool MapRaster::SizeIsRenderable(const MapModel& map, std::string& error, int32_t cellPixels) {
+    const uint64_t w = uint64_t{map.CellCounts().cellsX} * static_cast<uint32_t>(cellPixels);
+    const uint64_t h = uint64_t{map.CellCounts().cellsY} * static_cast<uint32_t>(cellPixels);
     if (w == 0 || h == 0 || w > kMaxRasterSide || h > kMaxRasterSide || w * h > kMaxRasterPixels) {
         error = "a picture of " + std::to_string(w) + " x " + std::to_string(h) +
                 " pixels is beyond what render makes (each side at most " +

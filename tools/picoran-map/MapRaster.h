@@ -29,8 +29,10 @@ public:
     // and the map must pass SizeIsRenderable first: one strip of the picture is allocated here.
     MapRaster(const MapModel& map, const MapPictures& pictures, bool grid);
 
-    // False, with the reason, when the picture would exceed the limits above.
-    static bool SizeIsRenderable(const MapModel& map, std::string& error);
+    // False, with the reason, when the picture at cellPixels a cell would exceed the limits
+    // above.
+    static bool SizeIsRenderable(const MapModel& map, std::string& error,
+                                 int32_t cellPixels = kCellSize);
 
     uint32_t Width() const { return width; }
     uint32_t Height() const { return height; }

@@ -6,6 +6,7 @@
 
 #include "core/ChipEntry.h"
 #include "map/core/CellWrite.h"
+#include "map/core/LayerVisibility.h"
 #include "map/core/MapModel.h"
 #include "map/core/Stage.h"
 
@@ -17,14 +18,16 @@ bool CellAt(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, in
 
 // What a left click writes. A chip id of 0 (the eraser, or an empty palette slot) empties
 // the cell in all three layers; any other chip goes into the one layer its entry names.
-// Nothing for a click outside the map or a non-zero chip whose layer is not 0, 1 or 2.
+// Nothing for a click outside the map or a non-zero chip whose layer is not 0, 1 or 2, and
+// nothing into a layer that `shown` hides.
 CellWrites PlaceChipWrites(const MapModel& map, const ChipEntry& currentChip, int32_t scrollX,
-                           int32_t scrollY, int32_t x, int32_t y);
+                           int32_t scrollY, int32_t x, int32_t y,
+                           const LayerVisibility& shown = LayerVisibility{});
 
 // Left click: those writes through the stage, joining the stroke being drawn if there is
 // one. True when a cell changed.
 bool PlaceChip(Stage& stage, const ChipEntry& currentChip, int32_t scrollX, int32_t scrollY,
-               int32_t x, int32_t y);
+               int32_t x, int32_t y, const LayerVisibility& shown = LayerVisibility{});
 
 // What a right click selects.
 struct PickResult {
@@ -42,5 +45,7 @@ struct PickResult {
     int32_t highlightY = 0;
 };
 
-// Right click: the topmost chip of the cell, looking at layers 0, 1, then 2.
-PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y);
+// Right click: the topmost chip of the cell, looking at layers 0, 1, then 2; a hidden layer's
+// chip is passed over, as the designer does not see it.
+PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y,
+                    const LayerVisibility& shown = LayerVisibility{});

@@ -35,16 +35,18 @@ void DrawChip(PixelSurface& backBuffer, int32_t x, int32_t y, const PixelSurface
 
 void ComposeMapView(PixelSurface& backBuffer, const PixelSurface& backdrop,
                     const PixelSurface& smallSheet, const PixelSurface& largeSheet,
-                    const MapModel& map, int32_t scrollX, int32_t scrollY) {
+                    const MapModel& map, int32_t scrollX, int32_t scrollY,
+                    const LayerVisibility& shown) {
     if (!map.HasLayers()) return;
     ClearThenBlitKeyed(backBuffer, backdrop, kViewWidth, kViewHeight);
 
     const MapCellCounts counts = map.CellCounts();
     const Span columns = VisibleSpan(scrollX, counts.cellsX, kViewColumns);
     const Span rows = VisibleSpan(scrollY, counts.cellsY, kViewRows);
-    const MapCell* layer2 = map.Layer(2);
-    const MapCell* layer1 = map.Layer(1);
-    const MapCell* layer0 = map.Layer(0);
+    // A hidden layer is drawn as if every cell of it were empty.
+    const MapCell* layer2 = shown.Shows(2) ? map.Layer(2) : nullptr;
+    const MapCell* layer1 = shown.Shows(1) ? map.Layer(1) : nullptr;
+    const MapCell* layer0 = shown.Shows(0) ? map.Layer(0) : nullptr;
     // Row-major like a walk over the whole map, which keeps the overlap order.
     for (int64_t row = rows.first; row <= rows.last; ++row) {
         // Within [-40, 440]: the spans keep every cell within a cell of the view.
@@ -52,9 +54,9 @@ void ComposeMapView(PixelSurface& backBuffer, const PixelSurface& backdrop,
         for (int64_t column = columns.first; column <= columns.last; ++column) {
             const auto x = static_cast<int32_t>((column - scrollX) * kCellSize);
             const size_t index = static_cast<size_t>(row) * counts.cellsX + static_cast<size_t>(column);
-            DrawChip(backBuffer, x, y, largeSheet, layer2[index], kLargeChipSize);
-            DrawChip(backBuffer, x, y, smallSheet, layer1[index], kCellSize);
-            DrawChip(backBuffer, x, y, smallSheet, layer0[index], kCellSize);
+            if (layer2 != nullptr) DrawChip(backBuffer, x, y, largeSheet, layer2[index], kLargeChipSize);
+            if (layer1 != nullptr) DrawChip(backBuffer, x, y, smallSheet, layer1[index], kCellSize);
+            if (layer0 != nullptr) DrawChip(backBuffer, x, y, smallSheet, layer0[index], kCellSize);
         }
     }
 }

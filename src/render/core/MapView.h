@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "map/core/LayerVisibility.h"
 #include "map/core/MapModel.h"
 #include "render/core/PixelSurface.h"
 
@@ -13,7 +14,9 @@
 // anchored there reaches into the view. Cells are drawn in row-major order, so small chips
 // lie over large chips that cover their cell and the later of two overlapping large chips
 // is on top. Only the visible cells are visited, so the cost does not grow with the map.
-// When the map has no layer arrays, returns leaving the back buffer as it was.
+// Layers that `shown` hides are left out. When the map has no layer arrays, returns leaving
+// the back buffer as it was.
 void ComposeMapView(PixelSurface& backBuffer, const PixelSurface& backdrop,
                     const PixelSurface& smallSheet, const PixelSurface& largeSheet,
-                    const MapModel& map, int32_t scrollX, int32_t scrollY);
+                    const MapModel& map, int32_t scrollX, int32_t scrollY,
+                    const LayerVisibility& shown = LayerVisibility{});

@@ -8,3 +8,9 @@ constexpr int32_t kViewColumns = 16;
 constexpr int32_t kViewRows = 12;
 constexpr int32_t kViewWidth = kViewColumns * kCellSize;   // 640
 constexpr int32_t kViewHeight = kViewRows * kCellSize;     // 480
+
+// A point of the map in map pixels, 64 bits wide so that any arithmetic on it stays exact.
+struct MapPoint {
+    int64_t x = 0;
+    int64_t y = 0;
+};

@@ -1,0 +1,24 @@
+// Moving the view to a chosen place: the overview's clicks and the mouse wheel. The view is
+// kept inside the map as the arrow keys keep it.
+#pragma once
+#include <cstdint>
+
+#include "map/core/MapModel.h"
+#include "render/core/ViewGeometry.h"
+
+struct ViewOffsets {
+    int32_t scrollX = 0;
+    int32_t scrollY = 0;
+};
+
+inline bool operator==(const ViewOffsets& a, const ViewOffsets& b) {
+    return a.scrollX == b.scrollX && a.scrollY == b.scrollY;
+}
+
+// An offset from 0 to cells - viewCells, and 0 for a map smaller than the view, so the view
+// never starts left of (above) the map nor shows less map than it could.
+int32_t KeepInsideMap(int64_t scroll, uint32_t cells, int32_t viewCells);
+
+// The offsets whose view centre (320, 240 in the view) lies nearest the map point, in whole
+// cells, kept inside the map.
+ViewOffsets CentreViewOn(MapPoint point, MapCellCounts counts);

@@ -1,0 +1,72 @@
+#include "render/core/ViewMarks.h"
+
+#include <algorithm>
+
+#include "render/core/ViewGeometry.h"
+
+namespace {
+
+constexpr int32_t kViewMarkerThickness = 4;
+constexpr int32_t kOverviewMarkerThickness = 2;
+constexpr int32_t kOverviewMarkerMinReach = 3;
+constexpr int32_t kFrameWidth = 2;
+
+// Sets [left, right) x [top, bottom), clipped to the surface.
+void Fill(PixelSurface& surface, int64_t left, int64_t top, int64_t right, int64_t bottom, uint16_t pixel) {
+    const auto x0 = static_cast<int32_t>(std::clamp<int64_t>(left, 0, surface.width));
+    const auto x1 = static_cast<int32_t>(std::clamp<int64_t>(right, 0, surface.width));
+    const auto y0 = static_cast<int32_t>(std::clamp<int64_t>(top, 0, surface.height));
+    const auto y1 = static_cast<int32_t>(std::clamp<int64_t>(bottom, 0, surface.height));
+    for (int32_t y = y0; y < y1; ++y) std::fill(surface.Row(y) + x0, surface.Row(y) + x1, pixel);
+}
+
+// The plus sign grown by `grow` pixels on every side.
+void FillPlus(PixelSurface& surface, const StartMarker& m, int32_t grow, uint16_t pixel) {
+    const int64_t first = -(m.thickness / 2) - grow;
+    const int64_t last = m.thickness - m.thickness / 2 + grow;
+    Fill(surface, m.centreX - m.reach - grow, m.centreY + first, m.centreX + m.reach + grow, m.centreY + last, pixel);
+    Fill(surface, m.centreX + first, m.centreY - m.reach - grow, m.centreX + last, m.centreY + m.reach + grow, pixel);
+}
+
+// The band of `width` pixels just inside [left, right) x [top, bottom).
+void FillBand(PixelSurface& surface, int64_t left, int64_t top, int64_t right, int64_t bottom,
+              int64_t width, uint16_t pixel) {
+    Fill(surface, left, top, right, std::min(top + width, bottom), pixel);
+    Fill(surface, left, std::max(bottom - width, top), right, bottom, pixel);
+    Fill(surface, left, top, std::min(left + width, right), bottom, pixel);
+    Fill(surface, std::max(right - width, left), top, right, bottom, pixel);
+}
+
+// floor(mapPixel * pixels / (cells * 40)): a map pixel's place in the overview picture.
+int64_t PicturePixel(int32_t mapPixel, uint32_t cells, int32_t pixels) {
+    if (cells == 0) return 0;
+    const int64_t mapPixels = int64_t{cells} * kCellSize;
+    const int64_t product = int64_t{mapPixel} * pixels;
+    return product >= 0 ? product / mapPixels : -((-product + mapPixels - 1) / mapPixels);
+}
+
+}  // namespace
+
+StartMarker ViewStartMarker(int32_t startX, int32_t startY, int32_t scrollX, int32_t scrollY) {
+    return StartMarker{int64_t{startX} - int64_t{scrollX} * kCellSize,
+                       int64_t{startY} - int64_t{scrollY} * kCellSize, kCellSize / 2, kViewMarkerThickness};
+}
+
+StartMarker OverviewStartMarker(const OverviewScale& scale, int32_t startX, int32_t startY) {
+    return StartMarker{PicturePixel(startX, scale.cellsX, scale.width),
+                       PicturePixel(startY, scale.cellsY, scale.height),
+                       std::max(scale.cellPixels / 2, kOverviewMarkerMinReach), kOverviewMarkerThickness};
+}
+
+void DrawStartMarker(PixelSurface& surface, const StartMarker& marker) {
+    if (!surface.HasSurface()) return;
+    FillPlus(surface, marker, 1, kMarkOutlinePixel);
+    FillPlus(surface, marker, 0, kStartMarkerPixel);
+}
+
+void DrawViewFrame(PixelSurface& surface, const PixelRect& frame) {
+    if (!surface.HasSurface() || frame.right <= frame.left || frame.bottom <= frame.top) return;
+    FillBand(surface, int64_t{frame.left} - 1, int64_t{frame.top} - 1, int64_t{frame.right} + 1,
+             int64_t{frame.bottom} + 1, 1, kMarkOutlinePixel);
+    FillBand(surface, frame.left, frame.top, frame.right, frame.bottom, kFrameWidth, kViewFramePixel);
+}

@@ -1,0 +1,112 @@
+// Hidden layers: the tools write nothing into them and the view leaves them out.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "map/core/CellEditing.h"
+#include "map/core/LayerVisibility.h"
+#include "render/core/MapView.h"
+
+namespace {
+
+LayerVisibility Hiding(std::initializer_list<int> hidden) {
+    LayerVisibility visibility;
+    for (int layer : hidden) visibility.Set(layer, false);
+    return visibility;
+}
+
+// A chip in every layer of every cell, each different, so any write shows.
+void FillMap(MapModel& map) {
+    for (int layer = 0; layer < 3; ++layer)
+        for (size_t i = 0; i < map.CellCount(); ++i)
+            map.Layer(layer)[i] = MapCell{static_cast<uint32_t>(10 + 3 * i + layer), 40, 0};
+}
+
+std::array<uint32_t, 3> ChipsAt(const MapModel& map, size_t index) {
+    return {map.Layer(0)[index].chipId, map.Layer(1)[index].chipId, map.Layer(2)[index].chipId};
+}
+
+}  // namespace
+
+TEST(LayerVisibility, TogglesEachLayerAndKnowsNoOtherLayer) {
+    LayerVisibility visibility;
+    for (int layer : {0, 1, 2}) EXPECT_TRUE(visibility.Shows(layer));
+    EXPECT_FALSE(visibility.Shows(3));
+    EXPECT_FALSE(visibility.Shows(-1));
+    visibility.Toggle(1);
+    EXPECT_FALSE(visibility.Shows(1));
+    EXPECT_TRUE(visibility.Shows(0));
+    visibility.Toggle(1);
+    EXPECT_TRUE(visibility.Shows(1));
+    visibility.Toggle(7);  // ignored
+    EXPECT_FALSE(visibility.Shows(7));
+}
+
+TEST(LayerVisibility, DropsTheWritesIntoHiddenLayersAndKeepsTheOthersInOrder) {
+    CellWrites writes{{0, 2, MapCell{1, 0, 0}}, {0, 1, MapCell{2, 0, 0}}, {5, 0, MapCell{3, 0, 0}},
+                      {6, 2, MapCell{4, 0, 0}}, {7, 0, MapCell{5, 0, 0}}, {8, 9, MapCell{6, 0, 0}}};
+    DropHiddenLayerWrites(writes, Hiding({2}));
+    std::vector<uint32_t> kept;
+    for (const CellWrite& w : writes) kept.push_back(w.cell.chipId);
+    EXPECT_EQ(kept, (std::vector<uint32_t>{2, 3, 5}));  // layer 9 is no layer at all
+    DropHiddenLayerWrites(writes, Hiding({0, 1}));
+    EXPECT_TRUE(writes.empty());
+}
+
+// A left click's writes put into the map, as the stage would.
+static void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,
+               int32_t y, const LayerVisibility& shown) {
+    for (const CellWrite& write : PlaceChipWrites(map, chip, scrollX, scrollY, x, y, shown))
+        map.Layer(write.layer)[write.index] = write.cell;
+}
+
+// The pen, the eraser and the right-button pick as the designer sees the cell.
+TEST(LayerVisibility, PenAndEraserLeaveHiddenLayersAndPickPassesThemOver) {
+    MapModel map;
+    FillMap(map);
+    const std::array<uint32_t, 3> before = ChipsAt(map, 17);  // column 1, row 1
+
+    PlaceChip(map, ChipEntry{99, 0, 0, 2}, 0, 0, 50, 50, Hiding({2}));
+    EXPECT_EQ(ChipsAt(map, 17), before);
+    PlaceChip(map, ChipEntry{99, 0, 0, 1}, 0, 0, 50, 50, Hiding({2}));
+    EXPECT_EQ(ChipsAt(map, 17), (std::array<uint32_t, 3>{before[0], 99, before[2]}));
+
+    PlaceChip(map, ChipEntry{0, 0, 0, 3}, 0, 0, 50, 50, Hiding({0}));  // the eraser
+    EXPECT_EQ(ChipsAt(map, 17), (std::array<uint32_t, 3>{before[0], 0, 0}));
+
+    const PickResult hiddenTop = PickChip(map, 0, 0, 50, 50, Hiding({0}));
+    EXPECT_EQ(hiddenTop.kind, PickResult::Kind::kEraser);  // only hidden chips left
+    const PickResult shown = PickChip(map, 0, 0, 50, 50);
+    EXPECT_EQ(shown.kind, PickResult::Kind::kChip);
+    EXPECT_EQ(shown.chip.chipId, before[0]);
+    const PickResult below = PickChip(map, 0, 0, 10, 10, Hiding({0, 1}));  // cell 0
+    EXPECT_EQ(below.chip.layer, 2u);
+    EXPECT_EQ(below.palette, PickResult::Palette::kLarge);
+}
+
+TEST(LayerVisibility, ViewLeavesHiddenLayersOut) {
+    MemorySurface view(640, 480), expected(640, 480);
+    MemorySurface backdrop(640, 480), smallSheet(512, 512), largeSheet(512, 512);
+    for (int32_t y = 0; y < 512; ++y)
+        for (int32_t x = 0; x < 512; ++x) {
+            if (x < 640 && y < 480) backdrop.SetPixel(x, y, 0x0101);
+            smallSheet.SetPixel(x, y, static_cast<uint16_t>(0x2000 + x));
+            largeSheet.SetPixel(x, y, static_cast<uint16_t>(0x4000 + y));
+        }
+    backdrop.colorKey = smallSheet.colorKey = largeSheet.colorKey = 0;
+    MapModel map;
+    FillMap(map);
+    for (const LayerVisibility& shown : {Hiding({0}), Hiding({1, 0}), Hiding({2, 1, 0})}) {
+        ComposeMapView(view, backdrop, smallSheet, largeSheet, map, 0, 0, shown);
+        // The same map with the hidden layers emptied.
+        MapModel emptied;
+        for (int layer = 0; layer < 3; ++layer)
+            for (size_t i = 0; i < map.CellCount(); ++i)
+                emptied.Layer(layer)[i] = shown.Shows(layer) ? map.Layer(layer)[i] : MapCell{};
+        ComposeMapView(expected, backdrop, smallSheet, largeSheet, emptied, 0, 0);
+        EXPECT_EQ(0, std::memcmp(view.pixels, expected.pixels, static_cast<size_t>(view.pitch) * 480));
+    }
+    EXPECT_EQ(view.Pixel(100, 100), 0x0101);  // nothing shown: the backdrop
+}

@@ -1,0 +1,45 @@
+#include "ScaledRaster.h"
+
+#include "MapRaster.h"
+#include "render/core/OverviewCompose.h"
+
+bool ParseCellPixels(const std::string& text, int32_t& cellPixels, std::string& error) {
+    int32_t value = 0;
+    bool digits = !text.empty() && text.size() <= 2;
+    for (char c : text) {
+        digits = digits && c >= '0' && c <= '9';
+        if (digits) value = value * 10 + (c - '0');
+    }
+    if (!digits || value < kMinScaledCellPixels || value > kMaxScaledCellPixels) {
+        error = "--scale takes the pixels a cell as a whole number from " +
+                std::to_string(kMinScaledCellPixels) + " to " + std::to_string(kMaxScaledCellPixels) +
+                ", not \"" + text + "\"";
+        return false;
+    }
+    cellPixels = value;
+    return true;
+}
+
+ScaledRaster::ScaledRaster(const MapModel& map, const MapPictures& pictures, int32_t cellPixels) {
+    const OverviewScale scale = OverviewScaleAt(map.CellCounts(), cellPixels);
+    OverviewSheets sheets;
+    if (scale.width <= 0 || scale.height <= 0 ||
+        !sheets.Prepare(*pictures.smallSheet, *pictures.largeSheet, *pictures.backdrop, cellPixels))
+        return;
+    picture = std::make_unique<MemorySurface>(scale.width, scale.height);
+    if (!picture->HasSurface()) return;
+    ComposeOverview(*picture, sheets, scale, map);
+    width = static_cast<uint32_t>(scale.width);
+    height = static_cast<uint32_t>(scale.height);
+    row.resize(size_t{width} * 3);
+}
+
+const uint8_t* ScaledRaster::Row(uint32_t y) {
+    const uint16_t* pixels = picture->Row(static_cast<int32_t>(y));
+    for (uint32_t x = 0; x < width; ++x) {
+        row[3 * x] = ExpandChannel((pixels[x] >> 10) & 31u);
+        row[3 * x + 1] = ExpandChannel((pixels[x] >> 5) & 31u);
+        row[3 * x + 2] = ExpandChannel(pixels[x] & 31u);
+    }
+    return row.data();
+}
