@@ -36,6 +36,8 @@ set(SHELL_DIALOG_SOURCES
   src/dialogs/SettingsDialogs.cpp
   src/dialogs/SettingsDialogProcs.cpp
   src/dialogs/DialogValues.cpp
+  src/dialogs/DialogKeys.cpp
+  src/dialogs/CommentBox.cpp
 )
 set(SHELL_COMMAND_SOURCES
   src/HandleKey.cpp

@@ -51,6 +51,7 @@
 #define IDC_MESSAGE_TEXT 1011
 #define IDC_MESSAGE_OK 1012
 #define IDC_MESSAGE_CANCEL 1013
+#define IDC_MESSAGE_BYTES_LEFT 1014
 
 // Other-settings dialog controls
 #define IDC_CONFIG_TARGET_TIME 1015

@@ -54,18 +54,20 @@ stop_display() {
 }
 
 # Settings of every prefix: Wine's own fonts, and the dialog fonts ("MS Shell Dlg" of the
-# comment and other-settings dialogs, "MS UI Gothic" of the others) replaced by Noto CJK, so
-# Japanese glyphs show whatever the locale. A marker file in the prefix says they are made,
-# so an older prefix gets them too.
-prefix_settings_version=2
+# comment and other-settings dialogs, "MS UI Gothic" of the others) replaced by IPA P Gothic
+# (fonts-ipafont-gothic), so Japanese glyphs show whatever the locale. Like MS UI Gothic, which
+# a Japanese Windows gives for both, it has proportional kana, so the dialogs' texts take the
+# room they take there. A marker file in the prefix says the settings are made, so an older
+# prefix gets them too.
+prefix_settings_version=3
 write_prefix_settings() {
   cat <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"MS Shell Dlg"="Noto Sans CJK JP"
-"MS Shell Dlg 2"="Noto Sans CJK JP"
-"MS UI Gothic"="Noto Sans CJK JP"
+"MS Shell Dlg"="IPAPGothic"
+"MS Shell Dlg 2"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
 REG
 }
 # The foreign prefix's caption and menu bar are taller than the classic 18 pixels (the

@@ -13,6 +13,7 @@
 #include "WideText.h"
 #include "core/ChipTable.h"
 #include "core/Texts.h"
+#include "dialogs/DialogKeys.h"
 #include "dialogs/ResizeWindow.h"
 #include "dialogs/SettingsDialogs.h"
 #include "map/CurrentFile.h"
@@ -83,12 +84,15 @@ void CloseProgramWindows() {
     if (mainWindow != nullptr && mainWindow->handle != nullptr) DestroyWindow(mainWindow->handle);
 }
 
+void DispatchProgramMessage(MSG& message) {
+    if (HandleSettingsDialogKeys(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 int RunMessageLoop() {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchProgramMessage(message);
     return static_cast<int>(message.wParam);
 }
 

@@ -40,6 +40,8 @@ constexpr char kSaveFilterPattern[] = "*.bin";
 // マップデータファイルを保存
 constexpr char kSaveDialogTitle[] = "\x83\x7d\x83\x62\x83\x76\x83\x66\x81\x5b\x83\x5e\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xf0\x95\xdb\x91\xb6";
 constexpr char kMapFileExtension[] = "bin";
+// 残り %d バイト
+constexpr char kCommentBytesLeftFormat[] = "\x8e\x63\x82\xe8\x20\x25\x64\x20\x83\x6f\x83\x43\x83\x67";
 
 // The clip failure line is these parts and the line number 230, with no separators.
 constexpr char kClipErrorPrefix[] = "error : ";

@@ -277,6 +277,7 @@ TEST(Texts, ScannedFileIsTheCompiledHeader) {
         {"kOpenDialogTitle", TEXT_BYTES(kOpenDialogTitle)},
         {"kClipFailed", TEXT_BYTES(kClipFailed)},
         {"kPaletteSourcePath", TEXT_BYTES(kPaletteSourcePath)},
+        {"kCommentBytesLeftFormat", TEXT_BYTES(kCommentBytesLeftFormat)},
     };
     for (const auto& [name, bytes] : compiled) {
         ASSERT_EQ(byName.count(name), 1u) << name << " not found by the scan";

@@ -15,10 +15,7 @@
 // Handles every message that is waiting, as the message loop would.
 inline void PumpMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchProgramMessage(message);
 }
 
 inline std::string WindowText(HWND window) {
