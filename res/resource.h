@@ -60,3 +60,7 @@
 #define IDC_CONFIG_MUSIC 1018
 #define IDC_CONFIG_OK 1019
 #define IDC_CONFIG_CANCEL 1020
+
+// The recent maps of the ファイル menu, added at run time: a separator and up to eight entries
+#define ID_FILE_RECENT_SEPARATOR 40100
+#define ID_FILE_RECENT_FIRST 40101  // to 40108, newest first

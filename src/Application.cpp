@@ -17,6 +17,9 @@
 #include "dialogs/ResizeWindow.h"
 #include "dialogs/SettingsDialogs.h"
 #include "map/CurrentFile.h"
+#include "map/DroppedMaps.h"
+#include "map/MapOpening.h"
+#include "map/RecentMaps.h"
 #include "map/StartFolder.h"
 #include "render/Texture.h"
 #include "resource.h"
@@ -72,6 +75,8 @@ bool StartUp() {
         return false;
     }
     CreateSettingsDialogs(mainWindow->handle);
+    ShowRecentMaps();
+    AcceptDroppedMaps(mainWindow->handle);
 
     mainWindow->Paint();
     return true;
@@ -115,8 +120,12 @@ void Teardown() {
     CurrentChip = ChipEntry{};
 }
 
-int RunEditor() {
-    const int exitCode = StartUp() ? RunMessageLoop() : 1;
+int RunEditor(const std::wstring& startMap) {
+    int exitCode = 1;
+    if (StartUp()) {
+        if (!startMap.empty()) OpenMapPath(startMap);
+        exitCode = RunMessageLoop();
+    }
     Teardown();
     return exitCode;
 }

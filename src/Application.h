@@ -17,5 +17,6 @@ void Teardown();
 // Closing the main window: the palettes and dialogs it owns go first, then the main window
 // itself, whose destruction ends the message loop.
 void CloseProgramWindows();
-// The whole life of the program.
-int RunEditor();
+// The whole life of the program. A map path given is opened as Open would once the windows
+// are up; a refused one leaves the default map after its message.
+int RunEditor(const std::wstring& startMap = std::wstring());

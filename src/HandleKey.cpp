@@ -10,6 +10,7 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/FileDialogs.h"
+#include "map/RecentMaps.h"
 #include "resource.h"
 
 namespace {
@@ -89,6 +90,6 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_CLEAR_MAP: ClearMapCommand(); break;
     case ID_EDIT_COMMENT: ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT); break;
     case ID_EDIT_OTHER_SETTINGS: ShowSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
-    default: break;
+    default: OpenRecentMapCommand(commandId); break;
     }
 }

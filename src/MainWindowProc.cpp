@@ -7,6 +7,7 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
+#include "map/DroppedMaps.h"
 #include "map/core/DragPainting.h"
 
 namespace {
@@ -97,6 +98,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_RBUTTONDOWN:
         OnMapRightClick(CursorInClient(window));
         break;
+    case WM_DROPFILES:
+        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
+        return 0;
     default:
         break;
     }

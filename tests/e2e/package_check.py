@@ -16,7 +16,7 @@ EXPECTED = {"picoran-editor.exe", "data/MapChip_S.txt", "data/MapChip_L.txt",
             "docs/README-ja.txt", "docs/README-en.txt"}
 # What the static build may import: parts of Windows itself.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll", "msvcrt.dll",
-               "advapi32.dll", "shell32.dll", "version.dll", "comctl32.dll"}
+               "advapi32.dll", "shell32.dll", "version.dll", "comctl32.dll", "ole32.dll"}
 # Texts a newcomer needs from the read-me: the default map name, the keys.
 MUST_MENTION = ["ぴこらんマップ", "Ctrl+Shift+S", "F1", "F3", "F4", "F9", "F10", "Escape"]
 

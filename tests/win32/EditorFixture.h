@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Application.h"
+#include "TestFiles.h"
 #include "Globals.h"
 #include "Commands.h"
 #include "MainWindow.h"
@@ -61,4 +62,5 @@ protected:
         PumpMessages();
         Teardown();
     }
+    ProfileFolder profile;
 };
