@@ -28,6 +28,18 @@ use_locale() {
   fi
 }
 
+# Runs setup.sh (packages, the Japanese locale), then the calling script once more in a
+# fresh shell. A process looks for the system's locale archive once, when it first needs a
+# locale, and keeps what it found: the shell that was already running while setup made the
+# Japanese locale cannot switch to it, and would answer use_locale with "setlocale: cannot
+# change locale" warnings. Call it first, as setup_then_restart "$@".
+setup_then_restart() {
+  [ -n "${PICORAN_SET_UP:-}" ] && return 0
+  bash "$repo_root/scripts/setup.sh" || exit 1
+  export PICORAN_SET_UP=1
+  exec bash "$0" "$@"
+}
+
 # Starts a virtual X display when there is none; stop_display undoes it.
 started_xvfb_pid=""
 ensure_display() {
