@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
+#include "ErrorBox.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "WideText.h"
+#include "core/Texts.h"
 #include "map/CurrentFile.h"
 #include "map/RecentMaps.h"
 #include "map/StartFolder.h"
@@ -21,9 +25,28 @@ std::wstring FullMapPath(const std::wstring& path) {
     return full;
 }
 
+namespace {
+
+// The current path holds fewer characters than a dropped file or the command line can name; a
+// longer one would be cut, and Save would then write to another file.
+void TellPathIsTooLong(const std::wstring& path) {
+    std::wstring message = WideFromSjis(texts::kOpenFailedFormat);
+    for (const std::wstring& part : {path, WideFromSjis(texts::kPathTooLong)}) {
+        const size_t at = message.find(L"%s");
+        if (at != std::wstring::npos) message.replace(at, 2, part);
+    }
+    ShowErrorBox(mainWindow->handle, message, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace
+
 bool OpenMapPath(const std::wstring& path) {
     if (mainWindow == nullptr || path.empty()) return false;
     const std::wstring full = FullMapPath(path);
+    if (full.size() >= kPathBufferSize) {
+        TellPathIsTooLong(full);
+        return false;
+    }
     const std::string utf8 = Utf8FromWide(full);
     if (!mainWindow->LoadMap(utf8.c_str(), !IsTextMapPath(utf8.c_str()))) return false;
     SetCurrentPath(full.c_str());

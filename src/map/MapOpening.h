@@ -6,7 +6,8 @@
 // Does what Open does once its dialog has a file: reads the map (a refused file changes nothing
 // and the designer is told why), makes it the current file with its caption, puts the view at
 // the top-left corner, repaints, and puts the map first among the recent maps. A relative path
-// is taken from the folder the editor was started from. True when the map was opened.
+// is taken from the folder the editor was started from; a path too long for the current file
+// is refused with a message. True when the map was opened.
 bool OpenMapPath(const std::wstring& path);
 
 // Asked before a dropped file or a recent map replaces the map being edited: false when the

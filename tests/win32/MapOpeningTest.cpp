@@ -162,6 +162,19 @@ TEST_F(MapOpeningTest, ADamagedListOrAFolderThatCannotBeMadeIsAnEmptyListWithout
     EXPECT_TRUE(boxes.WideBoxes().empty());
 }
 
+// A path the current file cannot hold is refused before anything changes: cut short, it would
+// send the next Save to another file.
+TEST_F(MapOpeningTest, APathTooLongForTheCurrentFileIsRefused) {
+    const std::wstring longPath = folder + L"\\" + std::wstring(250, L'a') + L".bin";
+    MessageBoxWatcher boxes;
+    EXPECT_FALSE(OpenMapPath(longPath));
+    ASSERT_EQ(boxes.WideBoxes().size(), 1u);
+    EXPECT_EQ(boxes.WideBoxes()[0],
+              L"ERROR|マップファイルを開けませんでした。\r\n" + longPath + L"\r\nパスが長すぎます。");
+    EXPECT_EQ(Caption(), L"ぴこらんエディタ [ぴこらんマップ]");
+    EXPECT_TRUE(RecentMenu().empty());
+}
+
 // Explorer drops files as a DROPFILES block of wide, zero-separated paths.
 TEST_F(MapOpeningTest, AFileDroppedOnTheMainWindowOpensTheFirstOfSeveral) {
     EXPECT_NE(GetWindowLongW(mainWindow->handle, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
