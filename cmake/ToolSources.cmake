@@ -48,3 +48,15 @@ target_link_libraries(picoran_map PUBLIC core)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(picoran_map PRIVATE -Wall -Wextra)
 endif()
+
+# render's pictures travel in res/ beside the program, where it looks for them: the tool names
+# no folder of the machine it was built on. The native tests run in the same folder.
+set(PICORAN_MAP_PICTURES small_sheet.bmp large_sheet.bmp backdrop.bmp)
+set(PICORAN_MAP_PICTURE_COPIES)
+foreach(picture ${PICORAN_MAP_PICTURES})
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/res/${picture}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/res/${picture} ${CMAKE_CURRENT_BINARY_DIR}/res/${picture}
+    DEPENDS ${PROJECT_SOURCE_DIR}/res/${picture})
+  list(APPEND PICORAN_MAP_PICTURE_COPIES ${CMAKE_CURRENT_BINARY_DIR}/res/${picture})
+endforeach()
+add_custom_target(picoran_map_pictures ALL DEPENDS ${PICORAN_MAP_PICTURE_COPIES})

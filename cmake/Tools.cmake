@@ -5,13 +5,9 @@ if(NOT PICORAN_MAP_BUILDABLE)
   return()
 endif()
 
-# render's pictures without --sheets, when none lie in res/ beside the program: the res/
-# folder of the source tree it was built from.
-target_compile_definitions(picoran_map PRIVATE
-  PICORAN_MAP_SHEETS_DIR="${PROJECT_SOURCE_DIR}/res")
-
 add_executable(picoran-map ${PICORAN_MAP_DIR}/main.cpp)
 target_link_libraries(picoran-map PRIVATE picoran_map)
+add_dependencies(picoran-map picoran_map_pictures)
 
 file(GLOB TOOL_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tools/*.cpp)
 if(TOOL_TEST_SOURCES)

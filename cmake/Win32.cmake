@@ -13,6 +13,8 @@ set(SHELL_SOURCES
   src/UnsavedChanges.cpp
   src/WideText.cpp
   src/ErrorBox.cpp
+  src/CommandLine.cpp
+  src/ProgramFolder.cpp
   src/render/Texture.cpp
   src/render/DrawLine.cpp
   src/render/MainWindowPaint.cpp
@@ -23,6 +25,9 @@ set(SHELL_MAP_SOURCES
   src/map/FileDialogs.cpp
   src/map/CurrentFile.cpp
   src/map/StartFolder.cpp
+  src/map/MapOpening.cpp
+  src/map/DroppedMaps.cpp
+  src/map/RecentMaps.cpp
 )
 set(SHELL_PALETTE_SOURCES
   src/PaletteWindow.cpp
@@ -38,6 +43,8 @@ set(SHELL_DIALOG_SOURCES
   src/dialogs/SettingsDialogs.cpp
   src/dialogs/SettingsDialogProcs.cpp
   src/dialogs/DialogValues.cpp
+  src/dialogs/DialogKeys.cpp
+  src/dialogs/CommentBox.cpp
 )
 set(SHELL_COMMAND_SOURCES
   src/HandleKey.cpp
@@ -51,7 +58,7 @@ set(SHELL_OVERVIEW_SOURCES
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
   ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES})
 target_include_directories(shell PUBLIC src res)
-target_link_libraries(shell PUBLIC core gdi32 comdlg32 comctl32 user32)
+target_link_libraries(shell PUBLIC core gdi32 comdlg32 comctl32 user32 shell32 ole32 uuid)
 target_compile_options(shell PRIVATE -Wall -Wextra)
 target_compile_definitions(shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 

@@ -12,18 +12,6 @@ target_compile_definitions(picoran_map PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 add_executable(picoran-map ${PICORAN_MAP_DIR}/main.cpp)
 target_link_libraries(picoran-map PRIVATE picoran_map)
 target_link_options(picoran-map PRIVATE ${PICORAN_STATIC_LINK} -municode)
-
-# render's pictures travel in res/ beside the program, where it looks first: a Windows
-# program cannot name the Linux source folder.
-set(PICORAN_MAP_PICTURES small_sheet.bmp large_sheet.bmp backdrop.bmp)
-set(PICORAN_MAP_PICTURE_COPIES)
-foreach(picture ${PICORAN_MAP_PICTURES})
-  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/res/${picture}
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/res/${picture} ${CMAKE_CURRENT_BINARY_DIR}/res/${picture}
-    DEPENDS ${PROJECT_SOURCE_DIR}/res/${picture})
-  list(APPEND PICORAN_MAP_PICTURE_COPIES ${CMAKE_CURRENT_BINARY_DIR}/res/${picture})
-endforeach()
-add_custom_target(picoran_map_pictures ALL DEPENDS ${PICORAN_MAP_PICTURE_COPIES})
 add_dependencies(picoran-map picoran_map_pictures)
 
 # A Windows-side test holds the editor's overview against this program's render --scale,

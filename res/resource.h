@@ -58,6 +58,7 @@
 #define IDC_MESSAGE_TEXT 1011
 #define IDC_MESSAGE_OK 1012
 #define IDC_MESSAGE_CANCEL 1013
+#define IDC_MESSAGE_BYTES_LEFT 1014
 
 // Other-settings dialog controls
 #define IDC_CONFIG_TARGET_TIME 1015
@@ -66,3 +67,7 @@
 #define IDC_CONFIG_MUSIC 1018
 #define IDC_CONFIG_OK 1019
 #define IDC_CONFIG_CANCEL 1020
+
+// The recent maps of the ファイル menu, added at run time: a separator and up to eight entries
+#define ID_FILE_RECENT_SEPARATOR 40100
+#define ID_FILE_RECENT_FIRST 40101  // to 40108, newest first

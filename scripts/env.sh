@@ -28,6 +28,18 @@ use_locale() {
   fi
 }
 
+# Runs setup.sh (packages, the Japanese locale), then the calling script once more in a
+# fresh shell. A process looks for the system's locale archive once, when it first needs a
+# locale, and keeps what it found: the shell that was already running while setup made the
+# Japanese locale cannot switch to it, and would answer use_locale with "setlocale: cannot
+# change locale" warnings. Call it first, as setup_then_restart "$@".
+setup_then_restart() {
+  [ -n "${PICORAN_SET_UP:-}" ] && return 0
+  bash "$repo_root/scripts/setup.sh" || exit 1
+  export PICORAN_SET_UP=1
+  exec bash "$0" "$@"
+}
+
 # Starts a virtual X display when there is none; stop_display undoes it.
 started_xvfb_pid=""
 ensure_display() {
@@ -54,18 +66,20 @@ stop_display() {
 }
 
 # Settings of every prefix: Wine's own fonts, and the dialog fonts ("MS Shell Dlg" of the
-# comment and other-settings dialogs, "MS UI Gothic" of the others) replaced by Noto CJK, so
-# Japanese glyphs show whatever the locale. A marker file in the prefix says they are made,
-# so an older prefix gets them too.
-prefix_settings_version=2
+# comment and other-settings dialogs, "MS UI Gothic" of the others) replaced by IPA P Gothic
+# (fonts-ipafont-gothic), so Japanese glyphs show whatever the locale. Like MS UI Gothic, which
+# a Japanese Windows gives for both, it has proportional kana, so the dialogs' texts take the
+# room they take there. A marker file in the prefix says the settings are made, so an older
+# prefix gets them too.
+prefix_settings_version=3
 write_prefix_settings() {
   cat <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"MS Shell Dlg"="Noto Sans CJK JP"
-"MS Shell Dlg 2"="Noto Sans CJK JP"
-"MS UI Gothic"="Noto Sans CJK JP"
+"MS Shell Dlg"="IPAPGothic"
+"MS Shell Dlg 2"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
 REG
 }
 # The foreign prefix's caption and menu bar are taller than the classic 18 pixels (the

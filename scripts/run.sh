@@ -6,7 +6,7 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
-bash "$repo_root/scripts/setup.sh" || exit 1
+setup_then_restart "$@"
 use_locale
 configure_and_build_windows || exit 1
 editor="$win_build/picoran-editor.exe"

@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkg-config
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xdotool imagemagick x11-utils
-  fonts-noto-cjk fonts-wine locales
+  fonts-noto-cjk fonts-ipafont-gothic fonts-wine locales
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev libstb-dev nlohmann-json3-dev zip
 )

@@ -5,7 +5,7 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
-bash "$repo_root/scripts/setup.sh" || exit 1
+setup_then_restart "$@"
 use_locale
 # A prefix still being made is finished before the script ends, never left half made.
 trap 'wait_for_wine_prefix; stop_wineserver; stop_wineserver "$foreign_prefix"; stop_display' EXIT

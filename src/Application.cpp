@@ -16,9 +16,13 @@
 #include "WideText.h"
 #include "core/ChipTable.h"
 #include "core/Texts.h"
+#include "dialogs/DialogKeys.h"
 #include "dialogs/ResizeWindow.h"
 #include "dialogs/SettingsDialogs.h"
 #include "map/CurrentFile.h"
+#include "map/DroppedMaps.h"
+#include "map/MapOpening.h"
+#include "map/RecentMaps.h"
 #include "map/StartFolder.h"
 #include "render/Texture.h"
 #include "resource.h"
@@ -78,6 +82,9 @@ bool StartUp() {
     overviewWindow = new OverviewWindow(instanceHandle, mainWindow->handle, OverviewProc, smallSheet,
                                         largeSheet, backdrop);
     overviewWindow->Create(texts::kOverviewTitle, 0, 0);
+    ShowRecentMaps();
+    AcceptDroppedMaps(mainWindow->handle);
+    AcceptDroppedMaps(overviewWindow->handle);
 
     mainWindow->Paint();
     ShowEdit();
@@ -91,12 +98,15 @@ void CloseProgramWindows() {
     if (mainWindow != nullptr && mainWindow->handle != nullptr) DestroyWindow(mainWindow->handle);
 }
 
+void DispatchProgramMessage(MSG& message) {
+    if (HandleSettingsDialogKeys(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 int RunMessageLoop() {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchProgramMessage(message);
     return static_cast<int>(message.wParam);
 }
 
@@ -121,8 +131,12 @@ void Teardown() {
     ResetViewState();
 }
 
-int RunEditor() {
-    const int exitCode = StartUp() ? RunMessageLoop() : 1;
+int RunEditor(const std::wstring& startMap) {
+    int exitCode = 1;
+    if (StartUp()) {
+        if (!startMap.empty()) OpenMapPath(startMap);
+        exitCode = RunMessageLoop();
+    }
     Teardown();
     return exitCode;
 }

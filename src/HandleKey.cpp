@@ -11,6 +11,7 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/FileDialogs.h"
+#include "map/RecentMaps.h"
 #include "resource.h"
 
 namespace {
@@ -109,6 +110,6 @@ void DispatchCommand(uint32_t commandId) {
     case ID_VIEW_LAYER0:
     case ID_VIEW_LAYER1:
     case ID_VIEW_LAYER2: ToggleLayer(static_cast<int>(commandId - ID_VIEW_LAYER0)); break;
-    default: break;
+    default: OpenRecentMapCommand(commandId); break;
     }
 }

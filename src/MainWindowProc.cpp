@@ -10,6 +10,7 @@
 #include "StageDisplay.h"
 #include "UnsavedChanges.h"
 #include "ViewCommands.h"
+#include "map/DroppedMaps.h"
 #include "map/core/DragPainting.h"
 
 namespace {
@@ -121,6 +122,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_RBUTTONDOWN:
         OnMapRightClick(CursorInClient(window));
         break;
+    case WM_DROPFILES:
+        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
+        return 0;
     default:
         break;
     }

@@ -11,6 +11,7 @@
 #include "ViewCommands.h"
 #include "WideText.h"
 #include "core/WindowPlacement.h"
+#include "map/DroppedMaps.h"
 #include "render/ShownStage.h"
 #include "render/core/OverviewCaption.h"
 #include "render/core/OverviewCompose.h"
@@ -195,6 +196,9 @@ INT_PTR CALLBACK OverviewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
         ScrollViewByWheel(message, wParam);
+        return TRUE;
+    case WM_DROPFILES:  // a map dropped here opens as one dropped on the main window
+        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
         return TRUE;
     default:
         return 0;

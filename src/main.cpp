@@ -1,6 +1,10 @@
-// The editor's entry point. Its arguments are not used: the program takes no settings.
+// The editor's entry point: the first argument of the command line, when there is one, is the
+// map to open once the windows are up.
 #include <windows.h>
 
 #include "Application.h"
+#include "CommandLine.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunEditor(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return RunEditor(MapPathFromCommandLine(GetCommandLineW()));
+}

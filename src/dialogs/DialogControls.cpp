@@ -22,7 +22,11 @@ HWND CreateHiddenDialog(HINSTANCE instance, HWND owner, DLGPROC procedure, int t
 
 void ShowSettingsDialog(const Window* dialog, int focusControlId) {
     if (dialog == nullptr || dialog->handle == nullptr) return;
-    SetFocus(GetDlgItem(dialog->handle, focusControlId));
+    HWND box = GetDlgItem(dialog->handle, focusControlId);
+    SetFocus(box);
+    // A number box opens with its number selected, so typing replaces it; the comment keeps
+    // its text unselected, so a stray key cannot wipe it.
+    if ((GetWindowLongW(box, GWL_STYLE) & ES_MULTILINE) == 0) SendMessageW(box, EM_SETSEL, 0, -1);
     ShowWindow(dialog->handle, SW_SHOWNORMAL);
     UpdateWindow(dialog->handle);
 }

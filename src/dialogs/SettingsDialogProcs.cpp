@@ -1,13 +1,12 @@
 #include "dialogs/SettingsDialogProcs.h"
 
-#include <vector>
-
 #include "Commands.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "MapCommands.h"
 #include "WideText.h"
 #include "core/Texts.h"
+#include "dialogs/CommentBox.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/DialogControls.h"
 #include "dialogs/MessageWindow.h"
@@ -96,12 +95,9 @@ void FillComment(HWND dialog) {
 }
 
 // What was typed becomes Shift_JIS bytes here: a character code page 932 cannot hold is "?".
+// The box takes no more than 255 bytes; only a comment from a map file can be longer.
 void ApplyComment(HWND dialog) {
-    HWND box = GetDlgItem(dialog, IDC_MESSAGE_TEXT);
-    std::vector<wchar_t> typed(static_cast<size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-    const int length = GetWindowTextW(box, typed.data(), static_cast<int>(typed.size()));
-    const std::string text =
-        SjisFromWide(std::wstring(typed.data(), length > 0 ? static_cast<size_t>(length) : 0));
+    const std::string text = CommentBytesOfBox(dialog);
     const size_t keep = CutCommentText(text.data(), text.size(), kCommentBoxLimit);
     if (messageWindow != nullptr) messageWindow->SetComment(text.data(), static_cast<int32_t>(keep));
 }
@@ -135,6 +131,7 @@ INT_PTR CALLBACK CursorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 }
 
 INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    WatchCommentBox(dialog, message, wParam);
     return HandleSettingsDialogMessage(dialog, message, wParam, kComment);
 }
 

@@ -31,6 +31,15 @@ bool ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& by
 // True when the file at path can be opened for reading.
 bool FileOpensForReading(const std::string& path);
 
+// True only when the system says that nothing is at path, or that its folder does not exist:
+// a file that is there but cannot be read (locked, no permission, a drive that does not
+// answer) is not missing.
+bool FileIsMissing(const std::string& path);
+
+// Makes the folder at path unless one is there already; its parent folder must exist. True
+// when the folder is there afterwards; otherwise reason says why.
+bool MakeFolder(const std::string& path, std::string& reason);
+
 // The running program's own file, or "" where the system cannot tell.
 std::string RunningProgramPath();
 

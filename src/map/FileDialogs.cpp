@@ -3,7 +3,9 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "Globals.h"
 #include "MainWindow.h"
@@ -11,16 +13,20 @@
 #include "WideText.h"
 #include "core/Texts.h"
 #include "map/CurrentFile.h"
+#include "map/MapOpening.h"
+#include "map/RecentMaps.h"
 #include "map/core/MapPaths.h"
 
 namespace {
 
-// Filter lists end with two zero characters: name, pattern, and an empty name.
-std::wstring FilterList(const char* name, const char* pattern) {
-    std::wstring list = WideFromSjis(name);
-    list.push_back(L'\0');
-    list += WideFromSjis(pattern);
-    list.push_back(L'\0');
+// Filter lists are pairs of a name and a pattern, each ending in a zero character, and end
+// with an empty name.
+std::wstring FilterList(std::initializer_list<const char*> namesAndPatterns) {
+    std::wstring list;
+    for (const char* part : namesAndPatterns) {
+        list += WideFromSjis(part);
+        list.push_back(L'\0');
+    }
     list.push_back(L'\0');
     return list;
 }
@@ -34,9 +40,9 @@ struct FileDialog {
     std::wstring extension = WideFromSjis(texts::kMapFileExtension);
     wchar_t chosen[kPathBufferSize] = {};
 
-    FileDialog(HWND owner, const char* filterName, const char* filterPattern, const char* dialogTitle,
-               DWORD flags, const wchar_t* proposal)
-        : filter(FilterList(filterName, filterPattern)), title(WideFromSjis(dialogTitle)) {
+    FileDialog(HWND owner, std::wstring filterList, const char* dialogTitle, DWORD flags,
+               const wchar_t* proposal)
+        : filter(std::move(filterList)), title(WideFromSjis(dialogTitle)) {
         lstrcpynW(chosen, proposal, kPathBufferSize);
         std::memset(&dialog, 0, sizeof(dialog));
         dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
@@ -58,30 +64,28 @@ struct FileDialog {
 
 }  // namespace
 
+// After the maps, every file: a map without an extension, such as the default file, shows too.
 void OpenMapFile(HWND owner) {
     if (!ConfirmDropChanges()) return;
-    FileDialog open(owner, texts::kOpenFilterName, texts::kOpenFilterPattern, texts::kOpenDialogTitle,
-                    OFN_FILEMUSTEXIST, currentPath);
+    FileDialog open(owner,
+                    FilterList({texts::kOpenFilterName, texts::kOpenFilterPattern,
+                                texts::kAllFilesFilterName, texts::kAllFilesFilterPattern}),
+                    texts::kOpenDialogTitle, OFN_FILEMUSTEXIST, currentPath);
     if (!GetOpenFileNameW(&open.dialog)) return;
-
-    const std::string path = open.ChosenUtf8();
-    if (!mainWindow->LoadMap(path.c_str(), !IsTextMapPath(path.c_str()))) return;
-    SetCurrentPath(open.chosen);
-    scrollX = 0;
-    scrollY = 0;
-    mainWindow->Paint();
+    OpenMapPath(open.chosen);
 }
 
 bool SaveMapFileAs(HWND owner) { return SaveMapFileAs(owner, currentPath); }
 
 bool SaveMapFileAs(HWND owner, const wchar_t* proposal) {
     // A new name must be accepted: the folder has to exist, an existing file is confirmed.
-    FileDialog save(owner, texts::kSaveFilterName, texts::kSaveFilterPattern, texts::kSaveDialogTitle,
-                    OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, proposal);
+    FileDialog save(owner, FilterList({texts::kSaveFilterName, texts::kSaveFilterPattern}),
+                    texts::kSaveDialogTitle, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, proposal);
     if (!GetSaveFileNameW(&save.dialog)) return false;
 
     if (!mainWindow->SaveMap(save.ChosenUtf8().c_str())) return false;
     SetCurrentPath(save.chosen);
+    RememberRecentMap(FullMapPath(save.chosen));
     return true;
 }
 
@@ -92,5 +96,7 @@ bool SaveToCurrentFile(HWND owner) {
         // back as an empty map and the stage would be lost.
         return SaveMapFileAs(owner, WideFromUtf8(MapDataPathFor(path)).c_str());
     }
-    return mainWindow->SaveMap(path.c_str());
+    if (!mainWindow->SaveMap(path.c_str())) return false;
+    RememberRecentMap(FullMapPath(currentPath));
+    return true;
 }

@@ -78,4 +78,22 @@ TEST_F(FileAccess, ReadsWholeFilesUpToTheLimit) {
     EXPECT_EQ(files::ReadWholeFile(dir_ + "/none", 5, bytes, reason), files::ReadStatus::kCannotRead);
 }
 
+TEST_F(FileAccess, MakesAFolderOnceAndTellsAMissingFileFromAnUnreadableOne) {
+    const std::string folder = dir_ + "/program";
+    std::string reason;
+    EXPECT_TRUE(files::MakeFolder(folder, reason)) << reason;
+    EXPECT_TRUE(files::MakeFolder(folder, reason)) << reason;  // already there
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    std::ofstream(dir_ + "/file") << "x";
+    EXPECT_FALSE(files::MakeFolder(dir_ + "/file", reason));  // a file is in the way
+    EXPECT_FALSE(files::MakeFolder(dir_ + "/none/program", reason));
+    EXPECT_NE(reason.find("none/program"), std::string::npos) << reason;
+
+    EXPECT_TRUE(files::FileIsMissing(dir_ + "/gone.bin"));
+    EXPECT_TRUE(files::FileIsMissing(dir_ + "/none/gone.bin"));
+    EXPECT_TRUE(files::FileIsMissing(dir_ + "/file/gone.bin"));  // a file where a folder should be
+    EXPECT_FALSE(files::FileIsMissing(dir_ + "/file"));
+    EXPECT_FALSE(files::FileIsMissing(folder));
+}
+
 }  // namespace

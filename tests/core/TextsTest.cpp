@@ -278,6 +278,9 @@ TEST(Texts, ScannedFileIsTheCompiledHeader) {
         {"kClipFailed", TEXT_BYTES(kClipFailed)},
         {"kPaletteSourcePath", TEXT_BYTES(kPaletteSourcePath)},
         {"kOverviewTitle", TEXT_BYTES(kOverviewTitle)},
+        {"kAllFilesFilterName", TEXT_BYTES(kAllFilesFilterName)},
+        {"kCommentBytesLeftFormat", TEXT_BYTES(kCommentBytesLeftFormat)},
+        {"kRecentMapGoneFormat", TEXT_BYTES(kRecentMapGoneFormat)},
     };
     for (const auto& [name, bytes] : compiled) {
         ASSERT_EQ(byName.count(name), 1u) << name << " not found by the scan";

@@ -1,6 +1,7 @@
 # Helpers of the end-to-end test: start and stop the editor, drive it with xdotool,
 # observe it with the probe and screenshots. Sourced by workflow.sh, which sets
-# EDITOR (the .exe), PROBE (probe.exe), ART (screenshots kept) and WORK (scratch).
+# EDITOR (the .exe), PROBE (probe.exe), ART (screenshots kept), WORK (scratch) and
+# PROFILE (the editor's local application data folder).
 #
 # Every wait polls: for a window, a caption, the focus, a line of output, a file or a
 # change on the screen. Short pauses between keystrokes are the only fixed sleeps.
@@ -107,15 +108,20 @@ editor_output_ready() {
 main_window_shown() { probe wait-window @main 200 >/dev/null 2>&1; }
 
 # Starts the editor in a Wine virtual desktop of its own (frames, captions and focus
-# handled by Wine alone), with WORK as its current folder. It is the first Wine program
-# of each run, so Wine's background services inherit its log files, never the test's
-# own output (which CTest would then wait on); the probe only runs beside it.
+# handled by Wine alone), with WORK as its current folder and PROFILE as its local
+# application data folder, which both runs share and no other test sees. Wine gives a
+# program started from Linux the prefix's folder whatever the environment says, so cmd
+# sets it for the editor. The editor is the first Wine program of each run, so Wine's
+# background services inherit its log files, never the test's own output (which CTest
+# would then wait on); the probe only runs beside it.
 start_editor() {
   run_name="$1"
   shot_number=$2
   E2E_DESKTOP="picoran-e2e-$$-$run_name"
   expected_stdout=""
-  (cd "$WORK" && exec wine explorer "/desktop=$E2E_DESKTOP,1280x1024" "$(windows_path "$EDITOR")") \
+  mkdir -p "$PROFILE"
+  (cd "$WORK" && exec wine explorer "/desktop=$E2E_DESKTOP,1280x1024" cmd /c \
+    "set LOCALAPPDATA=$(windows_path "$PROFILE")&& $(windows_path "$EDITOR")") \
     >"$WORK/$run_name.stdout" 2>"$WORK/$run_name.stderr" &
   editor_pid=$!
   poll 60000 editor_output_ready || fail "the editor did not load its pictures"

@@ -16,9 +16,14 @@ EXPECTED = {"picoran-editor.exe", "data/MapChip_S.txt", "data/MapChip_L.txt",
             "docs/README-ja.txt", "docs/README-en.txt"}
 # What the static build may import: parts of Windows itself.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll", "msvcrt.dll",
-               "advapi32.dll", "shell32.dll", "version.dll", "comctl32.dll"}
-# Texts a newcomer needs from the read-me: the default map name, the keys.
-MUST_MENTION = ["ぴこらんマップ", "Ctrl+Shift+S", "F1", "F3", "F4", "F9", "F10", "Escape"]
+               "advapi32.dll", "shell32.dll", "version.dll", "comctl32.dll", "ole32.dll"}
+# Texts a newcomer needs from the read-me: the default map name, the keys, the way to open
+# maps by double-click and where the program keeps its list of recent maps.
+MUST_MENTION = ["ぴこらんマップ", "Ctrl+Shift+S", "F1", "F3", "F4", "F9", "F10", "Escape",
+                "%LOCALAPPDATA%\\picoran-editor"]
+OPEN_WITH = {"docs/README-en.txt": "Open with", "docs/README-ja.txt": "プログラムから開く"}
+# The program shows its texts on every Windows: no read-me may say otherwise.
+MUST_NOT_MENTION = ["garbled", "文字化け"]
 
 failures = []
 
@@ -50,6 +55,9 @@ def main(zip_path, editor_path, objdump, version):
             check("@" not in text, name + ": a placeholder was left unreplaced")
             for word in MUST_MENTION:
                 check(word in text, "%s: says nothing of %s" % (name, word))
+            check(OPEN_WITH[name] in text, "%s: says nothing of %s" % (name, OPEN_WITH[name]))
+            for word in MUST_NOT_MENTION:
+                check(word not in text, "%s: still speaks of %s" % (name, word))
 
     dump = subprocess.run([objdump, "-p", editor_path], check=True, stdout=subprocess.PIPE,
                           universal_newlines=True).stdout

@@ -8,7 +8,8 @@
 #
 # Two runs of the program: the first paints a map, sets every stage value, saves it
 # with Save As, starts a new map and opens the file again; the second saves under the
-# default name, opens a damaged file and a text map file.
+# default name, opens a damaged file and a text map file, and opens the first run's map
+# again from the recent maps of the ファイル menu.
 set -uo pipefail
 EDITOR="$(realpath "$1")"
 PROBE="$(realpath "$2")"
@@ -27,6 +28,7 @@ source "$here/lib.sh"
 
 # Typed into the file dialogs, so kept short and plain.
 WORK="$(mktemp -d /tmp/picoran-e2e.XXXXXX)"
+PROFILE="$WORK/profile"
 mkdir -p "$ART"
 rm -f "$ART"/*  # only the last run's artefacts stay
 cleanup() {
@@ -69,15 +71,21 @@ type_file_name() {  # dialog title, Linux path
   fill_box "$1" "$FILE_NAME_BOX" "$(windows_path "$2")"
 }
 
-# The menu bar's second title, 編集, found on the screen; then its last item.
-choose_last_edit_item() {
-  local spans edit_x edit_y px py pw ph
+# Opens the menu of the menu bar's Nth title (1 ファイル, 2 編集), found on the screen;
+# leaves its place in px py pw ph.
+open_menu() {
+  local spans title_x title_y
   spans=$(python3 "$here/screen.py" text-spans "$(grab)" "$window_x" $((main_y - 18)) 300 14)
-  read -r edit_x edit_y <<<"$(sed -n 2p <<<"$spans")"
-  [ -n "$edit_y" ] || fail "the menu bar shows no second title: '$spans'"
-  click_at "$edit_x" "$edit_y"
+  read -r title_x title_y <<<"$(sed -n "$1p" <<<"$spans")"
+  [ -n "$title_y" ] || fail "the menu bar shows no title $1: '$spans'"
+  click_at "$title_x" "$title_y"
   read -r px py pw ph <<<"$(probe wait-popup "$TIMEOUT_MS")" || true
-  [ -n "${ph:-}" ] || fail "the 編集 menu did not open"
+  [ -n "${ph:-}" ] || fail "the menu of title $1 did not open"
+}
+
+# The menu bar's second title, 編集; then its last item.
+choose_last_edit_item() {
+  open_menu 2
   shot edit-menu-open
   # The last item ends 3 pixels above the popup's bottom edge; its lowest pixels are its own.
   click_at $((px + 40)) $((py + ph - 9))
@@ -307,6 +315,12 @@ expect_caption "$saved_caption"
 step "Escape ends the program"
 stop_editor
 
+step "the recent maps are kept in the program's own folder"
+recent_list="$PROFILE/picoran-editor/recent-files.txt"
+cmp -s "$recent_list" <(printf 'picoran-editor recent files 1\r\n%s\r\n' "$(windows_path "$stage")") ||
+  fail "the recent maps are '$(cat "$recent_list" 2>&1)'"
+echo "   $(tail -n +2 "$recent_list" | tr -d '\r')"
+
 # =================================================================== second run
 damaged="$WORK/damaged.bin"
 text_map="$WORK/text-map.txt"
@@ -384,9 +398,20 @@ click_control "$CONFIG" 1020
 wait_gone "$CONFIG"
 expect_caption "ぴこらんエディタ [$(windows_path "$text_map")]"
 
+step "the ファイル menu opens the first run's map (&3)"
+# Newest first: the text map, the default file, then stage.bin.
+focus_main
+open_menu 1
+shot file-menu-open
+xdotool key 3
+expect_caption "$saved_caption"
+expect_text "$RESIZE" 1001 1200
+poll "$TIMEOUT_MS" view_is "$painted_view" || fail "the recent map does not look as it was saved"
+shot recent-map-opened
+
 step "Escape with unsaved changes asks first"
 paint_cell 6 6
-expect_caption "ぴこらんエディタ [$(windows_path "$text_map")] *"
+expect_caption "$saved_caption *"
 focus_main
 xdotool key Escape
 wait_window "ぴこらんエディタ"
@@ -403,5 +428,5 @@ poll 20000 editor_ended || fail "the editor did not end after No"
 wait "$editor_pid" 2>/dev/null
 editor_pid=""
 editor_windows_pid=""
-[ -e "$WORK/text-map.bin" ] && fail "No wrote a file"
+$maps compare "$stage" "$WORK/expected-stage.bin" || fail "No wrote the map"
 echo "e2e workflow passed; screenshots in $ART"

@@ -189,6 +189,7 @@ TEST(CheckCommand, UsageErrorsExitWithTwo) {
     const ToolRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("exit status:"), std::string::npos);
+    EXPECT_EQ(help.out.find(PICORAN_SOURCE_DIR), std::string::npos) << "the help names the build's folder";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Application.h"
+#include "TestFiles.h"
 #include "Globals.h"
 #include "Commands.h"
 #include "MainWindow.h"
@@ -16,10 +17,7 @@
 // Handles every message that is waiting, as the message loop would.
 inline void PumpMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchProgramMessage(message);
 }
 
 inline std::string WindowText(HWND window) {
@@ -79,4 +77,5 @@ protected:
         PumpMessages();
         Teardown();
     }
+    ProfileFolder profile;
 };

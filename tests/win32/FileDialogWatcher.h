@@ -11,7 +11,8 @@ class FileDialogWatcher {
 public:
     struct Seen {
         std::wstring title;
-        std::wstring fileName;  // the file name box as the dialog opened
+        std::wstring fileName;                // the file name box as the dialog opened
+        std::vector<std::wstring> fileTypes;  // the entries of its file type list
     };
 
     // An empty answer cancels every dialog; otherwise the answer is typed into the file name
@@ -25,6 +26,7 @@ public:
 
 private:
     static constexpr int kFileNameBox = 1148;  // the common dialogs' file name combo box
+    static constexpr int kFileTypeList = 1136;  // their file type combo box
     struct State {
         std::wstring answer;
         std::vector<Seen> seen;
@@ -45,7 +47,16 @@ private:
         GetWindowTextW(window, title, 256);
         wchar_t name[1024] = {};
         GetDlgItemTextW(window, kFileNameBox, name, 1024);
-        state().seen.push_back({title, name});
+        std::vector<std::wstring> types;
+        HWND typeList = GetDlgItem(window, kFileTypeList);
+        const LRESULT count = typeList != nullptr ? SendMessageW(typeList, CB_GETCOUNT, 0, 0) : 0;
+        for (LRESULT i = 0; i < count; ++i) {
+            wchar_t type[256] = {};
+            if (SendMessageW(typeList, CB_GETLBTEXTLEN, i, 0) < 256)
+                SendMessageW(typeList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(type));
+            types.push_back(type);
+        }
+        state().seen.push_back({title, name, types});
         state().answered = window;
         if (state().answer.empty()) {
             PostMessageW(window, WM_COMMAND, IDCANCEL, 0);

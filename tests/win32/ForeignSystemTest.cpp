@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "DialogTextRoom.h"
 #include "EditorFixture.h"
 #include "FileDialogWatcher.h"
 #include "MessageBoxWatcher.h"
@@ -53,6 +54,10 @@ TEST_F(ForeignSystem, CaptionTitlesAndLabelsReadBackAsJapanese) {
     EXPECT_EQ(WideText(GetDlgItem(messageWindow->handle, IDC_MESSAGE_TEXT)),
               L"<ステージ名>\r\n<適当に説明などを３行以内で>");
 }
+
+// The fonts this system gives the dialogs differ from a Japanese system's; the texts fit all
+// the same.
+TEST_F(ForeignSystem, EveryDialogTextFitsItsControl) { ExpectEveryDialogTextFits(); }
 
 TEST_F(ForeignSystem, TypedJapaneseCommentIsSavedAsShiftJis) {
     SetDlgItemTextW(messageWindow->handle, IDC_MESSAGE_TEXT, L"ポロニカは\r\nかわいい한");

@@ -88,3 +88,33 @@ public:
 private:
     std::string path_;
 };
+
+// A local application data folder of its own for everything that starts the editor in this
+// process, the editor itself and any program it starts, so that nothing one test keeps (the
+// recent maps) reaches another. Removed with all it holds.
+class ProfileFolder {
+public:
+    ProfileFolder()
+        : folder_("picoran-profile-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  std::to_string(++count_)) {
+        char previous[MAX_PATH] = {};
+        const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", previous, MAX_PATH);
+        hadPrevious_ = length > 0 && length < MAX_PATH;
+        previous_ = previous;
+        SetEnvironmentVariableA("LOCALAPPDATA", folder_.Path().c_str());
+    }
+    ~ProfileFolder() {
+        SetEnvironmentVariableA("LOCALAPPDATA", hadPrevious_ ? previous_.c_str() : nullptr);
+    }
+    ProfileFolder(const ProfileFolder&) = delete;
+    ProfileFolder& operator=(const ProfileFolder&) = delete;
+    const std::string& Path() const { return folder_.Path(); }
+    // The program's own folder inside it.
+    std::string ProgramFolder() const { return folder_ / "picoran-editor"; }
+
+private:
+    static inline int count_ = 0;
+    ScratchFolder folder_;
+    std::string previous_;
+    bool hadPrevious_ = false;
+};

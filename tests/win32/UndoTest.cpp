@@ -8,6 +8,7 @@
 
 #include "Commands.h"
 #include "EditorFixture.h"
+#include "KeyInput.h"
 #include "MessageBoxWatcher.h"
 #include "PaletteWindow.h"
 #include "TestFiles.h"
@@ -134,10 +135,7 @@ TEST_F(UndoTest, CtrlZInTheCommentBoxUndoesTheText) {
     SetFocus(box);
     SendMessageA(box, EM_SETSEL, 0, -1);
     SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("typed"));
-    SetModifiers(true, false);
-    SendMessageA(box, WM_KEYDOWN, 'Z', 0);
-    SendMessageA(box, WM_CHAR, 0x1A, 0);  // what TranslateMessage makes of Ctrl+Z
-    SetModifiers(false, false);
+    Press('Z', false, true);  // through the message loop, as the keyboard delivers it
     char text[128] = {};
     GetWindowTextA(box, text, sizeof text);
     EXPECT_EQ(std::string(text), texts::kDefaultComment);

@@ -76,10 +76,11 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
         return kExitTrouble;
     }
     const auto sheets = line.values.find("--sheets");
+    const bool named = sheets != line.values.end();
     MapPictures pictures;
-    if (!LoadMapPictures(sheets != line.values.end() ? sheets->second : DefaultSheetsFolder(),
-                         pictures, error)) {
+    if (!LoadMapPictures(named ? sheets->second : DefaultSheetsFolder(), pictures, error)) {
         err << "picoran-map render: " << error << "\n";
+        if (!named) err << "picoran-map render: name the pictures' folder with --sheets DIR\n";
         return kExitTrouble;
     }
     if (scaled) {

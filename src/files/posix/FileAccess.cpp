@@ -131,6 +131,19 @@ bool FileOpensForReading(const std::string& path) {
     return true;
 }
 
+bool FileIsMissing(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+bool MakeFolder(const std::string& path, std::string& reason) {
+    if (mkdir(path.c_str(), 0777) == 0) return true;  // the umask decides, as for any folder
+    struct stat info {};
+    if (errno == EEXIST && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return true;
+    reason = Reason("cannot make the folder", path);
+    return false;
+}
+
 std::string RunningProgramPath() {
 #ifdef __linux__
     std::string path(4096, '\0');

@@ -168,6 +168,24 @@ bool FileOpensForReading(const std::string& path) {
     return true;
 }
 
+bool FileIsMissing(const std::string& path) {
+    if (GetFileAttributesW(Utf16(path).c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool MakeFolder(const std::string& path, std::string& reason) {
+    const std::wstring folder = Utf16(path);
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return true;
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return true;
+    reason = SystemErrorText(error);
+    return false;
+}
+
 std::string RunningProgramPath() {
     std::wstring path(4096, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));

@@ -1,0 +1,10 @@
+// The program's own folder, %LOCALAPPDATA%\picoran-editor\, for what it keeps between runs
+// (the recent-files list). Nothing else of the program is written there, and nothing to the
+// registry.
+#pragma once
+#include <string>
+
+// The folder's UTF-8 path without a trailing separator, made when it is missing; empty when
+// the system names no local application data folder or the folder cannot be made, and the
+// program then keeps nothing between runs.
+std::string ProgramFolder();

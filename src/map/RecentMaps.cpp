@@ -1,0 +1,131 @@
+#include "map/RecentMaps.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ErrorBox.h"
+#include "Globals.h"
+#include "MainWindow.h"
+#include "ProgramFolder.h"
+#include "UnsavedChanges.h"
+#include "WideText.h"
+#include "core/RecentFiles.h"
+#include "core/Texts.h"
+#include "files/FileAccess.h"
+#include "map/MapOpening.h"
+#include "resource.h"
+
+namespace {
+
+constexpr char kListFileName[] = "recent-files.txt";
+
+RecentFiles shown;  // the list as the menu shows it: entry i is command ID_FILE_RECENT_FIRST + i
+
+RecentFiles ReadList(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    if (path.empty() ||
+        files::ReadWholeFile(path, kRecentFilesMaxFileBytes, bytes, reason) != files::ReadStatus::kRead)
+        return RecentFiles();
+    return RecentFiles::FromFileBytes(bytes);
+}
+
+HMENU FileMenu() {
+    if (mainWindow == nullptr || mainWindow->handle == nullptr) return nullptr;
+    HMENU bar = GetMenu(mainWindow->handle);
+    return bar != nullptr ? GetSubMenu(bar, 0) : nullptr;
+}
+
+// "&1 C:\maps\stage1.bin": the number is the entry's key; an "&" of the path stays an "&".
+std::wstring MenuText(size_t index, const std::string& path) {
+    std::wstring text = L"&" + std::to_wstring(index + 1) + L" ";
+    for (wchar_t c : WideFromUtf8(path)) {
+        if (c == L'&') text += L'&';
+        text += c;
+    }
+    return text;
+}
+
+void InsertItem(HMENU menu, UINT position, UINT id, const std::wstring* text) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_ID | MIIM_FTYPE | (text != nullptr ? MIIM_STRING : 0);
+    item.fType = text != nullptr ? MFT_STRING : MFT_SEPARATOR;
+    item.wID = id;
+    item.dwTypeData = text != nullptr ? const_cast<wchar_t*>(text->c_str()) : nullptr;
+    InsertMenuItemW(menu, position, TRUE, &item);
+}
+
+// The entries go between 名前をつけて保存 and the separator above 終了, under a separator of
+// their own; an empty list shows nothing.
+void ShowInMenu(const RecentFiles& list) {
+    HMENU menu = FileMenu();
+    if (menu == nullptr) return;
+    DeleteMenu(menu, ID_FILE_RECENT_SEPARATOR, MF_BYCOMMAND);
+    for (UINT id = ID_FILE_RECENT_FIRST; id < ID_FILE_RECENT_FIRST + kRecentFilesLimit; ++id)
+        DeleteMenu(menu, id, MF_BYCOMMAND);
+    if (list.Paths().empty()) return;
+    const int count = GetMenuItemCount(menu);
+    int exitAt = count;
+    for (int i = 0; i < count; ++i)
+        if (GetMenuItemID(menu, i) == ID_FILE_EXIT) exitAt = i;
+    UINT at = static_cast<UINT>(exitAt > 0 ? exitAt - 1 : 0);
+    InsertItem(menu, at++, ID_FILE_RECENT_SEPARATOR, nullptr);
+    for (size_t i = 0; i < list.Paths().size(); ++i) {
+        const std::wstring text = MenuText(i, list.Paths()[i]);
+        InsertItem(menu, at++, static_cast<UINT>(ID_FILE_RECENT_FIRST + i), &text);
+    }
+}
+
+// Changes the list as the folder holds it (another editor may have changed it since) and
+// writes it back; the menu then shows what was written, or nothing when it could not be.
+template <typename Change>
+void ChangeList(Change change) {
+    const std::string path = RecentMapsFilePath();
+    RecentFiles list = ReadList(path);
+    change(list);
+    std::string reason;
+    const bool written = !path.empty() && files::ReplaceFileContents(path, list.FileBytes(), reason);
+    shown = written ? list : RecentFiles();
+    ShowInMenu(shown);
+}
+
+void TellMapIsGone(const std::string& path) {
+    std::wstring message = WideFromSjis(texts::kRecentMapGoneFormat);
+    const size_t at = message.find(L"%s");
+    if (at != std::wstring::npos) message.replace(at, 2, WideFromUtf8(path));
+    ShowErrorBox(mainWindow != nullptr ? mainWindow->handle : nullptr, message, MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
+std::string RecentMapsFilePath() {
+    const std::string folder = ProgramFolder();
+    return folder.empty() ? std::string() : folder + "\\" + kListFileName;
+}
+
+void ShowRecentMaps() {
+    shown = ReadList(RecentMapsFilePath());
+    ShowInMenu(shown);
+}
+
+void RememberRecentMap(const std::wstring& path) {
+    const std::string utf8 = Utf8FromWide(path);
+    ChangeList([&](RecentFiles& list) { list.Add(utf8); });
+}
+
+bool OpenRecentMapCommand(uint32_t commandId) {
+    if (commandId < ID_FILE_RECENT_FIRST || commandId >= ID_FILE_RECENT_FIRST + kRecentFilesLimit)
+        return false;
+    const size_t index = commandId - ID_FILE_RECENT_FIRST;
+    if (index >= shown.Paths().size()) return true;
+    const std::string path = shown.Paths()[index];
+    if (files::FileIsMissing(path)) {
+        ChangeList([&](RecentFiles& list) { list.Remove(path); });
+        TellMapIsGone(path);
+        return true;
+    }
+    if (ConfirmDropChanges()) OpenMapPath(WideFromUtf8(path));
+    return true;
+}

@@ -1,0 +1,85 @@
+// A map named on the command line opens at start-up as Open would: the way "Open with", a
+// double-click on an associated map and a map dropped on the program's file reach the editor.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "EditorProcess.h"
+#include "TestFiles.h"
+
+namespace {
+
+// A map data file of 680 x 480 pixels with nothing in it.
+std::string SmallMapBytes() {
+    const uint32_t cells = 17 * 12;
+    std::string bytes(72 + 12 * cells, '\0');
+    auto put = [&](size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(0, 12 * cells + 68);
+    put(4, 680);
+    put(8, 480);
+    put(20 + 12 * cells, 10);   // target time
+    put(24 + 12 * cells, 300);  // time limit
+    return bytes;
+}
+
+void WriteWide(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+const std::wstring kDefaultCaption = L"ぴこらんエディタ [ぴこらんマップ]";
+
+bool WaitForCaption(HWND window, const std::wstring& caption) {
+    for (int i = 0; i < 200 && WindowCaption(window) != caption; ++i) Sleep(50);
+    return WindowCaption(window) == caption;
+}
+
+}  // namespace
+
+// The path is not ASCII and holds a blank; a second map after it is not opened.
+TEST(CommandLine, APathThatIsNotAsciiOpensAtStartUp) {
+    ProfileFolder profile;
+    ScratchFolder maps("picoran-command-line-" + std::to_string(GetCurrentProcessId()));
+    const std::wstring path = Wide(maps.Path()) + L"\\ステージ 1.bin";
+    const std::wstring ignored = Wide(maps.Path()) + L"\\ignored.bin";
+    WriteWide(path, SmallMapBytes());
+    WriteWide(ignored, SmallMapBytes());
+
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(StartEditor(L"\"" + path + L"\" \"" + ignored + L"\"", process));
+    HWND window = WaitForMainWindow(process.dwProcessId);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitForCaption(window, L"ぴこらんエディタ [" + path + L"]"));
+    EXPECT_EQ(CloseEditor(window, process), 0u);
+    // Opened as Open opens: it is the first recent map.
+    const std::string list = FileBytes(profile.ProgramFolder() + "\\recent-files.txt");
+    EXPECT_NE(list.find("\xE3\x82\xB9\xE3\x83\x86\xE3\x83\xBC\xE3\x82\xB8 1.bin\r\n"), std::string::npos) << list;
+    EXPECT_EQ(list.find("ignored"), std::string::npos);
+}
+
+TEST(CommandLine, ARefusedPathShowsTheErrorAndTheDefaultMapStays) {
+    ProfileFolder profile;
+    ScratchFolder maps("picoran-command-line-" + std::to_string(GetCurrentProcessId()));
+    const std::wstring path = Wide(maps.Path()) + L"\\damaged.bin";
+    WriteWide(path, SmallMapBytes().substr(0, 100));
+
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(StartEditor(L"\"" + path + L"\"", process));
+    HWND error = WaitForProcessWindow(process.dwProcessId, L"#32770", L"ERROR");
+    ASSERT_NE(error, nullptr) << "no ERROR box";
+    wchar_t text[1024] = {};
+    SendMessageW(GetDlgItem(error, 0xFFFF), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    EXPECT_NE(std::wstring(text).find(path), std::wstring::npos);
+    PostMessageW(error, WM_COMMAND, IDOK, 0);
+
+    HWND window = WaitForMainWindow(process.dwProcessId);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitForCaption(window, kDefaultCaption));
+    EXPECT_EQ(CloseEditor(window, process), 0u);
+}
