@@ -1,6 +1,7 @@
 // Cost of composing the map view, beside a plain copy of the same rectangles.
 #include <benchmark/benchmark.h>
 
+#include "BenchScene.h"
 #include <algorithm>
 #include <cstring>
 
@@ -9,37 +10,10 @@
 
 namespace {
 
-// Sheets and backdrop with one key pixel in every seven, so the key test has work to do.
-void FillPattern(PixelSurface& surface, uint16_t salt) {
-    for (int32_t y = 0; y < surface.height; ++y) {
-        for (int32_t x = 0; x < surface.width; ++x) {
-            const bool key = (x + 3 * y) % 7 == 0;
-            surface.SetPixel(x, y, key ? 0 : static_cast<uint16_t>(salt + x * 5 + y * 11));
-        }
-    }
-    surface.colorKey = 0;
-}
-
-struct Scene {
+struct Scene : BenchPictures {
     MemorySurface backBuffer{640, 480};
-    MemorySurface backdrop{640, 480};
-    MemorySurface smallSheet{512, 512};
-    MemorySurface largeSheet{512, 512};
-    MapModel map;
 
-    Scene(int32_t cellsX, int32_t cellsY) {
-        FillPattern(backdrop, 0x100);
-        FillPattern(smallSheet, 0x2000);
-        FillPattern(largeSheet, 0x4000);
-        map.ResizeMap(cellsX * 40, cellsY * 40);
-        // A chip in all three layers of every cell, sheet positions varying from cell to cell.
-        for (size_t i = 0; i < map.CellCount(); ++i) {
-            const auto n = static_cast<int32_t>(i);
-            map.Layer(2)[i] = MapCell{1, (n % 6) * 80, (n / 6 % 6) * 80};
-            map.Layer(1)[i] = MapCell{2, (n % 12) * 40, (n / 12 % 12) * 40};
-            map.Layer(0)[i] = MapCell{3, (n % 11) * 40, (n / 11 % 11) * 40};
-        }
-    }
+    Scene(int32_t cellsX, int32_t cellsY) : BenchPictures(cellsX, cellsY) {}
 };
 
 void CopyPlain(PixelSurface& to, int32_t x, int32_t y, const PixelSurface& from, int32_t left,

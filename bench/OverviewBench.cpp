@@ -2,41 +2,20 @@
 // own composition of the same scene (bench/MapViewBench.cpp has the view's cases).
 #include <benchmark/benchmark.h>
 
+#include "BenchScene.h"
 #include "render/core/MapView.h"
 #include "render/core/OverviewCompose.h"
 #include "render/core/ViewMarks.h"
 
 namespace {
 
-// Sheets and backdrop with one key pixel in every seven, as in the view's benchmark.
-void FillPattern(PixelSurface& surface, uint16_t salt) {
-    for (int32_t y = 0; y < surface.height; ++y)
-        for (int32_t x = 0; x < surface.width; ++x)
-            surface.SetPixel(x, y, (x + 3 * y) % 7 == 0 ? 0 : static_cast<uint16_t>((salt + x * 5 + y * 11) & 0x7FFF));
-    surface.colorKey = 0;
-}
-
 // A chip in all three layers of every cell, sheet positions varying from cell to cell.
-struct Scene {
-    MemorySurface backdrop{640, 480};
-    MemorySurface smallSheet{512, 512};
-    MemorySurface largeSheet{512, 512};
+struct Scene : BenchPictures {
     MemorySurface picture{kOverviewMaxSide, kOverviewMaxSide};
-    MapModel map;
     OverviewSheets sheets;
     OverviewScale scale;
 
-    Scene(int32_t cellsX, int32_t cellsY) {
-        FillPattern(backdrop, 0x100);
-        FillPattern(smallSheet, 0x2000);
-        FillPattern(largeSheet, 0x4000);
-        map.ResizeMap(cellsX * 40, cellsY * 40);
-        for (size_t i = 0; i < map.CellCount(); ++i) {
-            const auto n = static_cast<int32_t>(i);
-            map.Layer(2)[i] = MapCell{1, (n % 6) * 80, (n / 6 % 6) * 80};
-            map.Layer(1)[i] = MapCell{2, (n % 12) * 40, (n / 12 % 12) * 40};
-            map.Layer(0)[i] = MapCell{3, (n % 11) * 40, (n / 11 % 11) * 40};
-        }
+    Scene(int32_t cellsX, int32_t cellsY) : BenchPictures(cellsX, cellsY) {
         scale = OverviewScaleFor(map.CellCounts());
         sheets.Prepare(smallSheet, largeSheet, backdrop, SheetCellPixels(scale));
     }
