@@ -1,10 +1,10 @@
 // Cost of composing the map view, beside a plain copy of the same rectangles.
 #include <benchmark/benchmark.h>
 
-#include "BenchScene.h"
 #include <algorithm>
 #include <cstring>
 
+#include "BenchScene.h"
 #include "render/core/Blit.h"
 #include "render/core/MapView.h"
 
