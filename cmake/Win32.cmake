@@ -121,8 +121,7 @@ gtest_discover_tests(win32_tests
 add_test(NAME clipboard.ClipboardTests
   COMMAND bash ${PROJECT_SOURCE_DIR}/tests/win32/desktop/run-in-desktop.sh
           $<TARGET_FILE:exit_status> $<TARGET_FILE:win32_tests> --gtest_filter=${WIN32_CLIPBOARD_TESTS})
-set_tests_properties(clipboard.ClipboardTests PROPERTIES TIMEOUT 300 LABELS win32
-  RESOURCE_LOCK clipboard)
+set_tests_properties(clipboard.ClipboardTests PROPERTIES TIMEOUT 300 LABELS win32)
 # The ForeignSystem suite: the same program on a Windows that is not Japanese (another code
 # page) with taller window frames, in a prefix of its own that scripts/env.sh prepares.
 set(PICORAN_FOREIGN_WINEPREFIX "${CMAKE_BINARY_DIR}/../wineprefix-foreign" CACHE PATH

@@ -1,7 +1,8 @@
 // The selection's commands and the clipboard through the real windows: copy, paste (twice), cut
 // and delete, each undone to the bytes saved before; text on the clipboard as other programs
-// put it there; a block copied in one running editor pasted into another and back. The suites
-// here share the system's clipboard, so CTest runs them one at a time (tests/win32/CMakeLists).
+// put it there; a block copied in one running editor pasted into another and back. The clipboard
+// is shared by every Wine desktop of the prefix, so CTest runs these tests one after another in
+// a process of their own (cmake/Win32.cmake).
 #include <gtest/gtest.h>
 
 #include <string>
