@@ -11,6 +11,14 @@
 namespace {
 
 ToolState tools;
+// Where the pointer was last seen over the main window, in client pixels, if it was.
+bool pointerSeen = false;
+POINT lastPointer{0, 0};
+
+void NotePointer(POINT point) {
+    pointerSeen = true;
+    lastPointer = point;
+}
 
 // The pointer position when the message is handled, not the one the message carries.
 POINT CursorInClient(HWND window) {
@@ -99,6 +107,7 @@ void SelectTool(EditingTool tool) {
 void OnMapLeftButtonDown(HWND window) {
     if (mainWindow == nullptr) return;
     const POINT point = CursorInClient(window);
+    NotePointer(point);
     if (tools.Pasting()) {
         FollowWithPaste(point);
         if (tools.PointerInView()) mainWindow->StampBlock(tools.PasteBlock(), tools.Pointer());
@@ -127,6 +136,7 @@ void OnMapLeftButtonDown(HWND window) {
 // The mouse is captured from the press to the release, so moves outside the window arrive too.
 void OnMapPointerMove(POINT point) {
     if (mainWindow == nullptr) return;
+    NotePointer(point);
     bool repaint = FollowWithPaste(point);
     if (mainWindow->ContinueStroke(point)) {
         DrawPalettes();
@@ -163,6 +173,7 @@ void OnMapRightButtonDown(HWND window) {
 }
 
 void OnMapPointerLeft() {
+    pointerSeen = false;
     if (!tools.Pasting() || !tools.PointerInView()) return;
     tools.PointerGone();
     Repaint();
@@ -184,4 +195,14 @@ void KeepToolMarksInMap() {
     if (mainWindow != nullptr) tools.KeepInMap(mainWindow->CellCounts());
 }
 
-void ResetTools() { tools = ToolState{}; }
+void KeepToolsUnderPointer() {
+    if (!pointerSeen) return;
+    const CellPoint cell = CellUnder(lastPointer);
+    if (tools.Pasting() && tools.PointerInView()) tools.PointerAt(cell);
+    tools.DragTo(cell);
+}
+
+void ResetTools() {
+    tools = ToolState{};
+    pointerSeen = false;
+}

@@ -32,5 +32,9 @@ bool ClearToolMarks();
 void ForgetToolMarks();
 // The map changed size as a whole (undo, redo, the edit area): the selection keeps its part in it.
 void KeepToolMarksInMap();
+// The view scrolled (keys, wheel, overview) under a pointer that stayed still: the pasted block
+// and the end of a rectangle or selection being dragged go to the cell now under it. The view's
+// painting asks this first.
+void KeepToolsUnderPointer();
 // Back to the pen with nothing marked, as a newly started editor.
 void ResetTools();

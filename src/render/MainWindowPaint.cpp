@@ -54,6 +54,7 @@ void MainWindow::Paint() {
     if (backBuffer == nullptr || !backBuffer->HasSurface()) return;
 
     if (redrawTrace != nullptr) redrawTrace("view");
+    KeepToolsUnderPointer();
     GdiFlush();  // no GDI drawing may still be pending on the pixels composed below
     ComposeCells(*this);
     const ViewOverlay overlay = ComposeViewOverlay(CellCounts(), scrollX, scrollY);

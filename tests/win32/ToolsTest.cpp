@@ -292,3 +292,26 @@ TEST_F(ToolsTest, DeleteReachesTheSelectionButNotFromATextBox) {
     EXPECT_EQ(Cell(0, 2, 3).chipId, 0u);
     EXPECT_TRUE(IsWindowVisible(messageWindow->handle));  // and not the button's press
 }
+
+// The view scrolled by a key under a pointer that stays still: the end of a rectangle being
+// dragged and a pasted block go to the cell now under the pointer.
+TEST_F(ToolsTest, ScrollingUnderAStillPointerMovesTheDragAndThePaste) {
+    ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
+    PressKey('P');
+    CurrentChip = ChipEntry{100, 120, 80, 0};
+    DragOnMap({At(2, 2), At(4, 3)}, false);
+    PressKey(VK_RIGHT);
+    PressKey(VK_DOWN);
+    SendMessageA(mainWindow->handle, WM_LBUTTONUP, 0, 0);
+    for (uint32_t row = 0; row < 8; ++row)
+        for (uint32_t column = 0; column < 8; ++column)
+            EXPECT_EQ(Cell(0, column, row).chipId,
+                      column >= 2 && column <= 5 && row >= 2 && row <= 4 ? 100u : 0u)
+                << column << "," << row;
+
+    Tools().StartPaste(CellBlock{1, 1, {{{100}, {0}, {0}}}});
+    SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(At(6, 6).x, At(6, 6).y));
+    EXPECT_EQ(Tools().Pointer(), (CellPoint{7, 7}));
+    PressKey(VK_LEFT);
+    EXPECT_EQ(Tools().Pointer(), (CellPoint{6, 7}));
+}
