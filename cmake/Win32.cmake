@@ -49,6 +49,14 @@ set(SHELL_DIALOG_SOURCES
 set(SHELL_COMMAND_SOURCES
   src/HandleKey.cpp
 )
+# The map view's tools: the pen, the rectangle, the bucket fill and the selection with its
+# clipboard.
+set(SHELL_TOOL_SOURCES
+  src/map/MapTools.cpp
+  src/map/SelectionCommands.cpp
+  src/map/BlockClipboard.cpp
+  src/ToolCursors.cpp
+)
 # The overview, the wheel and the layers shown.
 set(SHELL_OVERVIEW_SOURCES
   src/OverviewWindow.cpp
@@ -56,7 +64,7 @@ set(SHELL_OVERVIEW_SOURCES
   src/render/ShownStage.cpp
 )
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
-  ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES})
+  ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES} ${SHELL_TOOL_SOURCES})
 target_include_directories(shell PUBLIC src res)
 target_link_libraries(shell PUBLIC core gdi32 comdlg32 comctl32 user32 shell32 ole32 uuid)
 target_compile_options(shell PRIVATE -Wall -Wextra)
@@ -65,7 +73,7 @@ target_compile_definitions(shell PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 set(PICORAN_STATIC_LINK -static -static-libgcc -static-libstdc++)
 set(EDITOR_RESOURCES ${PROJECT_SOURCE_DIR}/res/editor.rc)
 set_source_files_properties(${EDITOR_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/small_sheet.bmp;${PROJECT_SOURCE_DIR}/res/large_sheet.bmp;${PROJECT_SOURCE_DIR}/res/backdrop.bmp;${PROJECT_SOURCE_DIR}/res/editor.ico;${PROJECT_SOURCE_DIR}/res/editor.manifest")
+  OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/small_sheet.bmp;${PROJECT_SOURCE_DIR}/res/large_sheet.bmp;${PROJECT_SOURCE_DIR}/res/backdrop.bmp;${PROJECT_SOURCE_DIR}/res/editor.ico;${PROJECT_SOURCE_DIR}/res/editor.manifest;${PROJECT_SOURCE_DIR}/res/cursor_pen.cur;${PROJECT_SOURCE_DIR}/res/cursor_eraser.cur;${PROJECT_SOURCE_DIR}/res/cursor_rectangle.cur;${PROJECT_SOURCE_DIR}/res/cursor_fill.cur;${PROJECT_SOURCE_DIR}/res/cursor_selection.cur;${PROJECT_SOURCE_DIR}/res/cursor_paste.cur")
 
 add_executable(editor WIN32 src/main.cpp ${EDITOR_RESOURCES})
 target_link_libraries(editor PRIVATE shell)
@@ -102,11 +110,18 @@ target_link_options(exit_status PRIVATE -municode ${PICORAN_STATIC_LINK})
 add_dependencies(win32_tests exit_status)
 set_target_properties(win32_tests PROPERTIES CROSSCOMPILING_EMULATOR
   "bash;${PROJECT_SOURCE_DIR}/tests/win32/desktop/run-in-desktop.sh;$<TARGET_FILE:exit_status>")
+# The tests that put things on the clipboard share it with every Wine desktop of the prefix, so
+# they run in one process of their own, never beside each other.
+set(WIN32_CLIPBOARD_TESTS "ClipboardTest.*:CommentBoxTest.PastingKeepsWhatFitsOfThePastedText")
 gtest_discover_tests(win32_tests
   DISCOVERY_MODE PRE_TEST
   DISCOVERY_TIMEOUT 120
-  TEST_FILTER "-ForeignSystem.*"
+  TEST_FILTER "-ForeignSystem.*:${WIN32_CLIPBOARD_TESTS}"
   PROPERTIES TIMEOUT 120 LABELS win32)
+add_test(NAME clipboard.ClipboardTests
+  COMMAND bash ${PROJECT_SOURCE_DIR}/tests/win32/desktop/run-in-desktop.sh
+          $<TARGET_FILE:exit_status> $<TARGET_FILE:win32_tests> --gtest_filter=${WIN32_CLIPBOARD_TESTS})
+set_tests_properties(clipboard.ClipboardTests PROPERTIES TIMEOUT 300 LABELS win32)
 # The ForeignSystem suite: the same program on a Windows that is not Japanese (another code
 # page) with taller window frames, in a prefix of its own that scripts/env.sh prepares.
 set(PICORAN_FOREIGN_WINEPREFIX "${CMAKE_BINARY_DIR}/../wineprefix-foreign" CACHE PATH

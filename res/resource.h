@@ -15,6 +15,14 @@
 #define IDI_LARGE 109
 #define IDI_SMALL 110
 
+// Cursors of the map view's tools
+#define IDCUR_PEN 120
+#define IDCUR_ERASER 121
+#define IDCUR_RECTANGLE 122
+#define IDCUR_FILL 123
+#define IDCUR_SELECTION 124
+#define IDCUR_PASTE 125
+
 // Bitmaps
 #define IDB_SMALL_SHEET 114
 #define IDB_BACKDROP 115
@@ -40,6 +48,16 @@
 #define ID_VIEW_LAYER0 40033
 #define ID_VIEW_LAYER1 40034
 #define ID_VIEW_LAYER2 40035
+// The selection's commands of the 編集 menu, and the tools of the ツール menu, in the order of
+// the EditingTool values (pen first).
+#define ID_EDIT_CUT 40050
+#define ID_EDIT_COPY 40051
+#define ID_EDIT_PASTE 40052
+#define ID_EDIT_DELETE 40053
+#define ID_TOOL_PEN 40054
+#define ID_TOOL_RECTANGLE 40055
+#define ID_TOOL_FILL 40056
+#define ID_TOOL_SELECTION 40057
 
 // Edit-area dialog controls
 #define IDC_RESIZE_WIDTH 1001

@@ -11,7 +11,9 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/FileDialogs.h"
+#include "map/MapTools.h"
 #include "map/RecentMaps.h"
+#include "map/SelectionCommands.h"
 #include "resource.h"
 
 namespace {
@@ -35,7 +37,10 @@ void HandleKey(uint32_t virtualKey) {
     if (virtualKey < VK_ESCAPE || virtualKey > VK_F10) return;
     if (mainWindow == nullptr) return;
     switch (virtualKey) {
-    case VK_ESCAPE: PostClose(); break;
+    case VK_ESCAPE:
+        // A paste or a selection goes first; only with nothing to clear does Escape close.
+        if (!ClearToolMarks()) PostClose();
+        break;
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
@@ -52,6 +57,29 @@ void HandleKey(uint32_t virtualKey) {
         break;
     case 'Y':
         if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_REDO);
+        break;
+    case 'X':
+        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_CUT);
+        break;
+    case 'C':
+        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_COPY);
+        break;
+    case 'V':
+        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_PASTE);
+        break;
+    case VK_DELETE: DispatchCommand(ID_EDIT_DELETE); break;
+    // The tools, by their letters alone: with Ctrl they are no shortcut.
+    case 'B':
+        if (!IsHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_PEN);
+        break;
+    case 'P':
+        if (!IsHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_RECTANGLE);
+        break;
+    case 'F':
+        if (!IsHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_FILL);
+        break;
+    case 'R':
+        if (!IsHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_SELECTION);
         break;
     case 'S':
         if (!IsHeld(VK_CONTROL)) break;
@@ -99,6 +127,14 @@ void DispatchCommand(uint32_t commandId) {
     case ID_FILE_EXIT: PostClose(); break;
     case ID_EDIT_UNDO: mainWindow->Undo(); break;
     case ID_EDIT_REDO: mainWindow->Redo(); break;
+    case ID_EDIT_CUT: CutSelection(); break;
+    case ID_EDIT_COPY: CopySelection(); break;
+    case ID_EDIT_PASTE: StartPaste(); break;
+    case ID_EDIT_DELETE: DeleteSelection(); break;
+    case ID_TOOL_PEN:
+    case ID_TOOL_RECTANGLE:
+    case ID_TOOL_FILL:
+    case ID_TOOL_SELECTION: SelectTool(static_cast<EditingTool>(commandId - ID_TOOL_PEN)); break;
     case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;
     case ID_EDIT_LARGE_PALETTE: ShowPalette(largePalette); break;
     case ID_EDIT_AREA: ShowSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;

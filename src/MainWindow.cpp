@@ -6,6 +6,7 @@
 #include "StageDisplay.h"
 #include "WideText.h"
 #include "core/Texts.h"
+#include "map/MapTools.h"
 #include "render/core/ViewGeometry.h"
 #include "resource.h"
 
@@ -106,6 +107,7 @@ void MainWindow::ClearMap() {
 
 bool MainWindow::ResizeMap(int32_t newWidth, int32_t newHeight) {
     const bool resized = stage.ResizeMap(newWidth, newHeight);
+    KeepToolMarksInMap();
     ShowEdit();
     Paint();
     return resized;

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "Window.h"
+#include "map/core/CellBlock.h"
 #include "map/core/MapDocument.h"
 #include "map/core/MapModel.h"
+#include "map/core/PenStroke.h"
 #include "map/core/Stage.h"
 #include "map/core/StageSettings.h"
 #include "render/Texture.h"
@@ -43,14 +45,28 @@ public:
     void Undo();
     void Redo();
 
-    // Left click: paints CurrentChip into the cell under a client point; within a drag
-    // stroke (BeginStroke .. EndStroke) every cell painted is part of one undo step.
-    void PlaceChip(POINT point);
+    // The pen. Left press: paints CurrentChip into the cell under a client point and starts a
+    // stroke, whose large chips tile from that cell; each move paints every cell on the line
+    // from the cell seen before, within the view. Everything from BeginStroke to EndStroke is
+    // one undo step.
     void BeginStroke() { stage.BeginStroke(); }
-    void EndStroke() { stage.EndStroke(); }
-    // Right click: takes the cell's topmost chip back into CurrentChip and its palette,
-    // or selects the eraser on an empty cell.
+    void PlaceChip(POINT point);
+    // True when it painted a cell.
+    bool ContinueStroke(POINT point);
+    void EndStroke();
+    // Right click: takes the chip drawn on top in the cell (a large chip covering it from a
+    // neighbour included; hidden layers passed over) back into CurrentChip and its palette,
+    // or selects the eraser on a cell that shows none.
     void PickChip(POINT point);
+
+    // The other tools, each one undo step, none when nothing changes. Writes into hidden
+    // layers are left out. The rectangle between two cells and the bucket fill with CurrentChip.
+    void FillRectangle(CellPoint start, CellPoint end);
+    void BucketFill(POINT point);
+    // The block stamped with its top-left at the cell; its empty cells leave the map's as they are.
+    void StampBlock(const CellBlock& block, CellPoint topLeft);
+    // All three layers of the cells emptied: delete, and cut.
+    void EmptyCells(const CellRect& cells);
 
     // Paths are UTF-8; a relative one is taken from the folder the editor was started from.
     // Writes the map and the stage values as a map data file at path, replacing an old
@@ -66,6 +82,11 @@ public:
     void Paint();
 
 private:
+    PenStroke penStroke;
+
     // Makes a read document the stage, with a new history, and shows it.
     bool ApplyDocument(const MapDocument& document, const char* path);
+    // A tool's writes, those into hidden layers left out, through the stage; true when a cell
+    // changed, which the caption and the menu then show.
+    bool WriteToolCells(CellWrites writes);
 };

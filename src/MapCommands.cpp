@@ -9,12 +9,14 @@
 #include "WideText.h"
 #include "core/Texts.h"
 #include "map/CurrentFile.h"
+#include "map/MapTools.h"
 #include "render/core/Scrolling.h"
 #include "render/core/ViewGeometry.h"
 
 void NewMap() {
     if (mainWindow == nullptr || !ConfirmDropChanges()) return;
     if (!mainWindow->stage.New()) return;
+    ForgetToolMarks();
     scrollX = 0;
     scrollY = 0;
     SetCurrentPath(WideFromSjis(texts::kDefaultMapName).c_str());

@@ -6,6 +6,8 @@
 #include "MainWindow.h"
 #include "dialogs/DialogValues.h"
 #include "map/CurrentFile.h"
+#include "map/MapTools.h"
+#include "map/SelectionCommands.h"
 #include "render/core/Scrolling.h"
 #include "render/core/ViewGeometry.h"
 #include "resource.h"
@@ -25,6 +27,7 @@ void ShowEdit() {
     if (menu == nullptr) return;
     EnableMenuCommand(menu, ID_EDIT_UNDO, mainWindow->stage.CanUndo());
     EnableMenuCommand(menu, ID_EDIT_REDO, mainWindow->stage.CanRedo());
+    ShowSelectionCommands(menu, false);
 }
 
 void ShowWholeStage() {
@@ -33,6 +36,7 @@ void ShowWholeStage() {
     const MapCellCounts counts = mainWindow->CellCounts();
     scrollX = ScrollKeptInMap(scrollX, counts.cellsX, kViewColumns);
     scrollY = ScrollKeptInMap(scrollY, counts.cellsY, kViewRows);
+    KeepToolMarksInMap();
     mainWindow->Paint();
     ShowEdit();
 }

@@ -3,6 +3,7 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "OverviewWindow.h"
+#include "map/MapTools.h"
 #include "render/core/ViewGeometry.h"
 #include "render/core/WheelScrolling.h"
 #include "resource.h"
@@ -72,6 +73,7 @@ void NotePointerLeftView() {
 
 void ResetViewState() {
     shownLayers = LayerVisibility{};
+    ResetTools();
     verticalWheel.Reset();
     horizontalWheel.Reset();
 }

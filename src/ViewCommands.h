@@ -19,5 +19,6 @@ void ToggleLayer(int layer);
 // The pointer over the main window's client area, and gone from it, for the overview's caption.
 void NotePointerOverView(HWND mainWindowHandle, POINT clientPoint);
 void NotePointerLeftView();
-// What a newly started editor has: every layer shown, no part of a wheel notch kept.
+// What a newly started editor has: every layer shown, no part of a wheel notch kept, the pen
+// with nothing selected or pasted.
 void ResetViewState();

@@ -57,10 +57,17 @@ bool IsTextBox(HWND window) {
 
 bool IsProgramShortcut(WPARAM virtualKey, bool controlHeld, bool inTextBox) {
     if (virtualKey >= VK_F1 && virtualKey <= VK_F10) return true;
+    // A text box keeps its letters, Delete, and its own undo, cut, copy and paste.
+    if (!inTextBox) {
+        if (virtualKey == VK_DELETE) return true;
+        if (!controlHeld && (virtualKey == 'B' || virtualKey == 'P' || virtualKey == 'F' || virtualKey == 'R'))
+            return true;
+    }
     if (!controlHeld) return false;
     if (virtualKey == 'N' || virtualKey == 'O' || virtualKey == 'S') return true;
     if (virtualKey >= '1' && virtualKey <= '3') return true;
-    return !inTextBox && (virtualKey == 'Z' || virtualKey == 'Y');
+    return !inTextBox && (virtualKey == 'Z' || virtualKey == 'Y' || virtualKey == 'X' ||
+                          virtualKey == 'C' || virtualKey == 'V');
 }
 
 bool HandleSettingsDialogKeys(MSG& message) {

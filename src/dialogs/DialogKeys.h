@@ -12,6 +12,7 @@ bool HandleSettingsDialogKeys(MSG& message);
 
 // The shortcut keys of the program's commands that a dialog's controls leave alone: the
 // function keys, Ctrl+N, Ctrl+O, Ctrl+S (with or without Shift) and Ctrl+1 to Ctrl+3
-// everywhere, and undo and redo (Ctrl+Z, Ctrl+Y) outside a text box, which keeps them as
-// its own text undo.
+// everywhere; outside a text box, which keeps them as its own, also undo and redo (Ctrl+Z,
+// Ctrl+Y), cut, copy and paste (Ctrl+X, Ctrl+C, Ctrl+V), Delete and the tools' letters B, P,
+// F and R.
 bool IsProgramShortcut(WPARAM virtualKey, bool controlHeld, bool inTextBox);

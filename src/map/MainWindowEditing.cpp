@@ -1,16 +1,46 @@
-// Painting and picking cells with the mouse in the main window.
+// Painting, filling, stamping and picking cells with the mouse in the main window.
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
 #include "StageDisplay.h"
-#include "map/core/CellEditing.h"
+#include "map/core/CoveringChips.h"
+#include "map/core/FillRules.h"
+#include "map/core/ToolState.h"
+
+namespace {
+
+CellPoint CellUnder(POINT point) { return ViewPointCell(point.x, point.y, scrollX, scrollY); }
+
+// A palette that does not exist finds no chip: its cells take the sheet's top-left chip.
+const PaletteModel& ModelOf(const PaletteWindow* palette) {
+    static const PaletteModel kNoPalette(0);
+    return palette != nullptr ? palette->model : kNoPalette;
+}
+
+}  // namespace
+
+bool MainWindow::WriteToolCells(CellWrites writes) {
+    DropHiddenLayerWrites(writes, shownLayers);
+    if (!stage.WriteCells(writes)) return false;
+    ShowEdit();
+    return true;
+}
 
 void MainWindow::PlaceChip(POINT point) {
-    if (::PlaceChip(stage, CurrentChip, scrollX, scrollY, point.x, point.y, shownLayers)) ShowEdit();
+    WriteToolCells(penStroke.Begin(map, CurrentChip, CellUnder(point), ViewCells(scrollX, scrollY)));
+}
+
+bool MainWindow::ContinueStroke(POINT point) {
+    return WriteToolCells(penStroke.MoveTo(map, CurrentChip, CellUnder(point), ViewCells(scrollX, scrollY)));
+}
+
+void MainWindow::EndStroke() {
+    penStroke.End();
+    stage.EndStroke();
 }
 
 void MainWindow::PickChip(POINT point) {
-    const PickResult picked = ::PickChip(map, scrollX, scrollY, point.x, point.y, shownLayers);
+    const PickResult picked = PickDrawnChip(map, scrollX, scrollY, point.x, point.y, shownLayers);
     if (picked.kind == PickResult::Kind::kNothing) return;
     CurrentChip = picked.chip;
     if (picked.kind == PickResult::Kind::kEraser) return;  // the palettes keep their frames
@@ -22,3 +52,17 @@ void MainWindow::PickChip(POINT point) {
     other->model.active = false;
     chosen->SetHighlight(picked.highlightX, picked.highlightY);
 }
+
+void MainWindow::FillRectangle(CellPoint start, CellPoint end) {
+    WriteToolCells(RectangleFillWrites(map, CurrentChip, start, end));
+}
+
+void MainWindow::BucketFill(POINT point) {
+    WriteToolCells(BucketFillWrites(map, CurrentChip, CellUnder(point)));
+}
+
+void MainWindow::StampBlock(const CellBlock& block, CellPoint topLeft) {
+    WriteToolCells(StampWrites(map, block, topLeft, ModelOf(smallPalette), ModelOf(largePalette)));
+}
+
+void MainWindow::EmptyCells(const CellRect& cells) { WriteToolCells(EmptyAreaWrites(map, cells)); }

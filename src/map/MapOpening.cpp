@@ -10,6 +10,7 @@
 #include "WideText.h"
 #include "core/Texts.h"
 #include "map/CurrentFile.h"
+#include "map/MapTools.h"
 #include "map/RecentMaps.h"
 #include "map/StartFolder.h"
 #include "map/core/MapPaths.h"
@@ -49,6 +50,7 @@ bool OpenMapPath(const std::wstring& path) {
     }
     const std::string utf8 = Utf8FromWide(full);
     if (!mainWindow->LoadMap(utf8.c_str(), !IsTextMapPath(utf8.c_str()))) return false;
+    ForgetToolMarks();
     SetCurrentPath(full.c_str());
     scrollX = 0;
     scrollY = 0;

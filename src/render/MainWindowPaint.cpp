@@ -2,8 +2,12 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "OverviewWindow.h"
+#include "PaletteWindow.h"
+#include "map/MapTools.h"
 #include "render/ShownStage.h"
 #include "render/core/MapView.h"
+#include "render/core/PreviewView.h"
+#include "render/core/ToolOutline.h"
 #include "render/core/ViewOverlay.h"
 #include "render/core/ViewGeometry.h"
 #include "render/core/ViewMarks.h"
@@ -20,6 +24,28 @@ void PaintOutsideMapArea(HDC windowDC, MapArea area) {
     if (below.top < below.bottom && below.left < below.right) FillRect(windowDC, &below, grey);
 }
 
+// The cells and the block being pasted over them where a click would stamp it, as the stamp
+// would write them (hidden layers left out).
+void ComposeCells(MainWindow& window) {
+    const ToolState& tools = Tools();
+    if (!tools.Pasting() || tools.PasteCells(window.CellCounts()).Empty()) {
+        ComposeMapView(*window.backBuffer, *window.backdrop, *window.smallSheet, *window.largeSheet,
+                       window.map, scrollX, scrollY, shownLayers);
+        return;
+    }
+    // Only the cells the view draws: a large block costs no more than a small one.
+    const CellRect drawn{scrollX - 1, scrollY - 1, scrollX + kViewColumns - 1, scrollY + kViewRows - 1};
+    CellWrites stamp = StampWrites(window.map, tools.PasteBlock(), tools.Pointer(), smallPalette->model,
+                                   largePalette->model, drawn);
+    DropHiddenLayerWrites(stamp, shownLayers);
+    ComposeMapViewWith(*window.backBuffer, *window.backdrop, *window.smallSheet, *window.largeSheet,
+                       window.map, scrollX, scrollY, shownLayers, stamp);
+}
+
+void Stroke(Texture& texture, const LineSegment& s) {
+    DrawLine(texture, s.x1, s.y1, s.x2, s.y2, s.penWidth, s.red, s.green, s.blue);
+}
+
 }  // namespace
 
 void MainWindow::Paint() {
@@ -28,16 +54,19 @@ void MainWindow::Paint() {
     if (backBuffer == nullptr || !backBuffer->HasSurface()) return;
 
     if (redrawTrace != nullptr) redrawTrace("view");
+    KeepToolsUnderPointer();
     GdiFlush();  // no GDI drawing may still be pending on the pixels composed below
-    ComposeMapView(*backBuffer, *backdrop, *smallSheet, *largeSheet, map, scrollX, scrollY, shownLayers);
-    const ViewOverlay overlay = ComposeViewOverlay(mainWindow->CellCounts(), scrollX, scrollY);
-    for (size_t i = 0; i < overlay.count; ++i) {
-        const LineSegment& s = overlay.segments[i];
-        DrawLine(*backBuffer, s.x1, s.y1, s.x2, s.y2, s.penWidth, s.red, s.green, s.blue);
-    }
+    ComposeCells(*this);
+    const ViewOverlay overlay = ComposeViewOverlay(CellCounts(), scrollX, scrollY);
+    for (size_t i = 0; i < overlay.count; ++i) Stroke(*backBuffer, overlay.segments[i]);
     int32_t startX = 0, startY = 0;
     if (ShownStartPosition(startX, startY))
         DrawStartMarker(*backBuffer, ViewStartMarker(startX, startY, scrollX, scrollY));
+    // What a tool is about to act on, over everything else.
+    for (const CellRect& cells : Tools().Outlines(CellCounts())) {
+        const ToolOutline outline = ToolOutlineSegments(cells, scrollX, scrollY);
+        for (size_t i = 0; i < outline.count; ++i) Stroke(*backBuffer, outline.segments[i]);
+    }
     // Last, so that no chip, line end or marker half reaches past the map's edges.
     FillOutsideMapArea(*backBuffer, overlay.area);
 

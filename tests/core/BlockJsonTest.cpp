@@ -64,6 +64,16 @@ TEST(BlockJson, ReadsBackWhatItWritesAndAnyLayout) {
     EXPECT_EQ(read.layers[2], std::vector<uint32_t>{7});
 }
 
+// A text of exactly the longest length is still read.
+TEST(BlockJson, ReadsATextOfTheLongestLength) {
+    std::string text = BlockToJson(TwoByThree());
+    text.resize(kMaxBlockTextBytes, ' ');
+    CellBlock read;
+    std::string error;
+    EXPECT_TRUE(BlockFromJson(text, read, error)) << error;
+    EXPECT_EQ(read, TwoByThree());
+}
+
 struct Refusal {
     const char* name;
     std::function<std::string(Json)> make;  // the bad text, from the good block's JSON
@@ -98,6 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
     EachKindOfFault, BlockRefused,
     ::testing::Values(
         Refusal{"empty", Text(""), "byte 1: not valid JSON: "},
+        Refusal{"validButLongerThanTheCap",
+                [](Json json) {
+                    std::string text = json.dump();
+                    return text + std::string(kMaxBlockTextBytes + 1 - text.size(), ' ');
+                },
+                "the text has 16777217 bytes; a block is read from at most 16777216"},
         Refusal{"plainText", Text("hello, editor"), "byte 1: not valid JSON: "},
         Refusal{"cutShort", Text("{\"columns\": 3,"), "byte 15: not valid JSON: "},
         Refusal{"invalidUtf8", Text("{\"columns\": \"\xFF\"}"), "byte 14: not valid JSON: "},

@@ -70,6 +70,33 @@ INSTANTIATE_TEST_SUITE_P(
         StampCase{"farOutside", {INT32_MAX, INT32_MIN}, kMap}),
     [](const ::testing::TestParamInfo<StampCase>& info) { return std::string(info.param.name); });
 
+// The view's preview asks only for the cells it can draw: the same writes, those outside left out.
+TEST(Stamp, WithinARectangleWritesOnlyItsCells) {
+    const EditorPalettes palettes;
+    MapModel map;
+    Draw(map, kMap);
+    CellBlock block;
+    block.columns = 3;
+    block.rows = 2;
+    block.layers = {std::vector<uint32_t>{1, 9, 2, 9, 3, 9}, std::vector<uint32_t>{9, 9, 9, 2, 2, 2},
+                    std::vector<uint32_t>{3, 9, 9, 9, 9, 1}};
+    const CellWrites all = StampWrites(map, block, {1, 1}, palettes.small, palettes.large);
+    for (const CellRect& within : {CellRect{2, 1, 3, 2}, CellRect{-5, 2, 1, 9}, CellRect{4, 0, 9, 9}}) {
+        CellWrites expected;
+        for (const CellWrite& write : all) {
+            const CellPoint cell{static_cast<int32_t>(write.index % 5), static_cast<int32_t>(write.index / 5)};
+            if (Contains(within, cell)) expected.push_back(write);
+        }
+        const CellWrites part = StampWrites(map, block, {1, 1}, palettes.small, palettes.large, within);
+        EXPECT_EQ(part.size(), expected.size()) << within.left;
+        for (size_t i = 0; i < part.size() && i < expected.size(); ++i) {
+            EXPECT_EQ(part[i].index, expected[i].index);
+            EXPECT_EQ(part[i].layer, expected[i].layer);
+            EXPECT_EQ(part[i].cell, expected[i].cell);
+        }
+    }
+}
+
 // Cut is a copy and an emptied area; pasting the block back where it was gives the map back,
 // since the map's sheet positions are those the palettes give.
 TEST(EmptyArea, CutThenPasteInPlaceGivesTheMapBack) {

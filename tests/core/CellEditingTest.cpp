@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "map/core/CellEditing.h"
-#include "map/core/DragPainting.h"
 
 namespace {
 
@@ -182,21 +181,4 @@ TEST(PickChip, OutsideTheMapSelectsNothing) {
     EXPECT_EQ(PickChip(map, 1, 0, 639, 479).kind, PickResult::Kind::kNothing);
     EXPECT_EQ(PickChip(map, 0, 0, 640, 0).kind, PickResult::Kind::kNothing);
     EXPECT_EQ(PickChip(map, 0, 0, 639, 479).kind, PickResult::Kind::kChip);
-}
-
-// A drag paints each cell it enters once: the press's cell counts as entered, moves within a
-// cell paint nothing, leaving the view paints nothing and coming back paints again.
-TEST(DragPainting, EachCellOncePerEntryAndNothingOutsideTheView) {
-    DragPainting drag;
-    EXPECT_FALSE(drag.Enters(50, 50, 0, 0));  // no button held
-    drag.Begin(5, 5, 0, 0);
-    const struct { int32_t x, y; bool paints; } moves[] = {
-        {30, 39, false}, {40, 39, true}, {79, 0, false}, {80, 0, true}, {639, 479, true},
-        {640, 479, false}, {639, -1, false}, {639, 479, true}, {639, 478, false}, {0, 0, true},
-    };
-    for (const auto& m : moves) EXPECT_EQ(drag.Enters(m.x, m.y, 0, 0), m.paints) << m.x << "," << m.y;
-    // The same view point over another map cell once the view has scrolled.
-    EXPECT_TRUE(drag.Enters(0, 0, 1, 0));
-    drag.End();
-    EXPECT_FALSE(drag.Enters(200, 200, 0, 0));
 }

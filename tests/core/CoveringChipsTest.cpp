@@ -74,6 +74,35 @@ INSTANTIATE_TEST_SUITE_P(
                     {kEmpty, kEmpty, "...5|....|...."}}),
     [](const ::testing::TestParamInfo<CoveredCase>& info) { return std::string(info.param.name); });
 
+// What a hidden layer holds is not drawn, so the pick passes it over: a small chip hidden goes
+// to the chip beneath it, hidden large chips cover nothing.
+TEST(DrawnChip, HiddenLayersAreNotSeen) {
+    MapModel map;
+    Draw(map, {"....|.1..|....", "....|.2..|....", "....|5...|...."});
+    const int32_t x = 1 * 40 + 5, y = 1 * 40 + 5;  // cell (1, 1)
+    const struct {
+        bool show0, show1, show2;
+        uint32_t pickedId;
+        int pickedLayer;
+    } cases[] = {{true, true, true, 1, 0},   {false, true, true, 2, 1},
+                 {false, false, true, 5, 2}, {false, false, false, 0, 0},
+                 {true, false, false, 1, 0}, {false, true, false, 2, 1}};
+    for (const auto& c : cases) {
+        LayerVisibility shown;
+        shown.Set(0, c.show0);
+        shown.Set(1, c.show1);
+        shown.Set(2, c.show2);
+        const PickResult pick = PickDrawnChip(map, 0, 0, x, y, shown);
+        SCOPED_TRACE(testing::Message() << c.show0 << c.show1 << c.show2);
+        if (c.pickedId == 0) {
+            EXPECT_EQ(pick.kind, PickResult::Kind::kEraser);
+        } else {
+            EXPECT_EQ(pick.chip.chipId, c.pickedId);
+            EXPECT_EQ(pick.chip.layer, static_cast<uint32_t>(c.pickedLayer));
+        }
+    }
+}
+
 TEST(DrawnChip, OutsideTheMapPicksAndErasesNothing) {
     MapModel map;
     Draw(map, {"1...|....|....", kEmpty, "...5|....|...."});

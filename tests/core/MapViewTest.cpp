@@ -6,6 +6,8 @@
 
 #include "render/core/Blit.h"
 #include "render/core/MapView.h"
+#include "render/core/PreviewView.h"
+#include "render/core/ToolOutline.h"
 #include "render/core/Scrolling.h"
 #include "render/core/ViewGeometry.h"
 #include "render/core/ViewOverlay.h"
@@ -265,6 +267,76 @@ TEST(ViewOverlay, OutsideTheMapAreaIsOnePlainColour) {
             ASSERT_EQ(view.Pixel(x, y), x < 80 && y < 40 ? 0x1234 : kOutsideMapPixel) << x << "," << y;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The preview of pending writes is the view of a map with those writes applied, wherever the
+// view is scrolled; the map itself is not changed.
+TEST_F(MapViewTest, PreviewOfWritesIsTheViewOfTheMapWithThemApplied) {
+    ASSERT_TRUE(map.ResizeMap(30 * 40, 20 * 40));
+    Lcg random{7};
+    for (int i = 0; i < 300; ++i)
+        Put(static_cast<int>(random.Next(3)), random.Next(30), random.Next(20),
+            MapCell{1 + random.Next(9), static_cast<int32_t>(40 * random.Next(12)), 0});
+    CellWrites writes;
+    for (uint32_t i = 0; i < 120; ++i) {
+        const uint32_t index = random.Next(30 * 20);
+        const uint8_t layer = static_cast<uint8_t>(random.Next(3));
+        writes.push_back(CellWrite{index, layer, MapCell{2, 80, layer == 2 ? 80 : 0}});
+    }
+    writes.push_back(CellWrite{30 * 20, 0, MapCell{3, 0, 0}});  // outside the map: left out
+    writes.push_back(CellWrite{0, 3, MapCell{3, 0, 0}});        // no such layer: left out
+    const uint32_t mapIndexOfLastWrite = writes[119].index;
+    const MapCell before = map.Layer(writes[119].layer)[mapIndexOfLastWrite];
+
+    MapModel written;
+    ASSERT_TRUE(written.ResizeMap(30 * 40, 20 * 40));
+    for (int layer = 0; layer < 3; ++layer)
+        std::copy(map.Layer(layer), map.Layer(layer) + map.CellCount(), written.Layer(layer));
+    for (size_t i = 0; i < 120; ++i) written.Layer(writes[i].layer)[writes[i].index] = writes[i].cell;
+
+    MemorySurface expected{640, 480};
+    LayerVisibility shown;
+    shown.Set(1, false);
+    for (const auto& scroll : {std::pair<int32_t, int32_t>{0, 0}, {1, 1}, {7, 3}, {14, 8}}) {
+        ComposeMapViewWith(backBuffer, backdrop, smallSheet, largeSheet, map, scroll.first,
+                           scroll.second, shown, writes);
+        ComposeMapView(expected, backdrop, smallSheet, largeSheet, written, scroll.first, scroll.second, shown);
+        for (int32_t y = 0; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x)
+                ASSERT_EQ(backBuffer.Pixel(x, y), expected.Pixel(x, y))
+                    << "scroll " << scroll.first << "," << scroll.second << " pixel " << x << "," << y;
+    }
+    EXPECT_EQ(map.Layer(writes[119].layer)[mapIndexOfLastWrite], before);
+}
+
+// The outline lies on the cell borders, black under magenta, and keeps to the view's
+// neighbourhood however far the rectangle reaches.
+TEST(ToolOutline, SidesOnTheCellBordersBlackUnderMagenta) {
+    const ToolOutline outline = ToolOutlineSegments(CellRect{1, 2, 3, 2}, 0, 1);
+    ASSERT_EQ(outline.count, 8u);
+    const int32_t expected[4][4] = {{40, 40, 160, 40}, {160, 40, 160, 80}, {160, 80, 40, 80}, {40, 80, 40, 40}};
+    for (size_t i = 0; i < 8; ++i) {
+        const LineSegment& s = outline.segments[i];
+        EXPECT_EQ((std::vector<int32_t>{s.x1, s.y1, s.x2, s.y2}),
+                  (std::vector<int32_t>(expected[i % 4], expected[i % 4] + 4))) << i;
+        const bool over = i >= 4;
+        EXPECT_EQ(s.penWidth, over ? 2 : 4);
+        EXPECT_EQ((std::vector<int>{s.red, s.green, s.blue}),
+                  over ? (std::vector<int>{255, 0, 255}) : (std::vector<int>{0, 0, 0}));
+    }
+    const ToolOutline huge = ToolOutlineSegments(CellRect{-100000, 5, 100000, 900000}, 3, 0);
+    ASSERT_EQ(huge.count, 8u);
+    EXPECT_EQ((std::vector<int32_t>{huge.segments[0].x1, huge.segments[0].y1, huge.segments[0].x2}),
+              (std::vector<int32_t>{-8, 200, 648}));
+    EXPECT_EQ(huge.segments[1].y2, 488);
+    EXPECT_EQ(ToolOutlineSegments(CellRect{}, 0, 0).count, 0u);
+    EXPECT_EQ(ToolOutlineSegments(CellRect{16, 0, 20, 3}, 0, 0).count, 0u);  // right of the view
+    EXPECT_EQ(ToolOutlineSegments(CellRect{0, 0, 2, 2}, 3, 0).count, 0u);    // left of it
+    EXPECT_EQ(ToolOutlineSegments(CellRect{0, 0, 2, 2}, 2, 0).count, 8u);    // its last column shows
 }
 
 }  // namespace

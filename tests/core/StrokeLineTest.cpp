@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "CellRulesTestSupport.h"
+#include "map/core/PenStroke.h"
 #include "map/core/StrokeLine.h"
 
 using namespace cell_rules_test;
@@ -97,9 +98,9 @@ struct StrokeCase {
 
 void PrintTo(const StrokeCase& c, std::ostream* out) { *out << c.name; }
 
-class PenStroke : public ::testing::TestWithParam<StrokeCase> {};
+class StrokeSegments : public ::testing::TestWithParam<StrokeCase> {};
 
-TEST_P(PenStroke, PaintsEveryCellBetweenThePointerSamples) {
+TEST_P(StrokeSegments, PaintsEveryCellBetweenThePointerSamples) {
     const StrokeCase& c = GetParam();
     MapModel map;
     Draw(map, c.map);
@@ -116,7 +117,7 @@ const ChipEntry kLarge7{7, 280, 80, 2};
 const ChipEntry kEraser{0, 0, 0, 3};
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, PenStroke,
+    Cases, StrokeSegments,
     ::testing::Values(
         StrokeCase{"fastDragAlongARow", {kEmpty, kEmpty, kEmpty}, kSmall5, {{0, 1}, {3, 1}, {6, 1}},
                    {".......|5555555|.......", kEmpty, kEmpty}},
@@ -133,5 +134,57 @@ INSTANTIATE_TEST_SUITE_P(
                    {{6, 1}, {0, 1}},
                    {"1......|.......|.......", kEmpty, ".......|.......|.....6."}}),
     [](const ::testing::TestParamInfo<StrokeCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// The pen's drag as the view reports it: the press, then the cells the pointer was seen over,
+// painted only where the designer sees them (the view's cells, here columns 1 to 5).
+struct DragCase {
+    const char* name;
+    ChipEntry chip;
+    std::vector<CellPoint> pointer;
+    const char* layer;  // the picture of the chip's layer afterwards
+};
+
+void PrintTo(const DragCase& c, std::ostream* out) { *out << c.name; }
+
+class PenDrag : public ::testing::TestWithParam<DragCase> {};
+
+TEST_P(PenDrag, PaintsTheLinesBetweenSamplesWithinTheView) {
+    const DragCase& c = GetParam();
+    MapModel map;
+    Draw(map, {kEmpty, kEmpty, kEmpty});
+    const CellRect view{1, 0, 5, 2};
+    PenStroke stroke;
+    EXPECT_TRUE(stroke.MoveTo(map, c.chip, c.pointer.back(), view).empty());  // no press yet
+    Apply(map, stroke.Begin(map, c.chip, c.pointer.front(), view));
+    for (size_t i = 1; i < c.pointer.size(); ++i) {
+        const CellWrites writes = stroke.MoveTo(map, c.chip, c.pointer[i], view);
+        if (c.pointer[i] == c.pointer[i - 1]) EXPECT_TRUE(writes.empty());
+        Apply(map, writes);
+    }
+    stroke.End();
+    EXPECT_TRUE(stroke.MoveTo(map, c.chip, CellPoint{3, 1}, view).empty());
+    EXPECT_EQ(Picture(map, static_cast<int>(c.chip.layer)), c.layer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PenDrag,
+    ::testing::Values(
+        DragCase{"samplesThreeCellsApart", kSmall5, {{1, 1}, {4, 1}, {4, 1}, {1, 1}},
+                 ".......|.5555..|......."},
+        DragCase{"leavingTheViewPaintsUpToItsEdge", kSmall5, {{3, 0}, {8, 0}, {8, 2}},
+                 "...555.|.......|......."},
+        DragCase{"comingBackFromOutsideItPaintsFromItsEdge", kSmall5, {{3, 2}, {-4, 2}, {-4, 0}, {2, 0}},
+                 ".55....|.......|.555..."},
+        DragCase{"fromOutsideToOutsideItPaintsNothing", kSmall5, {{4, 1}, {8, 1}, {-4, 1}, {-4, 2}, {2, 2}},
+                 ".......|....55.|.55...."},
+        DragCase{"aPressOutsideTheViewPaintsOnlyOnceThePointerIsIn", kSmall5, {{0, 1}, {2, 1}},
+                 ".......|.55....|......."},
+        DragCase{"largeChipsOnTheStrideFromThePress", kLarge7, {{2, 0}, {5, 0}, {5, 2}, {2, 2}},
+                 "..7.7..|.......|..7.7.."}),
+    [](const ::testing::TestParamInfo<DragCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

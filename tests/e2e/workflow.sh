@@ -164,6 +164,29 @@ xdotool key ctrl+y
 poll "$TIMEOUT_MS" view_is "$after_eraser" || fail "Ctrl+Y did not erase the cell again"
 expect_caption "$MODIFIED_CAPTION"
 
+step "the rectangle tool (P): a drag fills a rectangle, Ctrl+Z takes it back whole"
+pick_small 3 2
+expect_line "data : 100 120 80 0"
+expect_frame small 3 2
+before_rectangle=$(settled_view_digest) || fail "the view does not settle"
+corner_before=$(view_cell_digest 11 9)
+beside_before=$(view_cell_digest 12 9)
+focus_main
+xdotool key p
+# Pressed on view cell 8, 7 and released on 11, 9, the pointer sampled on the way.
+xdotool mousemove "$(map_cell_x 8)" "$(map_cell_y 7)" mousedown 1
+xdotool mousemove "$(map_cell_x 9)" "$(map_cell_y 8)"
+xdotool mousemove "$(map_cell_x 11)" "$(map_cell_y 9)"
+shot rectangle-dragged
+xdotool mouseup 1
+poll "$TIMEOUT_MS" cell_changed_from 11 9 "$corner_before" || fail "the rectangle did not reach view cell 11,9"
+[ "$(view_cell_digest 12 9)" = "$beside_before" ] || fail "the rectangle went past view cell 11,9"
+shot rectangle-filled
+xdotool key ctrl+z
+poll "$TIMEOUT_MS" view_is "$before_rectangle" || fail "Ctrl+Z did not take the whole rectangle back"
+xdotool key b
+expect_caption "$MODIFIED_CAPTION"
+
 step "edit area 1200 x 800 (F3)"
 focus_main
 press_for_window F3 "$RESIZE"

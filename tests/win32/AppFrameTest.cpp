@@ -43,10 +43,15 @@ void ExpectMenuItems(HMENU popup, const std::vector<MenuItem>& expected) {
         EXPECT_EQ(MenuText(popup, i), expected[i].text) << "item " << i;
         EXPECT_EQ(info.wID, expected[i].id) << "item " << i;
         EXPECT_EQ(info.hSubMenu, nullptr);
-        EXPECT_FALSE(info.fState & MFS_CHECKED) << "item " << i;
-        // Only undo and redo are greyed, while there is nothing to undo or redo.
-        const bool history = info.wID == ID_EDIT_UNDO || info.wID == ID_EDIT_REDO;
-        EXPECT_EQ((info.fState & MFS_GRAYED) != 0, history) << "item " << i;
+        // Of the tools, the pen is chosen at start-up.
+        EXPECT_EQ((info.fState & MFS_CHECKED) != 0, info.wID == ID_TOOL_PEN) << "item " << i;
+        // Greyed at start-up: undo and redo with nothing to undo or redo, and cut, copy and
+        // delete with nothing selected. Paste follows the clipboard, which other programs share.
+        if (info.wID == ID_EDIT_PASTE) continue;
+        const bool cannotAct = info.wID == ID_EDIT_UNDO || info.wID == ID_EDIT_REDO ||
+                               info.wID == ID_EDIT_CUT || info.wID == ID_EDIT_COPY ||
+                               info.wID == ID_EDIT_DELETE;
+        EXPECT_EQ((info.fState & MFS_GRAYED) != 0, cannotAct) << "item " << i;
     }
 }
 
@@ -89,12 +94,13 @@ TEST_F(EditorTest, ScrollBarsCannotScroll) {
     }
 }
 
-TEST_F(EditorTest, MenuHasBothPopupsWithExactTextsAndIds) {
+TEST_F(EditorTest, MenuHasItsPopupsWithExactTextsAndIds) {
     HMENU bar = GetMenu(mainWindow->handle);
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(GetMenuItemCount(bar), 3);  // the third, 表示, is OverviewTest's
+    ASSERT_EQ(GetMenuItemCount(bar), 4);  // the fourth, 表示, is OverviewTest's
     EXPECT_EQ(MenuText(bar, 0), "\x83\x74\x83\x40\x83\x43\x83\x8b");  // ファイル
     EXPECT_EQ(MenuText(bar, 1), "\x95\xd2\x8f\x57");                  // 編集
+    EXPECT_EQ(MenuText(bar, 2), "\x83\x63\x81\x5b\x83\x8b");          // ツール
     ExpectMenuItems(GetSubMenu(bar, 0), {
         {"\x90\x56\x8b\x4b\x8d\xec\x90\xac\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x4e", 40015},
         {"\x8a\x4a\x82\xad\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x4f", 40001},
@@ -108,6 +114,11 @@ TEST_F(EditorTest, MenuHasBothPopupsWithExactTextsAndIds) {
         {"\x8c\xb3\x82\xc9\x96\xdf\x82\xb7\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x5a", 40030},  // 元に戻す
         {"\x82\xe2\x82\xe8\x92\xbc\x82\xb5\x20\x20\x20\x20\x43\x74\x72\x6c\x2b\x59", 40031},  // やり直し
         {nullptr, 0},
+        {"\x90\xd8\x82\xe8\x8e\xe6\x82\xe8    Ctrl+X", ID_EDIT_CUT},     // 切り取り
+        {"\x83\x52\x83\x73\x81\x5b    Ctrl+C", ID_EDIT_COPY},            // コピー
+        {"\x93\x5c\x82\xe8\x95\x74\x82\xaf    Ctrl+V", ID_EDIT_PASTE},   // 貼り付け
+        {"\x8d\xed\x8f\x9c    Del", ID_EDIT_DELETE},                      // 削除
+        {nullptr, 0},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x53\x29\x20\x20\x20\x20\x46\x31", 40008},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x4c\x29\x20\x20\x20\x20\x46\x32", 40011},
         {"\x91\x53\x91\xcc\x90\x7d\x20\x20\x20\x20\x46\x36", 40032},  // 全体図
@@ -117,6 +128,12 @@ TEST_F(EditorTest, MenuHasBothPopupsWithExactTextsAndIds) {
          "\x20\x20\x20\x20\x46\x38", 40013},
         {"\x83\x52\x83\x81\x83\x93\x83\x67\x82\xcc\x90\xdd\x92\xe8\x20\x20\x20\x20\x46\x39", 40020},
         {"\x82\xbb\x82\xcc\x91\xbc\x82\xcc\x90\xdd\x92\xe8\x20\x20\x20\x46\x31\x30", 40022},  // 3 blanks
+    });
+    ExpectMenuItems(GetSubMenu(bar, 2), {
+        {"\x83\x79\x83\x93    B", ID_TOOL_PEN},                          // ペン
+        {"\x8e\x6c\x8a\x70\x8c\x60    P", ID_TOOL_RECTANGLE},            // 四角形
+        {"\x93\x68\x82\xe8\x82\xc2\x82\xd4\x82\xb5    F", ID_TOOL_FILL},  // 塗りつぶし
+        {"\x94\xcd\x88\xcd\x91\x49\x91\xf0    R", ID_TOOL_SELECTION},    // 範囲選択
     });
 }
 

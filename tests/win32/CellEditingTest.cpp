@@ -94,31 +94,61 @@ TEST_F(EditorTest, RightClickOnAnEmptyCellSelectsTheEraserWhichEmptiesAllLayers)
     EXPECT_EQ(Cell(2, 0).chipId, 0u);
 }
 
-TEST_F(EditorTest, LeftDragPaintsEachCellItEntersOnce) {
-    const std::string seen = Drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, kAcrossFourCells);
+// The pointer is sampled three cells apart along row 1, as in a quick drag: every cell between
+// is painted, each move that painted redraws the palettes and the view, and the release ends
+// the drag.
+TEST_F(EditorTest, FastDragPaintsEveryCellBetweenThePointerSamples) {
+    CurrentChip = ChipEntry{100, 120, 80, 0};
+    const std::string seen = Drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON,
+                                  {{20, 60}, {140, 60}, {150, 70}, {260, 60}, {380, 60}});
     for (uint32_t column = 0; column < 16; ++column) {
-        const uint32_t chip = column < 4 ? 1u : 0u;
-        EXPECT_EQ(Cell(2, 16 + column).chipId, chip) << column;
-        EXPECT_EQ(Cell(2, column).chipId, 0u) << column;  // the row above stays empty
+        EXPECT_EQ(Cell(0, 16 + column).chipId, column <= 9 ? 100u : 0u) << column;
+        EXPECT_EQ(Cell(0, column).chipId, 0u) << column;  // the row above stays empty
     }
-    // The press and three more cells entered; the trip out of the view and back into cell 1
-    // paints it again, as any new entry does.
-    EXPECT_EQ(seen, "small large view small large view small large view small large view "
-                    "small large view ");
+    // The press, then the three moves into new cells; the move within cell 3 paints nothing.
+    EXPECT_EQ(seen, "small large view small large view small large view small large view ");
     EXPECT_EQ(GetCapture(), nullptr);
-    // After the release, moves paint nothing.
     SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(300, 300));
-    EXPECT_EQ(Cell(2, 7 * 16 + 7).chipId, 0u);
+    EXPECT_EQ(Cell(0, 7 * 16 + 7).chipId, 0u);
+    // The whole drag is one step.
+    PressKey('Z', true);
+    for (uint32_t column = 0; column < 16; ++column) EXPECT_EQ(Cell(0, 16 + column).chipId, 0u);
 }
 
-TEST_F(EditorTest, DragWithTheEraserEmptiesEveryCellItEnters) {
-    for (uint32_t i = 0; i < 48; ++i)
+// The large chip selected at start-up, dragged along a row, tiles on every second cell from the
+// press instead of overlapping in every cell.
+TEST_F(EditorTest, LargeChipsDraggedAlongARowTileFromThePress) {
+    Drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, {{5, 45}, {60, 60}, {130, 45}, {230, 50}});
+    for (uint32_t column = 0; column < 16; ++column)
+        EXPECT_EQ(Cell(2, 16 + column).chipId, column <= 5 && column % 2 == 0 ? 1u : 0u) << column;
+}
+
+// The eraser empties all three layers of every cell it passes, and a large chip that covers one
+// of them from the row above goes too.
+TEST_F(EditorTest, DragWithTheEraserEmptiesEveryCellAndTheLargeChipCoveringIt) {
+    for (uint32_t i = 16; i < 48; ++i)
         for (int layer = 0; layer < 3; ++layer) SetCell(layer, i, MapCell{2, 0, 0});
+    SetCell(2, 5, MapCell{3, 80, 0});  // covers cells 5 and 6 of row 1
     CurrentChip = ChipEntry{0, 0, 0, 3};
-    Drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, kAcrossFourCells);
+    Drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, {{5, 45}, {130, 45}, {239, 79}});
     for (uint32_t column = 0; column < 16; ++column)
         for (int layer = 0; layer < 3; ++layer)
-            EXPECT_EQ(Cell(layer, 16 + column).chipId, column < 4 ? 0u : 2u) << column;
+            EXPECT_EQ(Cell(layer, 16 + column).chipId, column <= 5 ? 0u : 2u) << column;
+    EXPECT_EQ(Cell(2, 5).chipId, 0u);
+}
+
+// A large chip is stored in its top-left cell; a right click on its lower-right quarter picks it.
+TEST_F(EditorTest, RightClickOnTheLowerRightCellOfALargeChipPicksIt) {
+    SetCell(2, 1 * 16 + 3, MapCell{35, 80, 160});  // column 3, row 1
+    ClickAt(mainWindow->handle, 4 * 40 + 30, 2 * 40 + 30, WM_RBUTTONDOWN);  // column 4, row 2
+    EXPECT_EQ(CurrentChip, (ChipEntry{35, 80, 160, 2}));
+    EXPECT_TRUE(largePalette->model.active);
+    EXPECT_EQ(largePalette->model.highlightX, 40);
+    EXPECT_EQ(largePalette->model.highlightY, 80);
+    // The eraser there takes the chip away, as a right click there would see it.
+    CurrentChip = ChipEntry{0, 0, 0, 3};
+    ClickAt(mainWindow->handle, 4 * 40 + 30, 2 * 40 + 30);
+    EXPECT_EQ(Cell(2, 1 * 16 + 3).chipId, 0u);
 }
 
 TEST_F(EditorTest, RightDragPicksOnceAndPaintsNothing) {

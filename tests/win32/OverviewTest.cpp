@@ -477,9 +477,9 @@ TEST_F(OverviewTest, KeysInTheOverviewReachTheShortcuts) {
 
 TEST_F(OverviewTest, ViewMenuHoldsTheThreeLayersCheckedAtStartUp) {
     HMENU bar = GetMenu(mainWindow->handle);
-    HMENU view = GetSubMenu(bar, 2);
+    HMENU view = GetSubMenu(bar, 3);
     char text[64] = {};
-    GetMenuStringA(bar, 2, text, sizeof(text), MF_BYPOSITION);
+    GetMenuStringA(bar, 3, text, sizeof(text), MF_BYPOSITION);
     EXPECT_EQ(std::string(text), "\x95\x5c\x8e\xa6");  // 表示
     ASSERT_EQ(GetMenuItemCount(view), 3);
     for (UINT i = 0; i < 3; ++i) {

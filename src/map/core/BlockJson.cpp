@@ -53,6 +53,11 @@ std::string BlockToJson(const CellBlock& block) {
 }
 
 bool BlockFromJson(const std::string& text, CellBlock& block, std::string& error) {
+    if (text.size() > kMaxBlockTextBytes) {
+        error = "the text has " + std::to_string(text.size()) + " bytes; a block is read from at most " +
+                std::to_string(kMaxBlockTextBytes);
+        return false;
+    }
     CellBlock read;
     if (!ReadJson(text, [&read](const Json& json) { ReadBlock(json, read); }, error)) return false;
     block = std::move(read);

@@ -24,6 +24,21 @@ struct CellRect {
     bool Empty() const { return right < left || bottom < top; }
 };
 
+// Every cell there can be, inside the map or not.
+constexpr CellRect kEveryCell{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+
+// True when the cell lies in the rectangle.
+inline bool Contains(const CellRect& rect, CellPoint cell) {
+    return cell.column >= rect.left && cell.column <= rect.right && cell.row >= rect.top &&
+           cell.row <= rect.bottom;
+}
+
+// The cells both rectangles hold; Empty() when they share none.
+inline CellRect Intersection(const CellRect& a, const CellRect& b) {
+    return CellRect{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                    a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
+
 inline bool operator==(const CellRect& a, const CellRect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

@@ -50,14 +50,16 @@ CellBlock CopyBlock(const MapModel& map, const CellRect& area) {
 }
 
 CellWrites StampWrites(const MapModel& map, const CellBlock& block, CellPoint topLeft,
-                       const PaletteModel& smallPalette, const PaletteModel& largePalette) {
+                       const PaletteModel& smallPalette, const PaletteModel& largePalette,
+                       const CellRect& within) {
     CellWrites writes;
     if (!map.HasLayers() || block.Unusable()) return writes;
     // In 64 bits: a block may reach past the map on any side, and topLeft be anywhere.
     const CellRect reach = ClipToMap(
-        CellRect{topLeft.column, topLeft.row,
-                 static_cast<int32_t>(std::min<int64_t>(int64_t{topLeft.column} + block.columns - 1, INT32_MAX)),
-                 static_cast<int32_t>(std::min<int64_t>(int64_t{topLeft.row} + block.rows - 1, INT32_MAX))},
+        Intersection(CellRect{topLeft.column, topLeft.row,
+                              static_cast<int32_t>(std::min<int64_t>(int64_t{topLeft.column} + block.columns - 1, INT32_MAX)),
+                              static_cast<int32_t>(std::min<int64_t>(int64_t{topLeft.row} + block.rows - 1, INT32_MAX))},
+                     within),
         map.CellCounts());
     if (reach.Empty()) return writes;
     PaletteCells palettes[] = {{0, smallPalette}, {1, smallPalette}, {kLargeChipLayer, largePalette}};

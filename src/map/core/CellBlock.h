@@ -37,9 +37,11 @@ CellBlock CopyBlock(const MapModel& map, const CellRect& area);
 // The block stamped with its top-left cell at `topLeft`: each chip the block holds replaces the
 // map cell's chip in that layer, with its sheet position found in the small palette (layers 0
 // and 1) or the large one (layer 2); cells empty in the block leave the map's cell as it is in
-// that layer. Parts outside the map are dropped. Nothing for an unusable block.
+// that layer. Parts outside the map are dropped, and so are those outside `within` (the view's
+// preview of a paste asks only for the cells it can draw). Nothing for an unusable block.
 CellWrites StampWrites(const MapModel& map, const CellBlock& block, CellPoint topLeft,
-                       const PaletteModel& smallPalette, const PaletteModel& largePalette);
+                       const PaletteModel& smallPalette, const PaletteModel& largePalette,
+                       const CellRect& within = kEveryCell);
 
 // All three layers of every cell of the rectangle's part inside the map emptied: delete, and
 // cut once the block is copied.

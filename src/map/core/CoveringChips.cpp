@@ -20,9 +20,9 @@ int32_t HalfOf(int32_t sheetPixels) {
 }  // namespace
 
 bool CoveringLargeChip(const MapModel& map, CellPoint cell, StoredChip& found,
-                       const CellWrites& pending) {
+                       const CellWrites& pending, const LayerVisibility& shown) {
     const MapCellCounts counts = map.CellCounts();
-    if (!map.HasLayers() || !InMap(cell, counts)) return false;
+    if (!map.HasLayers() || !InMap(cell, counts) || !shown.Shows(kLargeChipLayer)) return false;
     // Drawn last first: the left neighbour is visited after the upper ones.
     const CellPoint neighbours[] = {{cell.column - 1, cell.row},
                                     {cell.column, cell.row - 1},
@@ -39,28 +39,28 @@ bool CoveringLargeChip(const MapModel& map, CellPoint cell, StoredChip& found,
 }
 
 bool TopmostDrawnChip(const MapModel& map, CellPoint cell, StoredChip& found,
-                      const CellWrites& pending) {
+                      const CellWrites& pending, const LayerVisibility& shown) {
     const MapCellCounts counts = map.CellCounts();
     if (!map.HasLayers() || !InMap(cell, counts)) return false;
     const uint32_t index = IndexOf(cell, counts);
     for (int layer : {0, 1, 2}) {
-        if (ChipIdAt(map, index, layer, pending) != 0) {
+        if (shown.Shows(layer) && ChipIdAt(map, index, layer, pending) != 0) {
             found = StoredChip{index, layer};
             return true;
         }
     }
-    return CoveringLargeChip(map, cell, found, pending);
+    return CoveringLargeChip(map, cell, found, pending, shown);
 }
 
 PickResult PickDrawnChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x,
-                         int32_t y) {
+                         int32_t y, const LayerVisibility& shown) {
     PickResult result;
     uint32_t index;
     if (!map.HasLayers() || !CellAt(map, scrollX, scrollY, x, y, index)) return result;
     const uint32_t cellsX = map.CellCounts().cellsX;
     const CellPoint cell{static_cast<int32_t>(index % cellsX), static_cast<int32_t>(index / cellsX)};
     StoredChip chip;
-    if (!TopmostDrawnChip(map, cell, chip)) {
+    if (!TopmostDrawnChip(map, cell, chip, {}, shown)) {
         result.kind = PickResult::Kind::kEraser;
         result.chip = ChipEntry{0, 0, 0, 3};
         return result;

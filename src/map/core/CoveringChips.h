@@ -8,6 +8,7 @@
 #include "map/core/CellArea.h"
 #include "map/core/CellEditing.h"
 #include "map/core/CellWrite.h"
+#include "map/core/LayerVisibility.h"
 #include "map/core/MapModel.h"
 
 // A chip as stored: the cell holding it and its layer.
@@ -19,19 +20,21 @@ struct StoredChip {
 // The chip drawn on top in the cell. The view draws cells in row-major order, each cell's
 // layers 2, 1, 0, so the order from the top is: the cell's own layers 0, 1, 2, then the large
 // chips of the left, upper and upper-left neighbours. False when the cell shows no chip or
-// lies outside the map. `pending` are writes not yet applied, read as if they were.
+// lies outside the map. `pending` are writes not yet applied, read as if they were. A layer
+// that `shown` hides is not drawn, so its chips are passed over.
 bool TopmostDrawnChip(const MapModel& map, CellPoint cell, StoredChip& found,
-                      const CellWrites& pending = {});
+                      const CellWrites& pending = {}, const LayerVisibility& shown = {});
 
 // The large chip of a neighbour that is drawn on top over the cell: left, upper, then
-// upper-left. False when none covers it.
+// upper-left. False when none covers it, or when `shown` hides the large chips' layer.
 bool CoveringLargeChip(const MapModel& map, CellPoint cell, StoredChip& found,
-                       const CellWrites& pending = {});
+                       const CellWrites& pending = {}, const LayerVisibility& shown = {});
 
 // Right click: the chip drawn on top in the cell under view point (x, y), a large chip that
-// covers the cell from a neighbour included; the eraser when the cell shows none.
+// covers the cell from a neighbour included; the eraser when the cell shows none. Chips of
+// the layers `shown` hides are not seen.
 PickResult PickDrawnChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x,
-                         int32_t y);
+                         int32_t y, const LayerVisibility& shown = {});
 
 // The eraser on one cell: its three layers emptied, and the large chip that covers it from a
 // neighbour (the one a right click would pick once the cell's own layers are empty) removed.

@@ -49,10 +49,11 @@ CellWrites PenCellWrites(const MapModel& map, const ChipEntry& chip, CellPoint s
 }
 
 CellWrites StrokeSegmentWrites(const MapModel& map, const ChipEntry& chip, CellPoint strokeStart,
-                               CellPoint from, CellPoint to) {
+                               CellPoint from, CellPoint to, const CellRect& paintable) {
     CellWrites writes;
     const std::vector<CellPoint> cells = CellsOnLine(from, to);
     for (size_t i = 1; i < cells.size(); ++i) {
+        if (!Contains(paintable, cells[i])) continue;
         const CellWrites cellWrites = PenCellWrites(map, chip, strokeStart, cells[i], writes);
         writes.insert(writes.end(), cellWrites.begin(), cellWrites.end());
     }

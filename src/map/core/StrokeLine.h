@@ -29,7 +29,8 @@ CellWrites PenCellWrites(const MapModel& map, const ChipEntry& chip, CellPoint s
                          CellPoint cell, const CellWrites& pending = {});
 
 // The pointer moved from cell `from`, painted already, to cell `to`: the pen's writes on every
-// cell of CellsOnLine(from, to) after `from`, each cell seeing the writes of those before it.
-// The press itself is PenCellWrites(map, chip, start, start).
+// cell of CellsOnLine(from, to) after `from` that lies in `paintable`, each cell seeing the
+// writes of those before it. The press itself is PenCellWrites(map, chip, start, start).
 CellWrites StrokeSegmentWrites(const MapModel& map, const ChipEntry& chip, CellPoint strokeStart,
-                               CellPoint from, CellPoint to);
+                               CellPoint from, CellPoint to,
+                               const CellRect& paintable = kEveryCell);

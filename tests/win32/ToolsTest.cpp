@@ -1,0 +1,317 @@
+// The ツール menu's tools through the real windows: chosen by key from every window and by the
+// menu, the rectangle and the bucket fill by mouse, each one undo step, the outline while a
+// rectangle is dragged, the selection and Escape, the pointer's shapes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "EditorFixture.h"
+#include "KeyInput.h"
+#include "MessageBoxWatcher.h"
+#include "OverviewWindow.h"
+#include "PaletteWindow.h"
+#include "ToolCursors.h"
+#include "dialogs/CursorWindow.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/MessageWindow.h"
+#include "map/CurrentFile.h"
+#include "map/MapTools.h"
+#include "render/core/PixelSurface.h"
+#include "render/core/ToolOutline.h"
+#include "resource.h"
+
+namespace {
+
+const MapCell& Cell(int layer, uint32_t column, uint32_t row) {
+    return mainWindow->map.Layer(layer)[row * mainWindow->CellCounts().cellsX + column];
+}
+
+// The left button pressed at the first client point, moved through the others, released at
+// the last: the cursor is where the program reads it at the press.
+void DragOnMap(const std::vector<POINT>& points, bool release = true) {
+    HWND window = mainWindow->handle;
+    POINT screen = points.front();
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(points.front().x, points.front().y));
+    for (const POINT& p : points) SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    if (release) SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(points.back().x, points.back().y));
+}
+
+// The centre of a view cell, in client pixels.
+POINT At(int column, int row) { return POINT{column * 40 + 20, row * 40 + 20}; }
+
+std::string SaveAndRead(const std::string& path) {
+    SetCurrentPath(Wide(path).c_str());
+    PressKey('S', true);
+    return FileBytes(path);
+}
+
+bool Checked(UINT id) {
+    return (GetMenuState(GetMenu(mainWindow->handle), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+const uint16_t kOutlinePixel = Rgb555(kToolOutlineRed, kToolOutlineGreen, kToolOutlineBlue);
+
+bool OutlineShowsAt(int32_t x, int32_t y) { return mainWindow->backBuffer->Pixel(x, y) == kOutlinePixel; }
+
+class ToolsTest : public EditorTest {};
+
+}  // namespace
+
+// Each letter chooses its tool from the main window, a palette, the overview and a dialog's
+// button, and moves the menu's mark; in a text box it is only typed. Ctrl with the letter, and
+// choosing a tool at all, change nothing in the stage.
+TEST_F(ToolsTest, LettersChooseTheToolFromEveryWindowButNotFromATextBox) {
+    EXPECT_EQ(Tools().Tool(), EditingTool::kPen);
+    EXPECT_TRUE(Checked(ID_TOOL_PEN));
+    const struct {
+        WPARAM key;
+        EditingTool tool;
+        UINT id;
+    } letters[] = {{'P', EditingTool::kRectangle, ID_TOOL_RECTANGLE},
+                   {'F', EditingTool::kFill, ID_TOOL_FILL},
+                   {'R', EditingTool::kSelection, ID_TOOL_SELECTION},
+                   {'B', EditingTool::kPen, ID_TOOL_PEN}};
+    PressKey(VK_F6);  // the overview
+    for (HWND window : {mainWindow->handle, smallPalette->handle, largePalette->handle, overviewWindow->handle}) {
+        for (const auto& letter : letters) {
+            SendMessageA(window, WM_KEYDOWN, letter.key, 0);
+            EXPECT_EQ(Tools().Tool(), letter.tool) << static_cast<char>(letter.key);
+            for (UINT id = ID_TOOL_PEN; id <= ID_TOOL_SELECTION; ++id) EXPECT_EQ(Checked(id), id == letter.id);
+        }
+    }
+    SetModifiers(true, false);
+    SendMessageA(mainWindow->handle, WM_KEYDOWN, 'P', 0);
+    SetModifiers(false, false);
+    EXPECT_EQ(Tools().Tool(), EditingTool::kPen);
+
+    // A dialog's button passes the letter on; its text box types it.
+    ShowSettingsDialog(cursorWindow, IDC_CURSOR_X);
+    SetFocus(GetDlgItem(cursorWindow->handle, IDC_CURSOR_OK));
+    Press('F');
+    EXPECT_EQ(Tools().Tool(), EditingTool::kFill);
+    ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT);
+    SetDlgItemTextA(messageWindow->handle, IDC_MESSAGE_TEXT, "");
+    Press('R');
+    PumpMessages();
+    EXPECT_EQ(Tools().Tool(), EditingTool::kFill);
+    char box[16] = {};
+    GetDlgItemTextA(messageWindow->handle, IDC_MESSAGE_TEXT, box, sizeof box);
+    EXPECT_EQ(std::string(box), "r");
+
+    SendMessageA(mainWindow->handle, WM_COMMAND, ID_TOOL_SELECTION, 0);
+    EXPECT_EQ(Tools().Tool(), EditingTool::kSelection);
+    EXPECT_FALSE(mainWindow->stage.CanUndo());
+    EXPECT_FALSE(mainWindow->stage.IsModified());
+}
+
+// A rectangle of small chips and one of large chips, each shown as an outline while dragged,
+// written at the release as one step that undo takes back to the very bytes saved before.
+TEST_F(ToolsTest, RectangleFillsAtTheReleaseAsOneStep) {
+    const std::string path = TempPath("picoran-rectangle-" + std::to_string(GetCurrentProcessId()) + ".bin");
+    PressKey('P');
+    CurrentChip = ChipEntry{100, 120, 80, 0};
+    const std::string empty = SaveAndRead(path);
+    DragOnMap({At(5, 4), At(3, 3), At(2, 2), At(1, 2)}, false);  // from (5, 4) to (1, 2), held
+    EXPECT_EQ(Cell(0, 1, 2).chipId, 0u);  // nothing written before the release
+    EXPECT_TRUE(OutlineShowsAt(40, 100));   // left side of columns 1 to 5, rows 2 to 4
+    EXPECT_TRUE(OutlineShowsAt(240, 100));  // right side
+    EXPECT_TRUE(OutlineShowsAt(100, 200));  // bottom
+    EXPECT_FALSE(OutlineShowsAt(40, 60));   // not beside row 1
+    SendMessageA(mainWindow->handle, WM_LBUTTONUP, 0, 0);
+    EXPECT_FALSE(OutlineShowsAt(40, 100));
+    for (uint32_t row = 0; row < 12; ++row)
+        for (uint32_t column = 0; column < 16; ++column)
+            EXPECT_EQ(Cell(0, column, row).chipId,
+                      column >= 1 && column <= 5 && row >= 2 && row <= 4 ? 100u : 0u)
+                << column << "," << row;
+    const std::string small = SaveAndRead(path);
+
+    // Large chips from the cell pressed, every second column and row, up and left of it too.
+    CurrentChip = ChipEntry{35, 80, 160, 2};
+    DragOnMap({At(10, 8), At(6, 5)});
+    for (uint32_t row = 0; row < 12; ++row)
+        for (uint32_t column = 0; column < 16; ++column) {
+            const bool onStride = column >= 6 && column <= 10 && row >= 5 && row <= 8 &&
+                                  column % 2 == 0 && row % 2 == 0;
+            EXPECT_EQ(Cell(2, column, row).chipId, onStride ? 35u : 0u) << column << "," << row;
+        }
+    PressKey('Z', true);
+    EXPECT_EQ(SaveAndRead(path), small);
+    PressKey('Z', true);
+    EXPECT_EQ(SaveAndRead(path), empty);
+    EXPECT_FALSE(mainWindow->stage.CanUndo());
+    DeleteFileA(path.c_str());
+}
+
+// A click fills the connected region of the chip clicked; the eraser empties a region alike.
+// The release of a drag that the mouse's capture lost writes nothing.
+TEST_F(ToolsTest, BucketFillByClickAndByKeyIsOneStep) {
+    const std::string path = TempPath("picoran-fill-" + std::to_string(GetCurrentProcessId()) + ".bin");
+    for (uint32_t row = 0; row < 12; ++row) SetCell(1, row * 16 + 8, MapCell{4, 40, 0});  // a wall
+    const std::string walled = SaveAndRead(path);
+    SendMessageA(largePalette->handle, WM_KEYDOWN, 'F', 0);
+    CurrentChip = ChipEntry{2, 0, 0, 1};
+    ClickAt(mainWindow->handle, At(3, 5).x, At(3, 5).y);
+    for (uint32_t row = 0; row < 12; ++row)
+        for (uint32_t column = 0; column < 16; ++column)
+            EXPECT_EQ(Cell(1, column, row).chipId, column < 8 ? 2u : column == 8 ? 4u : 0u)
+                << column << "," << row;
+    PressKey('Z', true);
+    EXPECT_EQ(SaveAndRead(path), walled);
+
+    CurrentChip = ChipEntry{0, 0, 0, 3};
+    ClickAt(mainWindow->handle, At(8, 0).x, At(8, 0).y);  // the wall is one region for the eraser
+    for (uint32_t row = 0; row < 12; ++row) EXPECT_EQ(Cell(1, 8, row).chipId, 0u);
+
+    PressKey('P');
+    CurrentChip = ChipEntry{2, 0, 0, 1};
+    DragOnMap({At(0, 0), At(3, 3)}, false);
+    SendMessageA(mainWindow->handle, WM_CAPTURECHANGED, 0, 0);
+    SendMessageA(mainWindow->handle, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(Cell(1, 0, 0).chipId, 0u);
+    DeleteFileA(path.c_str());
+}
+
+// Nothing lands in a hidden layer, whichever tool writes.
+TEST_F(ToolsTest, FillsLeaveHiddenLayersAlone) {
+    PressKey('2', true);  // layer 1 hidden
+    CurrentChip = ChipEntry{2, 0, 0, 1};
+    PressKey('P');
+    DragOnMap({At(0, 0), At(2, 2)});
+    PressKey('F');
+    ClickAt(mainWindow->handle, At(5, 5).x, At(5, 5).y);
+    EXPECT_EQ(Cell(1, 0, 0).chipId, 0u);
+    EXPECT_EQ(Cell(1, 5, 5).chipId, 0u);
+    EXPECT_FALSE(mainWindow->stage.CanUndo());
+}
+
+// The selection: dragged, it shows its outline and stays; Escape clears it first and only then
+// closes the program, asking first when the map is modified.
+TEST_F(ToolsTest, EscapeClearsTheSelectionThenCloses) {
+    ClickAt(mainWindow->handle, At(0, 0).x, At(0, 0).y);  // a change, so closing asks
+    PressKey('R');
+    DragOnMap({At(2, 3), At(4, 5)});
+    ASSERT_TRUE(Tools().HasSelection());
+    EXPECT_EQ(Tools().Selection(), (CellRect{2, 3, 4, 5}));
+    EXPECT_TRUE(OutlineShowsAt(80, 150));
+    HMENU menu = GetMenu(mainWindow->handle);
+    EXPECT_FALSE(GetMenuState(menu, ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(menu, ID_EDIT_DELETE, MF_BYCOMMAND) & MF_GRAYED);
+
+    MessageBoxWatcher watcher(IDCANCEL);
+    SendMessageA(smallPalette->handle, WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+    EXPECT_FALSE(Tools().HasSelection());
+    EXPECT_FALSE(OutlineShowsAt(80, 150));
+    EXPECT_TRUE(GetMenuState(menu, ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(watcher.Boxes().empty());
+    ASSERT_TRUE(IsWindow(mainWindow->handle));
+
+    SendMessageA(mainWindow->handle, WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+    EXPECT_EQ(watcher.Boxes().size(), 1u);  // asked, and Cancel keeps the program
+    EXPECT_TRUE(IsWindow(mainWindow->handle));
+}
+
+// A selection dragged wholly outside the map selects nothing; another tool, New and a smaller
+// map clear it or keep its part inside.
+TEST_F(ToolsTest, TheSelectionKeepsToTheMap) {
+    ASSERT_TRUE(mainWindow->ResizeMap(400, 320));  // 10 x 8 cells: the view reaches past it
+    PressKey('R');
+    DragOnMap({At(8, 6), At(13, 10)});
+    EXPECT_EQ(Tools().Selection(), (CellRect{8, 6, 9, 7}));
+    DragOnMap({At(11, 9), At(14, 10)});
+    EXPECT_FALSE(Tools().HasSelection());
+    DragOnMap({At(1, 1), At(9, 7)});
+    ASSERT_TRUE(mainWindow->ResizeMap(240, 200));
+    EXPECT_EQ(Tools().Selection(), (CellRect{1, 1, 5, 4}));
+    PressKey('Z', true);  // back to 10 x 8: the selection stays as it was cut
+    EXPECT_EQ(Tools().Selection(), (CellRect{1, 1, 5, 4}));
+    PressKey('F');
+    EXPECT_FALSE(Tools().HasSelection());
+    PressKey('R');
+    DragOnMap({At(1, 1), At(2, 2)});
+    mainWindow->stage.MarkSaved();
+    PressKey('N', true);
+    EXPECT_FALSE(Tools().HasSelection());
+    EXPECT_EQ(Tools().Tool(), EditingTool::kSelection);
+}
+
+// Over the map the pointer shows the tool; the pen with no chip shows the eraser. Beyond the
+// map's part of the view it is the arrow.
+TEST_F(ToolsTest, ThePointerShowsTheToolOverTheMap) {
+    auto pointerAt = [](POINT point) {
+        POINT screen = point;
+        ClientToScreen(mainWindow->handle, &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageA(mainWindow->handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(mainWindow->handle),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    auto resource = [](int id) { return LoadCursorW(instanceHandle, MAKEINTRESOURCEW(id)); };
+    const POINT onMap = At(3, 3);
+    EXPECT_EQ(pointerAt(onMap), resource(IDCUR_PEN));
+    ClickAt(mainWindow->handle, onMap.x, onMap.y, WM_RBUTTONDOWN);  // an empty cell: the eraser
+    EXPECT_EQ(GetCursor(), resource(IDCUR_ERASER));
+    PressKey('P');
+    EXPECT_EQ(pointerAt(onMap), resource(IDCUR_RECTANGLE));
+    PressKey('F');
+    EXPECT_EQ(pointerAt(onMap), resource(IDCUR_FILL));
+    PressKey('R');
+    EXPECT_EQ(pointerAt(onMap), resource(IDCUR_SELECTION));
+    Tools().StartPaste(CellBlock{1, 1, {{{1}, {0}, {0}}}});
+    EXPECT_EQ(pointerAt(onMap), resource(IDCUR_PASTE));
+    ASSERT_TRUE(mainWindow->ResizeMap(400, 320));
+    EXPECT_EQ(pointerAt(At(12, 3)), LoadCursor(nullptr, IDC_ARROW));
+    const std::vector<HCURSOR> shapes = {resource(IDCUR_PEN), resource(IDCUR_ERASER), resource(IDCUR_RECTANGLE),
+                                         resource(IDCUR_FILL), resource(IDCUR_SELECTION), resource(IDCUR_PASTE)};
+    for (size_t i = 0; i < shapes.size(); ++i) {
+        EXPECT_NE(shapes[i], nullptr) << i;
+        for (size_t j = 0; j < i; ++j) EXPECT_NE(shapes[i], shapes[j]) << i << " " << j;
+    }
+}
+
+// Delete empties the selection from every window but a text box, where it deletes a character.
+TEST_F(ToolsTest, DeleteReachesTheSelectionButNotFromATextBox) {
+    SetCell(0, 3 * 16 + 2, MapCell{100, 120, 80});
+    PressKey('R');
+    DragOnMap({At(2, 3), At(2, 3)});
+    ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT);
+    SetDlgItemTextA(messageWindow->handle, IDC_MESSAGE_TEXT, "abc");
+    SendDlgItemMessageA(messageWindow->handle, IDC_MESSAGE_TEXT, EM_SETSEL, 0, 0);
+    Press(VK_DELETE);
+    char box[16] = {};
+    GetDlgItemTextA(messageWindow->handle, IDC_MESSAGE_TEXT, box, sizeof box);
+    EXPECT_EQ(std::string(box), "bc");
+    EXPECT_EQ(Cell(0, 2, 3).chipId, 100u);
+    SetFocus(GetDlgItem(messageWindow->handle, IDC_MESSAGE_OK));
+    Press(VK_DELETE);
+    EXPECT_EQ(Cell(0, 2, 3).chipId, 0u);
+    EXPECT_TRUE(IsWindowVisible(messageWindow->handle));  // and not the button's press
+}
+
+// The view scrolled by a key under a pointer that stays still: the end of a rectangle being
+// dragged and a pasted block go to the cell now under the pointer.
+TEST_F(ToolsTest, ScrollingUnderAStillPointerMovesTheDragAndThePaste) {
+    ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
+    PressKey('P');
+    CurrentChip = ChipEntry{100, 120, 80, 0};
+    DragOnMap({At(2, 2), At(4, 3)}, false);
+    PressKey(VK_RIGHT);
+    PressKey(VK_DOWN);
+    SendMessageA(mainWindow->handle, WM_LBUTTONUP, 0, 0);
+    for (uint32_t row = 0; row < 8; ++row)
+        for (uint32_t column = 0; column < 8; ++column)
+            EXPECT_EQ(Cell(0, column, row).chipId,
+                      column >= 2 && column <= 5 && row >= 2 && row <= 4 ? 100u : 0u)
+                << column << "," << row;
+
+    Tools().StartPaste(CellBlock{1, 1, {{{100}, {0}, {0}}}});
+    SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(At(6, 6).x, At(6, 6).y));
+    EXPECT_EQ(Tools().Pointer(), (CellPoint{7, 7}));
+    PressKey(VK_LEFT);
+    EXPECT_EQ(Tools().Pointer(), (CellPoint{6, 7}));
+}
