@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "map/core/CellEditing.h"
+#include "map/core/CoveringChips.h"
+#include "map/core/PenStroke.h"
+#include "map/core/ToolState.h"
 
 namespace {
 
@@ -30,11 +33,17 @@ void MakeFullMap(MapModel& map, int32_t cellsX, int32_t cellsY) {
 
 const ChipEntry kEraser{0, 0, 0, 3};
 
-// A left click's writes put into the map, as the stage would.
+// A left click of the pen at a view point, its writes put into the map as the stage would.
 void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,
                int32_t y) {
-    for (const CellWrite& write : PlaceChipWrites(map, chip, scrollX, scrollY, x, y))
+    PenStroke pen;
+    for (const CellWrite& write :
+         pen.Begin(map, chip, ViewPointCell(x, y, scrollX, scrollY), ViewCells(scrollX, scrollY)))
         map.Layer(write.layer)[write.index] = write.cell;
+}
+
+PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y) {
+    return PickDrawnChip(map, scrollX, scrollY, x, y);
 }
 
 }  // namespace
@@ -96,14 +105,17 @@ TEST(PlaceChip, ChipIdZeroEmptiesAllThreeLayers) {
     MapModel map;
     MakeFullMap(map, 16, 12);
     PlaceChip(map, kEraser, 0, 0, 45, 5);  // column 1, row 0
-    // An empty palette slot (chip id 0 in layer 1) erases too; its sheet position stays.
+    // An empty palette slot (chip id 0 in layer 1) erases too.
     PlaceChip(map, ChipEntry{0, 80, 120, 1}, 0, 0, 85, 5);
     for (int layer = 0; layer < 3; ++layer) {
         EXPECT_EQ(map.Layer(layer)[1], MapCell{});
-        EXPECT_EQ(map.Layer(layer)[2], (MapCell{0, 80, 120}));
-        EXPECT_NE(map.Layer(layer)[0].chipId, 0u);
+        EXPECT_EQ(map.Layer(layer)[2], MapCell{});
         EXPECT_NE(map.Layer(layer)[3].chipId, 0u);
     }
+    // The large chip of column 0 covered column 1, so the first eraser took it too.
+    EXPECT_EQ(map.Layer(2)[0].chipId, 0u);
+    EXPECT_NE(map.Layer(1)[0].chipId, 0u);
+    EXPECT_NE(map.Layer(0)[0].chipId, 0u);
 }
 
 TEST(PlaceChip, ClicksOutsideTheMapChangeNothing) {

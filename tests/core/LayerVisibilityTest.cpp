@@ -5,8 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "map/core/CellEditing.h"
+#include "map/core/CoveringChips.h"
 #include "map/core/LayerVisibility.h"
+#include "map/core/PenStroke.h"
+#include "map/core/ToolState.h"
 #include "render/core/MapView.h"
 
 namespace {
@@ -56,10 +58,18 @@ TEST(LayerVisibility, DropsTheWritesIntoHiddenLayersAndKeepsTheOthersInOrder) {
 }
 
 // A left click's writes put into the map, as the stage would.
+// A click of the pen, with the writes into hidden layers dropped as the main window drops them.
 static void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,
                int32_t y, const LayerVisibility& shown) {
-    for (const CellWrite& write : PlaceChipWrites(map, chip, scrollX, scrollY, x, y, shown))
-        map.Layer(write.layer)[write.index] = write.cell;
+    PenStroke pen;
+    CellWrites writes = pen.Begin(map, chip, ViewPointCell(x, y, scrollX, scrollY), ViewCells(scrollX, scrollY));
+    DropHiddenLayerWrites(writes, shown);
+    for (const CellWrite& write : writes) map.Layer(write.layer)[write.index] = write.cell;
+}
+
+static PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y,
+                           const LayerVisibility& shown = LayerVisibility{}) {
+    return PickDrawnChip(map, scrollX, scrollY, x, y, shown);
 }
 
 // The pen, the eraser and the right-button pick as the designer sees the cell.
@@ -75,9 +85,12 @@ TEST(LayerVisibility, PenAndEraserLeaveHiddenLayersAndPickPassesThemOver) {
 
     PlaceChip(map, ChipEntry{0, 0, 0, 3}, 0, 0, 50, 50, Hiding({0}));  // the eraser
     EXPECT_EQ(ChipsAt(map, 17), (std::array<uint32_t, 3>{before[0], 0, 0}));
+    EXPECT_EQ(ChipsAt(map, 16)[2], 0u);  // the large chip covering it from the left went too
 
+    // The hidden chip is passed over: what shows is the large chip reaching in from above.
     const PickResult hiddenTop = PickChip(map, 0, 0, 50, 50, Hiding({0}));
-    EXPECT_EQ(hiddenTop.kind, PickResult::Kind::kEraser);  // only hidden chips left
+    EXPECT_EQ(hiddenTop.kind, PickResult::Kind::kChip);
+    EXPECT_EQ(hiddenTop.chip.chipId, map.Layer(2)[1].chipId);
     const PickResult shown = PickChip(map, 0, 0, 50, 50);
     EXPECT_EQ(shown.kind, PickResult::Kind::kChip);
     EXPECT_EQ(shown.chip.chipId, before[0]);

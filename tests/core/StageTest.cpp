@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "MapFileTestSupport.h"
-#include "map/core/CellEditing.h"
 #include "map/core/DocumentCells.h"
 #include "map/core/MapFileWriter.h"
+#include "map/core/PenStroke.h"
 #include "map/core/Stage.h"
 
 namespace {
@@ -26,6 +26,12 @@ CellWrite Put(uint32_t index, uint8_t layer, uint32_t chipId) {
 }
 
 const ChipEntry kLargeChip{35, 80, 160, 2};
+
+// The pen pressed on a cell, through the stage (joining a stroke when one is open).
+bool PlaceChip(Stage& stage, const ChipEntry& chip, int32_t column, int32_t row) {
+    PenStroke pen;
+    return stage.WriteCells(pen.Begin(stage.Map(), chip, CellPoint{column, row}, kEveryCell));
+}
 const ChipEntry kEraser{0, 0, 0, 3};
 
 struct StepCase {
@@ -44,16 +50,16 @@ StageSettings Changed(const Stage& stage, const std::function<void(StageSettings
 }
 
 const StepCase kSteps[] = {
-    {"click", [](Stage& s) { return PlaceChip(s, kLargeChip, 3, 2, 85, 41); }},
+    {"click", [](Stage& s) { return PlaceChip(s, kLargeChip, 5, 3); }},
     {"stroke", [](Stage& s) {
          s.BeginStroke();
-         for (int32_t x = 0; x < 640; x += 40) PlaceChip(s, kLargeChip, 0, 0, x, 100);
+         for (int32_t column = 0; column < 16; ++column) PlaceChip(s, kLargeChip, column, 2);
          s.EndStroke();
          return true;
      }},
     {"eraser stroke", [](Stage& s) {
          s.BeginStroke();
-         for (int32_t y = 0; y < 480; y += 40) PlaceChip(s, kEraser, 2, 3, 200, y);
+         for (int32_t row = 3; row < 15; ++row) PlaceChip(s, kEraser, 7, row);
          s.EndStroke();
          return true;
      }},
