@@ -27,10 +27,27 @@ void Reseal(std::vector<uint8_t>& bytes) {
     PutI32(bytes, bytes.size() - 4, static_cast<int32_t>(Crc32(bytes.data(), bytes.size() - 4)));
 }
 
-TEST(Crc32, IsTheCheckValueOfZipAndPng) {
+// The CRC a bit at a time, as the polynomial defines it.
+uint32_t BitwiseCrc32(const std::vector<uint8_t>& bytes) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (uint8_t byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit) crc = (crc & 1u) != 0 ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
+TEST(Crc32, IsTheCheckValueOfZipAndPngAtEveryLength) {
     const char digits[] = "123456789";
     EXPECT_EQ(Crc32(reinterpret_cast<const uint8_t*>(digits), 9), 0xCBF43926u);
     EXPECT_EQ(Crc32(nullptr, 0), 0u);
+    // Eight bytes a step and the rest one by one: every length up to a few steps, and every
+    // byte value in each place of a step.
+    std::vector<uint8_t> bytes;
+    for (uint32_t i = 0; i < 300; ++i) {
+        EXPECT_EQ(Crc32(bytes.data(), bytes.size()), BitwiseCrc32(bytes)) << bytes.size() << " bytes";
+        bytes.push_back(static_cast<uint8_t>(i * 167 + 13));
+    }
 }
 
 TEST(RecoveryFile, GivesBackThePathAndTheMapAsSaveWritesIt) {
