@@ -40,6 +40,8 @@
 #define ID_VIEW_LAYER0 40033
 #define ID_VIEW_LAYER1 40034
 #define ID_VIEW_LAYER2 40035
+// 以前の版を開く: the Open dialog in the folder of saved versions
+#define ID_FILE_OPEN_VERSION 40090
 
 // Edit-area dialog controls
 #define IDC_RESIZE_WIDTH 1001

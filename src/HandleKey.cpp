@@ -12,6 +12,7 @@
 #include "dialogs/ResizeWindow.h"
 #include "map/FileDialogs.h"
 #include "map/RecentMaps.h"
+#include "map/SavedVersions.h"
 #include "resource.h"
 
 namespace {
@@ -94,6 +95,7 @@ void DispatchCommand(uint32_t commandId) {
     switch (commandId) {
     case ID_FILE_NEW: NewMap(); break;
     case ID_FILE_OPEN: OpenMapFile(mainWindow->handle); break;
+    case ID_FILE_OPEN_VERSION: OpenSavedVersion(mainWindow->handle); break;
     case ID_FILE_SAVE: SaveToCurrentFile(mainWindow->handle); break;
     case ID_FILE_SAVEAS: SaveMapFileAs(mainWindow->handle); break;
     case ID_FILE_EXIT: PostClose(); break;
