@@ -49,6 +49,15 @@ void KeepSavedVersion(const std::string& fullMapPath, const std::vector<uint8_t>
     const std::string folder = SavedVersionsFolder();
     if (folder.empty()) return;
     std::vector<std::string> names = NamesIn(folder);
+    // Already the newest version (a save that failed after keeping it, then one that did
+    // not): a second copy would only push an older version out.
+    const std::vector<std::string> kept = VersionsOfMap(fullMapPath, names);
+    std::vector<uint8_t> newest;
+    if (!kept.empty() &&
+        files::ReadWholeFile(files::JoinPath(folder, kept.front()), kMaxMapFileBytes, newest, reason) ==
+            files::ReadStatus::kRead &&
+        newest == old)
+        return;
     const std::string name = NewVersionName(fullMapPath, LocalClockTime(), names);
     if (!files::ReplaceFileContents(files::JoinPath(folder, name), old, reason)) return;
     names.push_back(name);

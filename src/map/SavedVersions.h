@@ -9,8 +9,8 @@
 #include <vector>
 
 // Keeps the file at fullMapPath (UTF-8) as a version, unless it is not there, cannot be read,
-// already holds newBytes (nothing would be lost), or is itself in the versions folder; then
-// removes the map's versions beyond the newest 20.
+// already holds newBytes or the map's newest version (nothing would be lost), or is itself in
+// the versions folder; then removes the map's versions beyond the newest 20.
 void KeepSavedVersion(const std::string& fullMapPath, const std::vector<uint8_t>& newBytes);
 
 // The versions folder (UTF-8), made when missing; empty when it cannot be.

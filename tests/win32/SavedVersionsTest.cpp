@@ -151,3 +151,28 @@ TEST_F(SavedVersionsTest, AVersionOpenedFromTheMenuIsSavedWhereTheDesignerChoose
     EXPECT_EQ(std::wstring(currentPath), Wide(map));
     EXPECT_EQ(Versions(map).size(), 2u);  // what it replaced is kept in turn
 }
+
+// A save that fails after the version was kept (the map held open by another program) keeps
+// it once, however often it is tried: the twenty versions are not spent on one file.
+TEST_F(SavedVersionsTest, ASaveThatFailsKeepsTheOldFileOnce) {
+    const std::string map = maps / "stage.bin";
+    const std::vector<std::string> saved = PaintAndSave(map, 1);
+    HANDLE held = CreateFileA(map.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ClickAt(mainWindow->handle, 85, 85);
+    {
+        MessageBoxWatcher boxes;
+        PressKey('S', true);
+        PressKey('S', true);
+        PumpMessages();
+        ASSERT_EQ(boxes.Boxes().size(), 2u) << "the save did not fail";
+    }
+    CloseHandle(held);
+    EXPECT_EQ(FileBytes(map), saved[0]);
+    EXPECT_EQ(Versions(map).size(), 1u);
+    PressKey('S', true);
+    EXPECT_NE(FileBytes(map), saved[0]);
+    const std::vector<std::string> versions = Versions(map);
+    ASSERT_EQ(versions.size(), 1u);
+    EXPECT_EQ(FileBytes(VersionsFolder() + "\\" + versions[0]), saved[0]);
+}
