@@ -28,6 +28,7 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/ScaledRaster.cpp
   ${PICORAN_MAP_DIR}/SheetsFolder.cpp
   ${PICORAN_MAP_DIR}/ToolMain.cpp
+  ${PICORAN_MAP_DIR}/VersionsCommand.cpp
 )
 
 # The PNG encoder, stb_image_write, is a header (Debian: libstb-dev). Only its own folder is

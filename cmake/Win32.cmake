@@ -15,6 +15,7 @@ set(SHELL_SOURCES
   src/ErrorBox.cpp
   src/CommandLine.cpp
   src/ProgramFolder.cpp
+  src/LocalClock.cpp
   src/render/Texture.cpp
   src/render/DrawLine.cpp
   src/render/MainWindowPaint.cpp
@@ -28,6 +29,8 @@ set(SHELL_MAP_SOURCES
   src/map/MapOpening.cpp
   src/map/DroppedMaps.cpp
   src/map/RecentMaps.cpp
+  src/map/RecoveryCopies.cpp
+  src/map/SavedVersions.cpp
 )
 set(SHELL_PALETTE_SOURCES
   src/PaletteWindow.cpp

@@ -58,6 +58,8 @@
 #define ID_TOOL_RECTANGLE 40055
 #define ID_TOOL_FILL 40056
 #define ID_TOOL_SELECTION 40057
+// 以前の版を開く: the Open dialog in the folder of saved versions
+#define ID_FILE_OPEN_VERSION 40090
 
 // Edit-area dialog controls
 #define IDC_RESIZE_WIDTH 1001

@@ -12,6 +12,7 @@
 #include "PaletteProcs.h"
 #include "PaletteWindow.h"
 #include "StageDisplay.h"
+#include "UnsavedChanges.h"
 #include "ViewCommands.h"
 #include "WideText.h"
 #include "core/ChipTable.h"
@@ -23,6 +24,7 @@
 #include "map/DroppedMaps.h"
 #include "map/MapOpening.h"
 #include "map/RecentMaps.h"
+#include "map/RecoveryCopies.h"
 #include "map/StartFolder.h"
 #include "render/Texture.h"
 #include "resource.h"
@@ -88,6 +90,7 @@ bool StartUp() {
 
     mainWindow->Paint();
     ShowEdit();
+    StartRecoveryCopies(mainWindow->handle);
     return true;
 }
 
@@ -111,6 +114,7 @@ int RunMessageLoop() {
 }
 
 void Teardown() {
+    EndRecoveryCopies();
     // After a normal close the system windows are gone already; a start-up that stopped
     // half-way (or a test) may still have the main window, which takes the others along.
     if (mainWindow != nullptr && mainWindow->handle != nullptr && IsWindow(mainWindow->handle))
@@ -134,7 +138,10 @@ void Teardown() {
 int RunEditor(const std::wstring& startMap) {
     int exitCode = 1;
     if (StartUp()) {
-        if (!startMap.empty()) OpenMapPath(startMap);
+        // Work a crash left is offered first; a map named on the command line then opens as
+        // Open opens it, after the question should a recovered stage hold changes.
+        OfferLeftBehindCopies();
+        if (!startMap.empty() && ConfirmDropChanges()) OpenMapPath(startMap);
         exitCode = RunMessageLoop();
     }
     Teardown();

@@ -17,6 +17,7 @@ void Teardown();
 // Closing the main window: the palettes and dialogs it owns go first, then the main window
 // itself, whose destruction ends the message loop.
 void CloseProgramWindows();
-// The whole life of the program. A map path given is opened as Open would once the windows
-// are up; a refused one leaves the default map after its message.
+// The whole life of the program. Once the windows are up, the recovery copies that editors
+// which ended without removing them left behind are offered; then a map path given is opened
+// as Open would; a refused one leaves the map as it was after its message.
 int RunEditor(const std::wstring& startMap = std::wstring());

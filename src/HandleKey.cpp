@@ -13,6 +13,7 @@
 #include "map/FileDialogs.h"
 #include "map/MapTools.h"
 #include "map/RecentMaps.h"
+#include "map/SavedVersions.h"
 #include "map/SelectionCommands.h"
 #include "resource.h"
 
@@ -122,6 +123,7 @@ void DispatchCommand(uint32_t commandId) {
     switch (commandId) {
     case ID_FILE_NEW: NewMap(); break;
     case ID_FILE_OPEN: OpenMapFile(mainWindow->handle); break;
+    case ID_FILE_OPEN_VERSION: OpenSavedVersion(mainWindow->handle); break;
     case ID_FILE_SAVE: SaveToCurrentFile(mainWindow->handle); break;
     case ID_FILE_SAVEAS: SaveMapFileAs(mainWindow->handle); break;
     case ID_FILE_EXIT: PostClose(); break;

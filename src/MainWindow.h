@@ -12,6 +12,12 @@
 #include "map/core/StageSettings.h"
 #include "render/Texture.h"
 
+struct RecoveryReadResult;
+
+// How reading a recovery copy went: read, not readable now (it stays for another time), or
+// refused as damaged.
+enum class RecoveryCopyRead { kRead, kCannotRead, kRefused };
+
 class MainWindow : public Window {
 public:
     const char* className;  // window class name and caption prefix, Shift_JIS
@@ -75,6 +81,12 @@ public:
     // Reads a map data file (isBinary) or a text map file. The file is checked whole
     // first: a refused file changes nothing and the designer is told what is wrong.
     bool LoadMap(const char* path, bool isBinary);
+    // Reads a recovery copy (path UTF-8) into `read`; nothing of the editor changes. A copy
+    // that cannot be read or is refused is told to the designer as any map file is.
+    RecoveryCopyRead ReadRecoveryCopy(const char* path, RecoveryReadResult& read);
+    // Makes a recovered map the stage, with a new history, modified until it is saved; false,
+    // changing nothing, when memory runs out (told as for any map; path names the copy).
+    bool OpenRecoveredStage(const MapDocument& document, const char* path);
     // The map and the stage values as they would be saved.
     MapDocument CollectDocument() const { return stage.Document(); }
 

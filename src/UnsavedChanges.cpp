@@ -7,6 +7,7 @@
 #include "WideText.h"
 #include "core/Texts.h"
 #include "map/FileDialogs.h"
+#include "map/RecoveryCopies.h"
 
 bool ConfirmDropChanges() {
     if (mainWindow == nullptr || !mainWindow->stage.IsModified()) return true;
@@ -21,7 +22,9 @@ bool ConfirmDropChanges() {
     asking = false;
     switch (answer) {
     case IDYES: return SaveToCurrentFile(mainWindow->handle);
-    case IDNO: return true;
+    case IDNO:
+        DropRecoveryCopy();
+        return true;
     default: return false;
     }
 }

@@ -15,6 +15,8 @@
 #include "map/CurrentFile.h"
 #include "map/MapOpening.h"
 #include "map/RecentMaps.h"
+#include "map/SavedVersions.h"
+#include "map/StartFolder.h"
 #include "map/core/MapPaths.h"
 
 namespace {
@@ -64,13 +66,16 @@ struct FileDialog {
 
 }  // namespace
 
+void OpenMapFile(HWND owner) { OpenMapFileAt(owner, currentPath); }
+
 // After the maps, every file: a map without an extension, such as the default file, shows too.
-void OpenMapFile(HWND owner) {
+void OpenMapFileAt(HWND owner, const std::wstring& proposal) {
     if (!ConfirmDropChanges()) return;
     FileDialog open(owner,
                     FilterList({texts::kOpenFilterName, texts::kOpenFilterPattern,
                                 texts::kAllFilesFilterName, texts::kAllFilesFilterPattern}),
-                    texts::kOpenDialogTitle, OFN_FILEMUSTEXIST, currentPath);
+                    texts::kOpenDialogTitle, OFN_FILEMUSTEXIST,
+                    proposal.empty() ? currentPath : proposal.c_str());
     if (!GetOpenFileNameW(&open.dialog)) return;
     OpenMapPath(open.chosen);
 }
@@ -96,6 +101,10 @@ bool SaveToCurrentFile(HWND owner) {
         // back as an empty map and the stage would be lost.
         return SaveMapFileAs(owner, WideFromUtf8(MapDataPathFor(path)).c_str());
     }
+    // A version opened from the versions folder is saved where the designer chooses, never
+    // over the versions themselves.
+    if (IsSavedVersionPath(PathFromStartFolder(path.c_str())))
+        return SaveMapFileAs(owner, SaveProposalForVersion(path).c_str());
     if (!mainWindow->SaveMap(path.c_str())) return false;
     RememberRecentMap(FullMapPath(currentPath));
     return true;

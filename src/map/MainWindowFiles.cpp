@@ -14,11 +14,14 @@
 #include "WideText.h"
 #include "core/Texts.h"
 #include "files/FileAccess.h"
+#include "map/RecoveryCopies.h"
+#include "map/SavedVersions.h"
 #include "map/StartFolder.h"
 #include "map/core/DocumentCells.h"
 #include "map/core/MapFileReader.h"
 #include "map/core/MapFileWriter.h"
 #include "map/core/MapLimits.h"
+#include "map/core/RecoveryFile.h"
 
 namespace {
 
@@ -47,8 +50,11 @@ bool MainWindow::SaveMap(const char* path) {
         ShowFileError(texts::kSaveFailedFormat, path, WideFromSjis(texts::kMapSizeInvalid));
         return false;
     }
-    if (files::ReplaceFileContents(PathFromStartFolder(path), bytes, reason)) {
+    const std::string target = PathFromStartFolder(path);
+    KeepSavedVersion(files::FullPath(target), bytes);
+    if (files::ReplaceFileContents(target, bytes, reason)) {
         stage.MarkSaved();
+        DropRecoveryCopy();
         ShowEdit();
         return true;
     }
@@ -81,6 +87,33 @@ bool MainWindow::LoadMap(const char* path, bool isBinary) {
         return false;
     }
     return ApplyDocument(read.document, path);
+}
+
+RecoveryCopyRead MainWindow::ReadRecoveryCopy(const char* path, RecoveryReadResult& read) {
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    const files::ReadStatus status = files::ReadWholeFile(path, kMaxRecoveryFileBytes, bytes, reason);
+    if (status == files::ReadStatus::kCannotRead) {
+        ShowFileError(texts::kOpenFailedFormat, path, WideFromUtf8(reason));
+        return RecoveryCopyRead::kCannotRead;
+    }
+    if (status == files::ReadStatus::kTooLarge) {
+        ShowFileError(texts::kReadRefusedFormat, path, WideFromSjis(texts::kFileTooLarge));
+        return RecoveryCopyRead::kRefused;
+    }
+    read = ReadRecoveryFile(bytes.data(), bytes.size());
+    if (!read.ok) {
+        ShowFileError(texts::kReadRefusedFormat, path, WideFromSjis(read.error.messageSjis));
+        return RecoveryCopyRead::kRefused;
+    }
+    return RecoveryCopyRead::kRead;
+}
+
+bool MainWindow::OpenRecoveredStage(const MapDocument& document, const char* path) {
+    if (!ApplyDocument(document, path)) return false;
+    stage.MarkUnsaved();
+    ShowEdit();
+    return true;
 }
 
 bool MainWindow::ApplyDocument(const MapDocument& document, const char* path) {

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -94,6 +95,69 @@ TEST_F(FileAccess, MakesAFolderOnceAndTellsAMissingFileFromAnUnreadableOne) {
     EXPECT_TRUE(files::FileIsMissing(dir_ + "/file/gone.bin"));  // a file where a folder should be
     EXPECT_FALSE(files::FileIsMissing(dir_ + "/file"));
     EXPECT_FALSE(files::FileIsMissing(folder));
+}
+
+TEST_F(FileAccess, ListsTheFilesOfAFolderAndRemovesThem) {
+    std::ofstream(dir_ + "/a.bin") << "12345";
+    std::ofstream(dir_ + "/b.recovery") << "";
+    ASSERT_EQ(mkdir((dir_ + "/versions").c_str(), 0755), 0);  // a folder is no file
+    std::vector<files::FolderEntry> found;
+    std::string reason;
+    ASSERT_TRUE(files::ListFiles(dir_, found, reason)) << reason;
+    std::sort(found.begin(), found.end(),
+              [](const files::FolderEntry& a, const files::FolderEntry& b) { return a.name < b.name; });
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].name, "a.bin");
+    EXPECT_EQ(found[0].size, 5u);
+    EXPECT_EQ(found[1].name, "b.recovery");
+    EXPECT_EQ(found[1].size, 0u);
+    ASSERT_TRUE(files::ListFiles(dir_ + "/none", found, reason));  // nothing there: empty
+    EXPECT_TRUE(found.empty());
+    EXPECT_FALSE(files::ListFiles(dir_ + "/a.bin", found, reason));
+
+    EXPECT_TRUE(files::RemoveFile(dir_ + "/a.bin", reason)) << reason;
+    EXPECT_TRUE(files::RemoveFile(dir_ + "/a.bin", reason)) << reason;  // gone already
+    EXPECT_FALSE(files::RemoveFile(dir_ + "/versions", reason));
+    EXPECT_EQ(Names().size(), 2u);
+}
+
+// Another opening of the file stands for another process: flock tells them apart.
+TEST_F(FileAccess, ALockFileIsHeldUntilReleasedAndThenGone) {
+    const std::string path = dir_ + "/session.lock";
+    EXPECT_FALSE(files::LockFileIsHeld(path));
+    std::string reason;
+    {
+        files::LockFile lock;
+        ASSERT_TRUE(lock.Create(path, reason)) << reason;
+        EXPECT_TRUE(lock.IsHeld());
+        EXPECT_TRUE(files::LockFileIsHeld(path));
+        EXPECT_TRUE(files::LockFileIsHeld(path));  // asking twice does not take it over
+        files::LockFile second;
+        EXPECT_FALSE(second.Create(path, reason));  // it exists
+        EXPECT_FALSE(second.IsHeld());
+        lock.Release();
+        EXPECT_FALSE(lock.IsHeld());
+        EXPECT_FALSE(files::LockFileIsHeld(path));
+        EXPECT_TRUE(Names().empty());
+        ASSERT_TRUE(lock.Create(path, reason)) << reason;
+    }
+    EXPECT_TRUE(Names().empty());  // the destructor releases it too
+
+    // What a power cut leaves: the file, held by nobody.
+    std::ofstream(path) << "";
+    EXPECT_FALSE(files::LockFileIsHeld(path));
+}
+
+TEST_F(FileAccess, FullPathsAndJoinedPaths) {
+    EXPECT_EQ(files::JoinPath("/a/b", "c.bin"), "/a/b/c.bin");
+    EXPECT_EQ(files::JoinPath("/a/b/", "c.bin"), "/a/b/c.bin");
+    EXPECT_EQ(files::JoinPath("", "c.bin"), "c.bin");
+    EXPECT_EQ(files::FullPath("/a/./b//../c.bin"), "/a/c.bin");
+    EXPECT_EQ(files::FullPath("/../a"), "/a");
+    EXPECT_EQ(files::FullPath("/"), "/");
+    const std::string here = std::filesystem::current_path().string();
+    EXPECT_EQ(files::FullPath("maps/../stage.bin"), here + "/stage.bin");
+    EXPECT_EQ(files::LocalAppDataFolder(), "");  // Windows only
 }
 
 }  // namespace

@@ -201,6 +201,24 @@ TEST(Stage, ModifiedFollowsTheHistoryThroughASave) {
     EXPECT_FALSE(stage.CanUndo());
 }
 
+// A recovered stage matches no file: modified through undo and redo until it is saved. The
+// state id tells what the recovery copy holds from what has changed since.
+TEST(Stage, AStageMarkedUnsavedStaysModifiedUntilSaved) {
+    Stage stage;
+    OpenInto(stage, BusyMap());
+    const uint64_t opened = stage.StateId();
+    stage.MarkUnsaved();
+    EXPECT_TRUE(stage.IsModified());
+    EXPECT_EQ(stage.StateId(), opened);  // marking is no change of the stage
+    ASSERT_TRUE(stage.WriteCells({Put(0, 0, 77)}));
+    EXPECT_NE(stage.StateId(), opened);
+    ASSERT_TRUE(stage.Undo());
+    EXPECT_EQ(stage.StateId(), opened);
+    EXPECT_TRUE(stage.IsModified());
+    stage.MarkSaved();
+    EXPECT_FALSE(stage.IsModified());
+}
+
 TEST(Stage, NewKeepsTheStartPositionAndCommentOnly) {
     Stage stage;
     OpenInto(stage, BusyMap());

@@ -281,6 +281,9 @@ TEST(Texts, ScannedFileIsTheCompiledHeader) {
         {"kAllFilesFilterName", TEXT_BYTES(kAllFilesFilterName)},
         {"kCommentBytesLeftFormat", TEXT_BYTES(kCommentBytesLeftFormat)},
         {"kRecentMapGoneFormat", TEXT_BYTES(kRecentMapGoneFormat)},
+        {"kRecoveryQuestion", TEXT_BYTES(kRecoveryQuestion)},
+        {"kNotRecoveryCopy", TEXT_BYTES(kNotRecoveryCopy)},
+        {"kRecoveryCopyDamaged", TEXT_BYTES(kRecoveryCopyDamaged)},
     };
     for (const auto& [name, bytes] : compiled) {
         ASSERT_EQ(byName.count(name), 1u) << name << " not found by the scan";

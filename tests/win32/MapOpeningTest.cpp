@@ -93,11 +93,11 @@ TEST_F(MapOpeningTest, RecentMapsAfterTwoOpensAndASaveAndAfterARestart) {
     EXPECT_EQ(RecentMenu(), expected);
     // Under 名前をつけて保存, a separator of their own, then the one above 終了.
     const std::vector<UINT> menu = FileMenuIds();
-    ASSERT_EQ(menu.size(), 10u);
-    EXPECT_EQ(menu[3], static_cast<UINT>(ID_FILE_SAVEAS));
-    EXPECT_EQ(menu[5], static_cast<UINT>(ID_FILE_RECENT_FIRST));
-    EXPECT_EQ(menu[8], 0u);
-    EXPECT_EQ(menu[9], static_cast<UINT>(ID_FILE_EXIT));
+    ASSERT_EQ(menu.size(), 11u);
+    EXPECT_EQ(menu[4], static_cast<UINT>(ID_FILE_SAVEAS));
+    EXPECT_EQ(menu[6], static_cast<UINT>(ID_FILE_RECENT_FIRST));
+    EXPECT_EQ(menu[9], 0u);
+    EXPECT_EQ(menu[10], static_cast<UINT>(ID_FILE_EXIT));
     EXPECT_EQ(FileBytes(profile.ProgramFolder() + "\\recent-files.txt"),
               "picoran-editor recent files 1\r\n" + Utf8(saved) + "\r\n" + Utf8(second) + "\r\n" +
                   Utf8(first) + "\r\n");
@@ -150,9 +150,9 @@ TEST_F(MapOpeningTest, ADamagedListOrAFolderThatCannotBeMadeIsAnEmptyListWithout
     RememberRecentMap(map);
     EXPECT_EQ(RecentMenu(), std::vector<std::wstring>{L"&1 " + map});
 
+    Teardown();  // the running editor holds a file in the folder
     ScratchFolder::Remove(profile.ProgramFolder());
     WriteBytes(profile.ProgramFolder(), "a file where the folder should be");
-    Teardown();
     ASSERT_TRUE(StartUp());
     EXPECT_TRUE(RecentMenu().empty());
     EXPECT_TRUE(OpenMapPath(map));

@@ -1,18 +1,22 @@
 // Answers the program's message boxes during a test: each box that opens is read and
-// closed with the given button (OK unless told otherwise), so a test can check what the
-// designer would have been told.
+// closed with the given button (OK unless told otherwise), or with the next of several
+// buttons, the last one for every box after them, so a test can check what the designer
+// would have been told.
 #pragma once
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 class MessageBoxWatcher {
 public:
-    explicit MessageBoxWatcher(int answer = IDOK) {
+    explicit MessageBoxWatcher(int answer = IDOK) : MessageBoxWatcher(std::vector<int>{answer}) {}
+    explicit MessageBoxWatcher(std::vector<int> answers) {
         seen().clear();
         seenWide().clear();
-        button() = answer;
+        buttons() = std::move(answers);
         timer = SetTimer(nullptr, 0, 50, OnTimer);
     }
     ~MessageBoxWatcher() { KillTimer(nullptr, timer); }
@@ -28,9 +32,12 @@ private:
         static std::vector<std::string> boxes;
         return boxes;
     }
-    static int& button() {
-        static int answer = IDOK;
-        return answer;
+    static std::vector<int>& buttons() {
+        static std::vector<int> answers;
+        return answers;
+    }
+    static int ButtonFor(size_t box) {
+        return buttons().empty() ? IDOK : buttons()[std::min(box, buttons().size() - 1)];
     }
     static std::vector<std::wstring>& seenWide() {
         static std::vector<std::wstring> boxes;
@@ -51,7 +58,7 @@ private:
         wchar_t wideText[2048] = {};
         GetDlgItemTextW(window, 0xFFFF, wideText, 2048);
         seenWide().push_back(std::wstring(wideCaption) + L"|" + wideText);
-        PostMessageA(window, WM_COMMAND, button(), 0);
+        PostMessageA(window, WM_COMMAND, ButtonFor(seen().size() - 1), 0);
         return TRUE;
     }
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {

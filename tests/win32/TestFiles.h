@@ -41,14 +41,14 @@ inline bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// How many files in a folder match a pattern such as "~*.tmp".
+// How many files in a folder match a pattern such as "~*.tmp" (folders do not count).
 inline int CountFiles(const std::string& folder, const char* pattern) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return 0;
     int count = 0;
     do {
-        ++count;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) ++count;
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return count;

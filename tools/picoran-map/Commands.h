@@ -22,6 +22,7 @@ int RunDiff(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunExport(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunImport(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunVersions(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // The whole program: picks the sub-command from args[0] (the program name is not in args).
 int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err);

@@ -58,6 +58,14 @@ void PrintHelp(std::ostream& out) {
            "      export gives the same bytes for every file the editor saves. JSON that is\n"
            "      not such a map is refused, with the place named as a JSON Pointer\n"
            "      (\"IN.json: refused: /layers/2/3/5: ...\"), and OUT is left as it was.\n"
+           "  versions [--folder DIR] FILE\n"
+           "      The versions of FILE that the editor kept when Save replaced it, newest\n"
+           "      first, one a line: the date and time it was replaced, its size in bytes\n"
+           "      and its path. On Windows they are in the editor's folder,\n"
+           "      %LOCALAPPDATA%\\picoran-editor\\versions; elsewhere --folder names it. FILE\n"
+           "      is taken from the working folder; a Windows path (\"Z:\\home\\...\", as the\n"
+           "      editor under Wine named the map) is taken as it is.\n"
+           "      --folder DIR  the versions folder to look in\n"
            "  help, --help, -h\n"
            "      This text.\n"
            "\n"
@@ -65,7 +73,8 @@ void PrintHelp(std::ostream& out) {
            "  0  done; check: every file accepted; diff: the maps are equal\n"
            "  1  check: a file refused (with --strict, also a warning); diff: they differ\n"
            "  2  a usage error, or a file that cannot be read, is refused or cannot be\n"
-           "     written (info, convert, render, diff, dump, export, import)\n";
+           "     written (info, convert, render, diff, dump, export, import), or a\n"
+           "     versions folder that cannot be read\n";
 }
 
 int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -92,7 +101,7 @@ int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
         Command run;
     } kCommands[] = {{"check", RunCheck},   {"info", RunInfo}, {"convert", RunConvert},
                      {"render", RunRender}, {"diff", RunDiff}, {"dump", RunDump},
-                     {"export", RunExport}, {"import", RunImport}};
+                     {"export", RunExport}, {"import", RunImport}, {"versions", RunVersions}};
     for (const auto& command : kCommands) {
         if (name != command.name) continue;
         // The JSON library reports by exception, and memory can run out on any input: the

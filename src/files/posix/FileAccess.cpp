@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -154,6 +156,99 @@ std::string RunningProgramPath() {
 #else
     return "";
 #endif
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+std::string FullPath(const std::string& path) {
+    std::string full = path;
+    if (full.empty() || full[0] != '/') {
+        std::string here(4096, '\0');
+        if (getcwd(&here[0], here.size()) == nullptr) return "";
+        here.resize(std::strlen(here.c_str()));
+        full = JoinPath(here, path);
+    }
+    std::vector<std::string> parts;
+    size_t at = 0;
+    while (at <= full.size()) {
+        size_t slash = full.find('/', at);
+        if (slash == std::string::npos) slash = full.size();
+        const std::string part = full.substr(at, slash - at);
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        at = slash + 1;
+    }
+    std::string result;
+    for (const std::string& part : parts) result += "/" + part;
+    return result.empty() ? "/" : result;
+}
+
+std::string LocalAppDataFolder() { return ""; }
+
+bool ListFiles(const std::string& folder, std::vector<FolderEntry>& files, std::string& reason) {
+    files.clear();
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        if (errno == ENOENT) return true;
+        reason = Reason("cannot read the folder", folder);
+        return false;
+    }
+    while (const dirent* entry = readdir(dir)) {
+        struct stat info {};
+        const std::string name = entry->d_name;
+        if (stat(JoinPath(folder, name).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        files.push_back(FolderEntry{name, static_cast<uint64_t>(info.st_size)});
+    }
+    closedir(dir);
+    return true;
+}
+
+bool RemoveFile(const std::string& path, std::string& reason) {
+    if (unlink(path.c_str()) == 0 || errno == ENOENT) return true;
+    reason = Reason("cannot remove", path);
+    return false;
+}
+
+// flock, not fcntl's locks: a flock belongs to one opening of the file, so that a second
+// opening in the same process finds it held as another process would.
+bool LockFile::Create(const std::string& path, std::string& reason) {
+    Release();
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        reason = Reason("cannot make", path);
+        return false;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        reason = Reason("cannot lock", path);
+        close(fd);
+        unlink(path.c_str());
+        return false;
+    }
+    handle_ = fd;
+    path_ = path;
+    return true;
+}
+
+void LockFile::Release() {
+    if (handle_ == kNone) return;
+    unlink(path_.c_str());  // while still held, so that no other process finds it free first
+    close(static_cast<int>(handle_));
+    handle_ = kNone;
+    path_.clear();
+}
+
+bool LockFileIsHeld(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    close(fd);  // also lets go of a lock taken just now
+    return held;
 }
 
 }  // namespace files

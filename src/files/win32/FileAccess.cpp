@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <knownfolders.h>
+#include <shlobj.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -192,6 +195,96 @@ std::string RunningProgramPath() {
     if (length == 0 || length >= path.size()) return "";  // a longer path is cut: not used
     path.resize(length);
     return Utf8(path);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    return folder.back() == '\\' || folder.back() == '/' ? folder + name : folder + "\\" + name;
+}
+
+std::string FullPath(const std::string& path) {
+    const std::wstring wide = Utf16(path);
+    const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (wide.empty() || length == 0) return "";
+    std::wstring full(length, L'\0');
+    const DWORD written = GetFullPathNameW(wide.c_str(), length, &full[0], nullptr);
+    if (written == 0 || written >= length) return "";
+    full.resize(written);
+    return Utf8(full);
+}
+
+// The variable comes first: Windows sets it to the known folder for every program.
+std::string LocalAppDataFolder() {
+    wchar_t fromEnvironment[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", fromEnvironment, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return Utf8(fromEnvironment);
+
+    PWSTR known = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &known)))
+        folder = known;
+    CoTaskMemFree(known);
+    return Utf8(folder);
+}
+
+bool ListFiles(const std::string& folder, std::vector<FolderEntry>& files, std::string& reason) {
+    files.clear();
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Utf16(JoinPath(folder, "*")).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return true;
+        reason = SystemErrorText(error);
+        return false;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+        const uint64_t size = (uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
+        files.push_back(FolderEntry{Utf8(found.cFileName), size});
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return true;
+}
+
+bool RemoveFile(const std::string& path, std::string& reason) {
+    if (DeleteFileW(Utf16(path).c_str())) return true;
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return true;
+    reason = SystemErrorText(error);
+    return false;
+}
+
+// Opened without sharing, so that no other opening succeeds while it is held, and removed by
+// the system when the last handle closes, also when the process is killed.
+bool LockFile::Create(const std::string& path, std::string& reason) {
+    Release();
+    HANDLE file = CreateFileW(Utf16(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        reason = SystemErrorText(GetLastError());
+        return false;
+    }
+    handle_ = reinterpret_cast<intptr_t>(file);
+    path_ = path;
+    return true;
+}
+
+void LockFile::Release() {
+    if (handle_ == kNone) return;
+    CloseHandle(reinterpret_cast<HANDLE>(handle_));  // removes the file
+    handle_ = kNone;
+    path_.clear();
+}
+
+bool LockFileIsHeld(const std::string& path) {
+    HANDLE file = CreateFileW(Utf16(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    // A file being removed as its holder ends cannot be opened either, but nobody holds it.
+    return GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 }  // namespace files

@@ -11,6 +11,8 @@ const char* ReasonSjis(MapReadErrorCode code) {
         case MapReadErrorCode::kNegativeCommentLength: return texts::kMapCommentLengthNegative;
         case MapReadErrorCode::kCommentTooLong: return texts::kMapCommentTooLong;
         case MapReadErrorCode::kNotANumber: return texts::kMapNotANumber;
+        case MapReadErrorCode::kNotRecoveryCopy: return texts::kNotRecoveryCopy;
+        case MapReadErrorCode::kRecoveryCopyDamaged: return texts::kRecoveryCopyDamaged;
         case MapReadErrorCode::kNone: break;
     }
     return "";

@@ -11,6 +11,8 @@ enum class MapReadErrorCode {
     kNegativeCommentLength,  // the comment length field is below 0
     kCommentTooLong,         // the comment length field is above 256
     kNotANumber,             // text maps: a word where a number belongs is not one
+    kNotRecoveryCopy,        // recovery copies: not one, or one of a format this program lacks
+    kRecoveryCopyDamaged,    // recovery copies: its parts disagree or its check value fails
 };
 
 struct MapReadError {

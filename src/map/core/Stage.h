@@ -40,6 +40,12 @@ public:
     // the history: undoing back to that state makes it unmodified again.
     bool IsModified() const { return history.StateId() != savedState; }
     void MarkSaved() { savedState = history.StateId(); }
+    // The current state matches no file: a stage recovered after a crash is modified until it
+    // is saved, and undo cannot make it otherwise.
+    void MarkUnsaved() { savedState = kNoSavedState; }
+    // Names the current state: equal ids mean equal states, as far as the history knows (what
+    // the recovery copy holds is judged by it).
+    uint64_t StateId() const { return history.StateId(); }
 
     // ---- Edits. Each is one undo step when it changes something, and true when it did.
     // Empties every cell of the three layers; size and values stay.
@@ -70,6 +76,9 @@ public:
     size_t UndoableSteps() const { return history.UndoableSteps(); }
 
 private:
+    // The history's ids count up from 0 and never reach this one.
+    static constexpr uint64_t kNoSavedState = ~uint64_t{0};
+
     StageContent content;
     StageHistory history;
     uint64_t savedState;

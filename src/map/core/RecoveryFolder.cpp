@@ -1,0 +1,77 @@
+#include "map/core/RecoveryFolder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+namespace {
+
+constexpr char kCopyExtension[] = ".recovery";
+constexpr char kLockExtension[] = ".lock";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLowerHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f'); }
+
+// "dddddddd-dddddd-hhhhhhhh", then "-N" for N from 1: exactly what RecoverySessionName makes.
+bool IsSessionName(const std::string& name) {
+    static const char kShape[] = "dddddddd-dddddd-hhhhhhhh";
+    const size_t length = sizeof kShape - 1;
+    if (name.size() < length) return false;
+    for (size_t i = 0; i < length; ++i) {
+        const char want = kShape[i];
+        if ((want == 'd' && !IsDigit(name[i])) || (want == 'h' && !IsLowerHex(name[i])) ||
+            (want == '-' && name[i] != '-'))
+            return false;
+    }
+    if (name.size() == length) return true;
+    const std::string attempt = name.substr(length);
+    return attempt.size() >= 2 && attempt.size() <= 5 && attempt[0] == '-' && attempt[1] != '0' &&
+           std::all_of(attempt.begin() + 1, attempt.end(), IsDigit);
+}
+
+// The session of a name ending in `extension`, or "" when the name is not of that form.
+std::string SessionOf(const std::string& name, const char* extension) {
+    const std::string ending(extension);
+    if (name.size() <= ending.size() ||
+        name.compare(name.size() - ending.size(), ending.size(), ending) != 0)
+        return "";
+    const std::string session = name.substr(0, name.size() - ending.size());
+    return IsSessionName(session) ? session : "";
+}
+
+}  // namespace
+
+std::string RecoverySessionName(const ClockTime& time, uint32_t processId, uint32_t attempt) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%04d%02d%02d-%02d%02d%02d-%08x", static_cast<int>(time.year),
+                  static_cast<int>(time.month), static_cast<int>(time.day), static_cast<int>(time.hour),
+                  static_cast<int>(time.minute), static_cast<int>(time.second),
+                  static_cast<unsigned>(processId));
+    std::string session = name;
+    if (attempt > 0) session += "-" + std::to_string(attempt);
+    return session;
+}
+
+std::string RecoveryCopyName(const std::string& session) { return session + kCopyExtension; }
+std::string RecoveryLockName(const std::string& session) { return session + kLockExtension; }
+
+RecoveryFolderScan ScanRecoveryFolder(const std::vector<std::string>& names,
+                                      const std::string& ownSession,
+                                      const std::function<bool(const std::string&)>& lockIsHeld) {
+    std::set<std::string> copies;
+    std::set<std::string> locks;
+    for (const std::string& name : names) {
+        const std::string copy = SessionOf(name, kCopyExtension);
+        if (!copy.empty() && copy != ownSession) copies.insert(copy);
+        const std::string lock = SessionOf(name, kLockExtension);
+        if (!lock.empty() && lock != ownSession) locks.insert(lock);
+    }
+    RecoveryFolderScan scan;
+    for (const std::string& session : copies)  // a set: in order of the names, the oldest first
+        if (locks.count(session) == 0 || !lockIsHeld(RecoveryLockName(session)))
+            scan.leftBehind.push_back(session);
+    for (const std::string& session : locks)
+        if (copies.count(session) == 0 && !lockIsHeld(RecoveryLockName(session)))
+            scan.strayLocks.push_back(session);
+    return scan;
+}
