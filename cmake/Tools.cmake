@@ -18,7 +18,7 @@ if(TOOL_TEST_SOURCES)
     PICORAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     PICORAN_MAP_EXE="$<TARGET_FILE:picoran-map>")
   add_dependencies(tool_tests picoran-map)
-  gtest_discover_tests(tool_tests DISCOVERY_TIMEOUT 60)
+  add_test(NAME tool_tests COMMAND tool_tests --gtest_brief=1)  # one process, as core_tests
 endif()
 
 # `cmake --install` puts the tool on the PATH (bin/ under CMAKE_INSTALL_PREFIX, /usr/local by
