@@ -17,6 +17,8 @@ if(PICORAN_BENCH)
   file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*.cpp)
   add_executable(core_bench ${BENCH_SOURCES})
   target_link_libraries(core_bench PRIVATE core benchmark::benchmark benchmark::benchmark_main)
+  # Each benchmark file sets up its own scene under the same short names, and is built alone.
+  set_target_properties(core_bench PROPERTIES UNITY_BUILD OFF)
 endif()
 
 if(EXISTS ${PROJECT_SOURCE_DIR}/cmake/Tools.cmake)

@@ -1,6 +1,7 @@
 // Shortcut keys and menu commands: both lead to the same actions.
 #include "Commands.h"
 #include "Globals.h"
+#include "KeyState.h"
 #include "MainWindow.h"
 #include "MapCommands.h"
 #include "PaletteWindow.h"
@@ -18,8 +19,6 @@
 #include "resource.h"
 
 namespace {
-
-bool IsHeld(int virtualKey) { return (GetKeyState(virtualKey) & 0x80) != 0; }
 
 void PostClose() {
     if (mainWindow != nullptr && mainWindow->handle != nullptr)
@@ -47,44 +46,44 @@ void HandleKey(uint32_t virtualKey) {
     case VK_RIGHT:
     case VK_DOWN: ScrollView(virtualKey); break;
     case 'N':
-        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_FILE_NEW);
+        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_FILE_NEW);
         break;
     case 'O':
-        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_FILE_OPEN);
+        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_FILE_OPEN);
         break;
     case 'Z':
         // Ctrl+Shift+Z redoes, as in many programs; Ctrl+Y is the Windows way.
-        if (IsHeld(VK_CONTROL)) DispatchCommand(IsHeld(VK_SHIFT) ? ID_EDIT_REDO : ID_EDIT_UNDO);
+        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(IsKeyHeld(VK_SHIFT) ? ID_EDIT_REDO : ID_EDIT_UNDO);
         break;
     case 'Y':
-        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_REDO);
+        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_REDO);
         break;
     case 'X':
-        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_CUT);
+        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_CUT);
         break;
     case 'C':
-        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_COPY);
+        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_COPY);
         break;
     case 'V':
-        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_PASTE);
+        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_PASTE);
         break;
     case VK_DELETE: DispatchCommand(ID_EDIT_DELETE); break;
     // The tools, by their letters alone: with Ctrl they are no shortcut.
     case 'B':
-        if (!IsHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_PEN);
+        if (!IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_PEN);
         break;
     case 'P':
-        if (!IsHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_RECTANGLE);
+        if (!IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_RECTANGLE);
         break;
     case 'F':
-        if (!IsHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_FILL);
+        if (!IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_FILL);
         break;
     case 'R':
-        if (!IsHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_SELECTION);
+        if (!IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_SELECTION);
         break;
     case 'S':
-        if (!IsHeld(VK_CONTROL)) break;
-        if (IsHeld(VK_SHIFT)) {
+        if (!IsKeyHeld(VK_CONTROL)) break;
+        if (IsKeyHeld(VK_SHIFT)) {
             DispatchCommand(ID_FILE_SAVEAS);
         } else if (currentPath[0] != '\0') {
             SaveToCurrentFile(mainWindow->handle);
@@ -98,7 +97,7 @@ void HandleKey(uint32_t virtualKey) {
     case '1':
     case '2':
     case '3':
-        if (IsHeld(VK_CONTROL)) DispatchCommand(ID_VIEW_LAYER0 + (virtualKey - '1'));
+        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_VIEW_LAYER0 + (virtualKey - '1'));
         break;
     case VK_F8: DispatchCommand(ID_EDIT_CLEAR_MAP); break;
     case VK_F9: DispatchCommand(ID_EDIT_COMMENT); break;

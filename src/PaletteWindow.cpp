@@ -24,6 +24,11 @@ PaletteWindow::PaletteWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC proce
 
 PaletteWindow::~PaletteWindow() { delete workSurface; }
 
+const PaletteModel& ModelOf(const PaletteWindow* palette) {
+    static const PaletteModel kNoPalette(0);
+    return palette != nullptr ? palette->model : kNoPalette;
+}
+
 bool PaletteWindow::Initialize() { return true; }
 
 // A palette is initialised once; a second call refuses rather than leak or free twice.

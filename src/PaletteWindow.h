@@ -43,3 +43,7 @@ private:
     bool MakeWorkSurface();
     bool CreateAndShowDialog(const char* title, int32_t x, int32_t y);
 };
+
+// The palette's chips; a palette that does not exist finds no chip, so its cells take the
+// sheet's top-left chip.
+const PaletteModel& ModelOf(const PaletteWindow* palette);

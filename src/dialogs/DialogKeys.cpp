@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "Globals.h"
+#include "KeyState.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
@@ -9,8 +10,6 @@
 #include "resource.h"
 
 namespace {
-
-bool IsHeld(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
 struct SettingsDialogKeys {
     HWND dialog;
@@ -75,15 +74,15 @@ bool HandleSettingsDialogKeys(MSG& message) {
     if (keys.dialog == nullptr) return false;
     // Of the system keys only F10 is a shortcut; Alt+F4 and the like keep their meaning.
     const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    if (keyDown && IsProgramShortcut(message.wParam, IsHeld(VK_CONTROL), IsTextBox(message.hwnd)) &&
+    if (keyDown && IsProgramShortcut(message.wParam, IsKeyHeld(VK_CONTROL), IsTextBox(message.hwnd)) &&
         ForwardKeyMessage(message.message, message.wParam))
         return true;
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
         PressButton(keys.dialog, keys.cancelId);
         return true;
     }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !IsHeld(VK_CONTROL)) {
-        MoveFocus(keys.dialog, IsHeld(VK_SHIFT));
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !IsKeyHeld(VK_CONTROL)) {
+        MoveFocus(keys.dialog, IsKeyHeld(VK_SHIFT));
         return true;
     }
     return IsDialogMessageW(keys.dialog, &message) != FALSE;

@@ -10,13 +10,6 @@
 namespace {
 
 CellPoint CellUnder(POINT point) { return ViewPointCell(point.x, point.y, scrollX, scrollY); }
-
-// A palette that does not exist finds no chip: its cells take the sheet's top-left chip.
-const PaletteModel& ModelOf(const PaletteWindow* palette) {
-    static const PaletteModel kNoPalette(0);
-    return palette != nullptr ? palette->model : kNoPalette;
-}
-
 }  // namespace
 
 bool MainWindow::WriteToolCells(CellWrites writes) {

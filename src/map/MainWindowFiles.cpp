@@ -34,13 +34,6 @@ void ShowFileError(const char* formatSjis, const char* pathUtf8, const std::wstr
     }
     ShowErrorBox(mainWindow != nullptr ? mainWindow->handle : nullptr, message, MB_OK | MB_ICONERROR);
 }
-
-// A palette that does not exist finds no chip: its cells take the sheet's top-left chip.
-const PaletteModel& ModelOf(const PaletteWindow* palette) {
-    static const PaletteModel kNoPalette(0);
-    return palette != nullptr ? palette->model : kNoPalette;
-}
-
 }  // namespace
 
 bool MainWindow::SaveMap(const char* path) {

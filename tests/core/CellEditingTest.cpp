@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "CellRulesTestSupport.h"
 #include "map/core/CellEditing.h"
 #include "map/core/CoveringChips.h"
 #include "map/core/PenStroke.h"
@@ -31,7 +32,7 @@ void MakeFullMap(MapModel& map, int32_t cellsX, int32_t cellsY) {
     }
 }
 
-const ChipEntry kEraser{0, 0, 0, 3};
+using cell_rules_test::kEraser;
 
 // A left click of the pen at a view point, its writes put into the map as the stage would.
 void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,

@@ -13,6 +13,9 @@
 
 namespace cell_rules_test {
 
+// The eraser as the palettes give it: no chip, from neither sheet.
+const ChipEntry kEraser{0, 0, 0, 3};
+
 // One layer as text: rows joined by '|', a cell as one character, '.' for an empty cell and
 // '1' to '9' for chips 1 to 9 ("12.|..3").
 inline std::string Picture(const MapModel& map, int layer) {

@@ -12,8 +12,6 @@ using namespace cell_rules_test;
 
 namespace {
 
-const ChipEntry kEraser{0, 0, 0, 3};
-
 ChipEntry Small(uint32_t id, uint32_t layer) { return ChipEntry{id, 40 * id, 40 * layer, layer}; }
 ChipEntry Large(uint32_t id) { return ChipEntry{id, 40 * id, 80, 2}; }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CellRulesTestSupport.h"
 #include "MapFileTestSupport.h"
 #include "map/core/DocumentCells.h"
 #include "map/core/MapFileWriter.h"
@@ -32,7 +33,7 @@ bool PlaceChip(Stage& stage, const ChipEntry& chip, int32_t column, int32_t row)
     PenStroke pen;
     return stage.WriteCells(pen.Begin(stage.Map(), chip, CellPoint{column, row}, kEveryCell));
 }
-const ChipEntry kEraser{0, 0, 0, 3};
+using cell_rules_test::kEraser;
 
 struct StepCase {
     const char* name;

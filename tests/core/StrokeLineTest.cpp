@@ -114,7 +114,6 @@ TEST_P(StrokeSegments, PaintsEveryCellBetweenThePointerSamples) {
 const char* const kEmpty = ".......|.......|.......";
 const ChipEntry kSmall5{5, 200, 0, 0};
 const ChipEntry kLarge7{7, 280, 80, 2};
-const ChipEntry kEraser{0, 0, 0, 3};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StrokeSegments,

@@ -8,8 +8,6 @@ namespace {
 
 using namespace tool_test;
 
-std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
-
 TEST(CommentText, DecodesShiftJisAndEscapesTheRest) {
     // ポロニカはかわいい
     EXPECT_EQ(EscapedComment(Bytes("\x83\x7c\x83\x8d\x83\x6a\x83\x4a\x82\xcd\x82\xa9\x82\xed\x82\xa2\x82\xa2"), false),

@@ -12,10 +12,6 @@ namespace {
 using namespace tool_test;
 using Json = nlohmann::json;
 
-std::vector<uint8_t> Bytes(const std::string& s) {
-    return std::vector<uint8_t>(s.begin(), s.end());
-}
-
 // import(export(path)).
 std::vector<uint8_t> ImportOfExport(const std::string& path) {
     ScratchFolder folder;

@@ -58,12 +58,6 @@ void Select(HWND window, POINT from, POINT to) {
     Send(window, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
 }
 
-std::string SaveAndRead(const std::string& path) {
-    SetCurrentPath(Wide(path).c_str());
-    PressKey('S', true);
-    return FileBytes(path);
-}
-
 // Another program (the end-to-end test's editor opening a menu) may hold it for a moment.
 bool OpenClipboardSoon() {
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -19,12 +19,6 @@
 
 namespace {
 
-std::string BoxText(const Window* dialog, int id) {
-    char text[512] = {};
-    GetDlgItemTextA(dialog->handle, id, text, sizeof(text));
-    return text;
-}
-
 // Something in every layer and every setting away from its default.
 void EditEverything() {
     ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));

@@ -52,7 +52,7 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 15000) {
     return done();
 }
 
-std::wstring BoxText(HWND box) {
+std::wstring MessageBoxText(HWND box) {
     wchar_t text[2048] = {};
     SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
     return text;
@@ -127,10 +127,10 @@ TEST(CrashRecovery, PaintedWorkComesBackAfterTheProcessIsKilled) {
     ASSERT_EQ(Names(recoveryFolder, ".recovery").size(), 1u);
 
     RunningEditor second;
-    ASSERT_TRUE(StartEditor(L"", second.info));
+    ASSERT_TRUE(StartEditor({}, second.info));
     HWND question = WaitForProcessWindow(second.info.dwProcessId, L"#32770", L"ぴこらんエディタ");
     ASSERT_NE(question, nullptr) << "the editor did not ask";
-    EXPECT_EQ(BoxText(question),
+    EXPECT_EQ(MessageBoxText(question),
               L"前回、保存されていない変更が残ったまま終了しました。復元しますか？\r\n" + map);
     // It asks once the main window and the palettes are up.
     HWND window2 = WaitForMainWindow(second.info.dwProcessId);

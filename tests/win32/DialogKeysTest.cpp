@@ -44,7 +44,7 @@ const TabOrder kTabOrders[] = {
 
 class DialogTabOrder : public EditorTest, public ::testing::WithParamInterface<TabOrder> {};
 
-std::wstring BoxText(HWND box) {
+std::wstring WideBoxText(HWND box) {
     wchar_t text[1024] = {};
     GetWindowTextW(box, text, 1024);
     return text;
@@ -107,8 +107,8 @@ TEST_F(DialogKeyTest, TypingAfterTabReplacesTheBoxAndEnterPressesOk) {
     TypeText(L"1200");  // the box the dialog opens in has its number selected too
     Press(VK_TAB);
     TypeText(L"800");
-    EXPECT_EQ(BoxText(GetDlgItem(resizeWindow->handle, IDC_RESIZE_WIDTH)), L"1200");
-    EXPECT_EQ(BoxText(GetDlgItem(resizeWindow->handle, IDC_RESIZE_HEIGHT)), L"800");
+    EXPECT_EQ(WideBoxText(GetDlgItem(resizeWindow->handle, IDC_RESIZE_WIDTH)), L"1200");
+    EXPECT_EQ(WideBoxText(GetDlgItem(resizeWindow->handle, IDC_RESIZE_HEIGHT)), L"800");
     Press(VK_RETURN);
     EXPECT_FALSE(Visible(resizeWindow));
     EXPECT_EQ(mainWindow->map.mapWidth, 1200);
@@ -140,7 +140,7 @@ TEST_F(DialogKeyTest, EnterInTheCommentBoxStartsANewLineAndOnOkStoresTheComment)
     TypeText(L"Stage 1");
     Press(VK_RETURN);
     TypeText(L"Go!");
-    EXPECT_EQ(BoxText(box), L"Stage 1\r\nGo!");
+    EXPECT_EQ(WideBoxText(box), L"Stage 1\r\nGo!");
     EXPECT_TRUE(Visible(messageWindow));
     Press(VK_TAB);
     ASSERT_EQ(FocusedId(), IDC_MESSAGE_OK);

@@ -19,13 +19,6 @@
 
 namespace {
 
-std::string BoxText(const Window* dialog, int id) {
-    HWND box = GetDlgItem(dialog->handle, id);
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-    GetWindowTextA(box, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
 void Type(const Window* dialog, int id, const std::string& text) {
     SetDlgItemTextA(dialog->handle, id, text.c_str());
 }

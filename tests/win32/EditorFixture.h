@@ -12,6 +12,7 @@
 #include "Globals.h"
 #include "Commands.h"
 #include "MainWindow.h"
+#include "map/CurrentFile.h"
 #include "map/core/CellWrite.h"
 
 // Handles every message that is waiting, as the message loop would.
@@ -66,6 +67,21 @@ inline void SetStart(int32_t x, int32_t y) {
 }
 
 inline const StageSettings& Settings() { return mainWindow->stage.Settings(); }
+
+// The text of a dialog's box, in the system's code page.
+inline std::string BoxText(const Window* dialog, int id) {
+    HWND box = GetDlgItem(dialog->handle, id);
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(box)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// Saves the stage to path with Ctrl+S and reads back what was written.
+inline std::string SaveAndRead(const std::string& path) {
+    SetCurrentPath(Wide(path).c_str());
+    PressKey('S', true);
+    return FileBytes(path);
+}
 
 class EditorTest : public ::testing::Test {
 protected:

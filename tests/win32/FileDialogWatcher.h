@@ -17,7 +17,7 @@ public:
 
     // An empty answer cancels every dialog; otherwise the answer is typed into the file name
     // box and confirmed.
-    explicit FileDialogWatcher(std::wstring answer = L"") {
+    explicit FileDialogWatcher(std::wstring answer = {}) {
         state() = State{std::move(answer), {}};
         timer = SetTimer(nullptr, 0, 50, OnTimer);
     }

@@ -19,12 +19,6 @@
 
 namespace {
 
-std::string BoxText(const Window* dialog, int id) {
-    char text[512] = {};
-    GetDlgItemTextA(dialog->handle, id, text, sizeof(text));
-    return text;
-}
-
 void Int32At(std::string& bytes, size_t offset, int32_t value) {
     for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }

@@ -9,7 +9,7 @@
 TEST(ProcessExit, ClosingTheMainWindowEndsTheProgramWithCodeZero) {
     ProfileFolder profile;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(StartEditor(L"", process));
+    ASSERT_TRUE(StartEditor({}, process));
     HWND window = WaitForMainWindow(process.dwProcessId);
     ASSERT_NE(window, nullptr) << "the editor's main window never appeared";
     EXPECT_EQ(CloseEditor(window, process), 0u);

@@ -42,12 +42,6 @@ void DragOnMap(const std::vector<POINT>& points, bool release = true) {
 // The centre of a view cell, in client pixels.
 POINT At(int column, int row) { return POINT{column * 40 + 20, row * 40 + 20}; }
 
-std::string SaveAndRead(const std::string& path) {
-    SetCurrentPath(Wide(path).c_str());
-    PressKey('S', true);
-    return FileBytes(path);
-}
-
 bool Checked(UINT id) {
     return (GetMenuState(GetMenu(mainWindow->handle), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }

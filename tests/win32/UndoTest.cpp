@@ -24,12 +24,6 @@ namespace {
 const std::string kStartCaption = std::string(texts::kProductTitle) + " [" + texts::kDefaultMapName + "]";
 
 // Saves with Ctrl+S to `path` and returns the file's bytes.
-std::string SaveAndRead(const std::string& path) {
-    SetCurrentPath(Wide(path).c_str());
-    PressKey('S', true);
-    return FileBytes(path);
-}
-
 void PressButton(const Window* dialog, int id) {
     SendMessageA(dialog->handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog->handle, id)));

@@ -7,17 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "EditorProcess.h"
 #include "core/Texts.h"
 
 namespace {
-
-std::wstring EditorPath() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.resize(folder.find_last_of(L"\\/") + 1);
-    return folder + L"picoran-editor.exe";
-}
 
 std::vector<char> ReadVersionInfo() {
     const std::wstring path = EditorPath();
@@ -35,7 +28,7 @@ std::wstring StringValue(std::vector<char>& block, const wchar_t* name) {
     UINT length = 0;
     if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length) ||
         value == nullptr)
-        return L"";
+        return std::wstring();
     return std::wstring(value);  // the stored length may or may not count the final zero
 }
 
