@@ -31,11 +31,12 @@ start_wineserver
 start_wineserver "$foreign_prefix"
 # Each Windows-side test spends about a second waiting for its desktop to close, so twice
 # as many tests as cores keep the cores busy.
-# The fuzzers run one after the other on one core beside these tests, which mostly wait:
-# the end-to-end test spends its time waiting for the editor to answer.
+# The fuzzers run one after the other on one core beside these tests, at the lowest
+# priority: they take what the tests leave while they wait for the editor to answer, and
+# never hold up the end-to-end test, the longest of them.
 fuzz_seconds="${PICORAN_FUZZ_SECONDS:-60}"
 fuzz_log="$build_root/fuzz-output.log"
-PICORAN_FUZZ_CORES=1 bash "$repo_root/scripts/run-fuzzers.sh" "$fuzz_seconds" >"$fuzz_log" 2>&1 &
+PICORAN_FUZZ_CORES=1 nice -n 19 bash "$repo_root/scripts/run-fuzzers.sh" "$fuzz_seconds" >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
 ctest_log="$build_root/windows-ctest.log"
 (cd "$win_build" && ctest --output-on-failure -j"$((2 * $(nproc)))") 2>&1 | tee "$ctest_log"

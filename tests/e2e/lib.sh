@@ -42,8 +42,18 @@ shot() {
   echo "   screenshot $(basename "$last_shot")"
 }
 
-# A scratch screenshot for pixel checks.
-grab() { import -window root "$WORK/grab.png" && echo "$WORK/grab.png"; }
+# A scratch screenshot for pixel checks (uncompressed: it is read back at once).
+grab() { import -window root "$WORK/grab.ppm" && echo "$WORK/grab.ppm"; }
+
+# A digest of the pixels of a screen rectangle, taken straight from the screen: no file and
+# no Python, as the waits for a change take one every tenth of a second. Nothing when the
+# screen cannot be read.
+screen_digest() {  # x, y, width, height
+  local sum
+  sum=$(set -o pipefail; import -window root -crop "${3}x${4}+${1}+${2}" +repage -depth 8 rgb:- | md5sum) ||
+    return 1
+  echo "${sum%% *}"
+}
 
 # Repeats a command until it succeeds, for at most $1 milliseconds.
 poll() {
@@ -185,9 +195,9 @@ click_map() { click_at "$(map_cell_x "$1")" "$(map_cell_y "$2")" "${3:-1}"; }  #
 
 # A cell of the view as it shows now: to see that a click has been handled.
 view_cell_digest() {
-  python3 "$E2E_HERE/screen.py" digest "$(grab)" $((main_x + 40 * $1)) $((main_y + 40 * $2)) 40 40
+  screen_digest $((main_x + 40 * $1)) $((main_y + 40 * $2)) 40 40
 }
-view_digest() { python3 "$E2E_HERE/screen.py" digest "$(grab)" "$main_x" "$main_y" 640 480; }
+view_digest() { screen_digest "$main_x" "$main_y" 640 480; }
 # The whole view once it has stopped changing: two pictures in a row alike, so that a
 # picture taken while a repaint reaches the screen is never the reference.
 settled_view_digest() {

@@ -6,8 +6,6 @@
       frame around its cell COL, ROW (cells of CELL pixels), and nowhere else.
   screen.py no-frame SHOT X Y
       the palette at X, Y shows no selection frame.
-  screen.py digest SHOT X Y W H
-      a digest of the pixels of a screen rectangle.
   screen.py edges SHOT X Y
       which edges of the map the 640 x 480 view at X, Y shows (red marker lines):
       some of "left top right bottom", or "none".
@@ -15,7 +13,6 @@
       the centres (screen x y) of the runs of dark text in a band, left to right, such
       as the titles of a menu bar.
 """
-import hashlib
 import subprocess
 import sys
 
@@ -28,8 +25,18 @@ FRAME_GREEN = (0, 255, 0)
 MIN_FRAME_PIXELS = 100
 
 
+class Region:
+    """A rectangle of a screenshot: its size and its pixels as r, g, b bytes, row by row."""
+
+    def __init__(self, width, height, data):
+        self.width, self.height, self.data = width, height, data
+
+    def pixel(self, c, r):
+        at = (r * self.width + c) * 3
+        return tuple(self.data[at:at + 3])
+
+
 def region(shot, x, y, w, h):
-    """Pixels of a rectangle as rows of (r, g, b) tuples."""
     ppm = subprocess.run(
         ["convert", shot, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-depth", "8",
          "ppm:-"], check=True, stdout=subprocess.PIPE).stdout
@@ -44,13 +51,17 @@ def region(shot, x, y, w, h):
         fields.append(ppm[start:pos])
     pos += 1
     width, height = int(fields[1]), int(fields[2])
-    data = ppm[pos:pos + width * height * 3]
-    return [[tuple(data[(r * width + c) * 3:(r * width + c) * 3 + 3]) for c in range(width)]
-            for r in range(height)]
+    return Region(width, height, ppm[pos:pos + width * height * 3])
 
 
 def green_pixels(pixels):
-    return {(c, r) for r, row in enumerate(pixels) for c, p in enumerate(row) if p == FRAME_GREEN}
+    green, data, width = bytes(FRAME_GREEN), pixels.data, pixels.width
+    spots, at = set(), data.find(green)
+    while at >= 0:
+        if at % 3 == 0:  # a whole pixel, not the end of one and the start of the next
+            spots.add(((at // 3) % width, (at // 3) // width))
+        at = data.find(green, at + 1)
+    return spots
 
 
 def frame(shot, x, y, cell, col, row):
@@ -76,20 +87,14 @@ def no_frame(shot, x, y):
     return 0
 
 
-def digest(shot, x, y, w, h):
-    pixels = region(shot, x, y, w, h)
-    print(hashlib.md5(bytes(v for row in pixels for p in row for v in p)).hexdigest())
-    return 0
-
-
 def edges(shot, x, y):
     pixels = region(shot, x, y, VIEW_WIDTH, VIEW_HEIGHT)
     spots = (120, 240, 360)  # away from the corners, where two edges meet
     samples = {
-        "left": [pixels[r][0] for r in spots],
-        "top": [pixels[0][c] for c in spots],
-        "right": [pixels[r][VIEW_WIDTH - 1] for r in spots],
-        "bottom": [pixels[VIEW_HEIGHT - 1][c] for c in spots],
+        "left": [pixels.pixel(0, r) for r in spots],
+        "top": [pixels.pixel(c, 0) for c in spots],
+        "right": [pixels.pixel(VIEW_WIDTH - 1, r) for r in spots],
+        "bottom": [pixels.pixel(c, VIEW_HEIGHT - 1) for c in spots],
     }
     shown = [name for name, colours in samples.items()
              if sum(colour == EDGE_RED for colour in colours) >= 2]
@@ -99,7 +104,7 @@ def edges(shot, x, y):
 
 def text_spans(shot, x, y, w, h):
     pixels = region(shot, x, y, w, h)
-    dark = [any(sum(row[c]) < 300 for row in pixels) for c in range(w)]
+    dark = [any(sum(pixels.pixel(c, r)) < 300 for r in range(pixels.height)) for c in range(w)]
     spans, start, gap = [], None, 0
     for c, is_dark in enumerate(dark + [False] * 12):
         if is_dark:
@@ -122,8 +127,6 @@ def main(argv):
         return frame(args[0], *map(int, args[1:]))
     if command == "no-frame" and len(args) == 3:
         return no_frame(args[0], *map(int, args[1:]))
-    if command == "digest" and len(args) == 5:
-        return digest(args[0], *map(int, args[1:]))
     if command == "edges" and len(args) == 3:
         return edges(args[0], *map(int, args[1:]))
     if command == "text-spans" and len(args) == 5:

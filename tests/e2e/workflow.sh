@@ -62,7 +62,7 @@ expect_edges() {
 view_is() { [ "$(view_digest)" = "$1" ]; }
 view_is_not() { [ "$(view_digest)" != "$1" ]; }
 # The view's rows 5 to 11, below the start marker at (200, 160) that this session sets.
-lower_view_digest() { python3 "$here/screen.py" digest "$(grab)" "$main_x" $((main_y + 200)) 640 280; }
+lower_view_digest() { screen_digest "$main_x" $((main_y + 200)) 640 280; }
 lower_view_is() { [ "$(lower_view_digest)" = "$1" ]; }
 
 # The file dialogs: the path typed into the file name box; the caller presses Enter.
