@@ -1,7 +1,6 @@
 # Native build: the core's tests (with sanitizers when asked), benchmarks, tools.
 enable_testing()
 find_package(GTest REQUIRED)
-include(GoogleTest)
 
 file(GLOB CORE_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*.cpp)
 add_executable(core_tests ${CORE_TEST_SOURCES})

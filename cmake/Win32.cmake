@@ -95,7 +95,6 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-include(GoogleTest)
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${EDITOR_RESOURCES})
@@ -120,11 +119,22 @@ set_target_properties(win32_tests PROPERTIES CROSSCOMPILING_EMULATOR
 # The tests that put things on the clipboard share it with every Wine desktop of the prefix, so
 # they run in one process of their own, never beside each other.
 set(WIN32_CLIPBOARD_TESTS "ClipboardTest.*:CommentBoxTest.PastingKeepsWhatFitsOfThePastedText")
-gtest_discover_tests(win32_tests
-  DISCOVERY_MODE PRE_TEST
-  DISCOVERY_TIMEOUT 120
-  TEST_FILTER "-ForeignSystem.*:${WIN32_CLIPBOARD_TESTS}"
-  PROPERTIES TIMEOUT 120 LABELS win32)
+# One test process per suite (win32.SUITE): starting Wine, a desktop and the program costs far
+# more than most tests, and a process for each of over a hundred tests kept both cores busy
+# with start-ups. A suite's tests run one after the other in its process and desktop; each
+# still makes the editor's windows afresh and has a profile folder of its own. The suites are
+# listed through the same launcher when CTest starts, as gtest_discover_tests lists tests.
+set(WIN32_SUITES_INCLUDE ${CMAKE_BINARY_DIR}/win32_suites_include.cmake)
+file(GENERATE OUTPUT ${WIN32_SUITES_INCLUDE} CONTENT "
+set(SUITES_CMAKE [==[${CMAKE_COMMAND}]==])
+set(SUITES_LAUNCHER [==[bash;${PROJECT_SOURCE_DIR}/tests/win32/desktop/run-in-desktop.sh;$<TARGET_FILE:exit_status>]==])
+set(SUITES_PROGRAM [==[$<TARGET_FILE:win32_tests>]==])
+set(SUITES_EXCLUDED [==[ForeignSystem.*:${WIN32_CLIPBOARD_TESTS}]==])
+set(SUITES_PREFIX win32)
+set(SUITES_LABEL win32)
+include([==[${PROJECT_SOURCE_DIR}/cmake/GTestSuites.cmake]==])
+")
+set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${WIN32_SUITES_INCLUDE})
 add_test(NAME clipboard.ClipboardTests
   COMMAND bash ${PROJECT_SOURCE_DIR}/tests/win32/desktop/run-in-desktop.sh
           $<TARGET_FILE:exit_status> $<TARGET_FILE:win32_tests> --gtest_filter=${WIN32_CLIPBOARD_TESTS})
