@@ -27,3 +27,8 @@ void ConfigWindow::SetValues(int32_t targetTime, int32_t timeLimit, int32_t back
     }
     ShowValues(values);
 }
+
+void ConfigWindow::ResetValues() {
+    const StageNumbers defaults;
+    SetValues(defaults.targetTime, defaults.timeLimit, defaults.backgroundImage, defaults.music);
+}

@@ -12,6 +12,8 @@ public:
     // The dialog's OK: the four numbers become the stage's (one undo step when they differ)
     // and show in their boxes. Stored as given; the OK button clamps them before.
     void SetValues(int32_t targetTime, int32_t timeLimit, int32_t backgroundImage, int32_t music);
+    // The four numbers go back to a new map's (one undo step when they differ) and show.
+    void ResetValues();
     // The boxes show these numbers.
     void ShowValues(const StageNumbers& values);
 };

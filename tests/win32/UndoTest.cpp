@@ -13,6 +13,7 @@
 #include "PaletteWindow.h"
 #include "TestFiles.h"
 #include "core/Texts.h"
+#include "dialogs/ConfigWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/CurrentFile.h"
@@ -72,6 +73,8 @@ TEST_F(UndoTest, EachActionUndoneAndRedoneGivesBackItsFiles) {
              SetDlgItemTextA(resizeWindow->handle, IDC_RESIZE_HEIGHT, "480");
              PressButton(resizeWindow, IDC_RESIZE_OK);
          }},
+        {"other settings", [] { configWindow->SetValues(1, 2, 3, 4); }},
+        {"other settings reset", [] { configWindow->ResetValues(); }},
     };
     for (const Action& action : actions) {
         CurrentChip = ChipEntry{35, 80, 160, 2};
