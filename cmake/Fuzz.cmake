@@ -1,6 +1,7 @@
-# libFuzzer targets for the map file readers and the clipboard's block reader (-DPICORAN_FUZZ=ON with clang). Each target
-# compiles the core sources it needs itself, so that they carry the fuzzer's coverage
-# instrumentation; the core library is left as it is.
+# libFuzzer targets for the map file readers, the recovery copy's reader and the clipboard's
+# block reader (-DPICORAN_FUZZ=ON with clang). Each target compiles the core sources it needs
+# itself, so that they carry the fuzzer's coverage instrumentation; the core library is left
+# as it is.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(STATUS "PICORAN_FUZZ: libFuzzer needs clang, the compiler is "
                  "${CMAKE_CXX_COMPILER_ID}; fuzz targets skipped "
@@ -25,8 +26,15 @@ foreach(fuzzer FuzzBinaryMap FuzzTextMap)
   target_link_options(${fuzzer} PRIVATE ${FUZZ_FLAGS})
 endforeach()
 
-# The block reader of the clipboard; scripts/run-fuzzers.sh leaves it out of the test run, so
-# run it by hand: build/fuzz/FuzzBlockJson build/fuzz/corpus/block fuzz/corpus/block.
+# The recovery copy's reader, which wraps the map data file reader.
+add_executable(FuzzRecoveryFile ${PROJECT_SOURCE_DIR}/fuzz/FuzzRecoveryFile.cpp ${FUZZ_CORE_SOURCES}
+  ${PROJECT_SOURCE_DIR}/src/core/Crc32.cpp ${PROJECT_SOURCE_DIR}/src/core/Utf8Text.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/core/RecoveryFile.cpp)
+target_include_directories(FuzzRecoveryFile PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/fuzz)
+target_compile_options(FuzzRecoveryFile PRIVATE ${FUZZ_FLAGS})
+target_link_options(FuzzRecoveryFile PRIVATE ${FUZZ_FLAGS})
+
+# The block reader of the clipboard.
 add_executable(FuzzBlockJson ${PROJECT_SOURCE_DIR}/fuzz/FuzzBlockJson.cpp
   ${PROJECT_SOURCE_DIR}/src/map/core/JsonForm.cpp ${PROJECT_SOURCE_DIR}/src/map/core/BlockJson.cpp)
 target_include_directories(FuzzBlockJson PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/fuzz)

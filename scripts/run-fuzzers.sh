@@ -1,11 +1,12 @@
 #!/bin/sh
-# Builds the map file fuzzers with clang in build/fuzz and runs each for the given number of
+# Builds the fuzzers of the readers (the map data file, the text map, the recovery copy and
+# the clipboard's block) with clang in build/fuzz and runs each for the given number of
 # seconds (default 60). Exits non-zero on any crash, leak or sanitizer report.
 # New inputs go to build/fuzz/corpus/; the seed corpus in fuzz/corpus/ is only read.
 #   run-fuzzers.sh [SECONDS]       build, then run
 #   run-fuzzers.sh --build-only    build only
-# Each fuzzer is one process on one core; with two cores or more both run side by side, so
-# each still gets a whole core for its time and the two take the time of one.
+# Each fuzzer is one process on one core; with two cores or more two run side by side, so
+# each still gets a whole core for its time and each pair takes the time of one.
 # PICORAN_FUZZ_CORES=1 runs them one after the other, leaving the other cores to other work.
 set -eu
 build_only=false
@@ -20,6 +21,7 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DPICORAN_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build/configure.log" 2>&1 ||
   { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" -j"$(nproc 2>/dev/null || echo 1)" --target FuzzBinaryMap FuzzTextMap \
+  FuzzRecoveryFile FuzzBlockJson \
   >"$build/build.log" 2>&1 || { cat "$build/build.log"; exit 1; }
 "$build_only" && exit 0
 
@@ -27,6 +29,8 @@ fuzzer_of() {
   case "$1" in
     binary) echo FuzzBinaryMap ;;
     text) echo FuzzTextMap ;;
+    recovery) echo FuzzRecoveryFile ;;
+    block) echo FuzzBlockJson ;;
   esac
 }
 
@@ -66,14 +70,17 @@ finish_fuzzer() {
 
 status=0
 if [ "$cores" -ge 2 ]; then
-  start_fuzzer binary
-  binary_pid=$!
-  start_fuzzer text
-  text_pid=$!
-  finish_fuzzer binary "$binary_pid"
-  finish_fuzzer text "$text_pid"
+  for pair in "binary text" "recovery block"; do
+    set -- $pair
+    start_fuzzer "$1"
+    first_pid=$!
+    start_fuzzer "$2"
+    second_pid=$!
+    finish_fuzzer "$1" "$first_pid"
+    finish_fuzzer "$2" "$second_pid"
+  done
 else
-  for kind in binary text; do
+  for kind in binary text recovery block; do
     start_fuzzer "$kind"
     finish_fuzzer "$kind" $!
   done

@@ -21,7 +21,7 @@ cmake -S "$repo_root" -B "$native_build" -DPICORAN_SANITIZE=ON -DCMAKE_BUILD_TYP
 cmake --build "$native_build" -j"$(nproc)" || exit 1
 (cd "$native_build" && ctest --output-on-failure -j"$(nproc)") || status=1
 
-echo "== building the map reader fuzzers"
+echo "== building the readers' fuzzers"
 bash "$repo_root/scripts/run-fuzzers.sh" --build-only || status=1
 
 echo "== Windows build, Windows-side and end-to-end tests (Wine)"
@@ -34,14 +34,15 @@ start_wineserver "$foreign_prefix"
 # The fuzzers run one after the other on one core beside these tests, at the lowest
 # priority: they take what the tests leave while they wait for the editor to answer, and
 # never hold up the end-to-end test, the longest of them.
-fuzz_seconds="${PICORAN_FUZZ_SECONDS:-60}"
+# Four readers at 30 s each take about as long as the end-to-end test.
+fuzz_seconds="${PICORAN_FUZZ_SECONDS:-30}"
 fuzz_log="$build_root/fuzz-output.log"
 PICORAN_FUZZ_CORES=1 nice -n 19 bash "$repo_root/scripts/run-fuzzers.sh" "$fuzz_seconds" >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
 ctest_log="$build_root/windows-ctest.log"
 (cd "$win_build" && ctest --output-on-failure -j"$((2 * $(nproc)))") 2>&1 | tee "$ctest_log"
 [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
-echo "== fuzzing the map readers ($fuzz_seconds s each, beside the Windows-side tests)"
+echo "== fuzzing the readers ($fuzz_seconds s each, beside the Windows-side tests)"
 wait "$fuzz_pid" || status=1
 cat "$fuzz_log"
 stop_wineserver
