@@ -29,8 +29,8 @@ configure_and_build_windows || exit 1
 wait_for_wine_prefix
 start_wineserver
 start_wineserver "$foreign_prefix"
-# Each Windows-side test spends about a second waiting for its desktop to close, so twice
-# as many tests as cores keep the cores busy.
+# Each Windows-side test process spends about a second waiting for its desktop to close, so
+# twice as many processes as cores keep the cores busy.
 # The fuzzers run one after the other on one core beside these tests, at the lowest
 # priority: they take what the tests leave while they wait for the editor to answer, and
 # never hold up the end-to-end test, the longest of them.
