@@ -34,8 +34,8 @@ start_wineserver "$foreign_prefix"
 # The fuzzers run one after the other on one core beside these tests, at the lowest
 # priority: they take what the tests leave while they wait for the editor to answer, and
 # never hold up the end-to-end test, the longest of them.
-# Four readers at 30 s each take about as long as the end-to-end test.
-fuzz_seconds="${PICORAN_FUZZ_SECONDS:-30}"
+# Four readers at 25 s each take a little less time than the end-to-end test.
+fuzz_seconds="${PICORAN_FUZZ_SECONDS:-25}"
 fuzz_log="$build_root/fuzz-output.log"
 PICORAN_FUZZ_CORES=1 nice -n 19 bash "$repo_root/scripts/run-fuzzers.sh" "$fuzz_seconds" >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
