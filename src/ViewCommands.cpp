@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "OverviewWindow.h"
 #include "map/MapTools.h"
+#include "render/core/Scrolling.h"
 #include "render/core/ViewGeometry.h"
 #include "render/core/WheelScrolling.h"
 #include "resource.h"
@@ -25,8 +26,8 @@ uint32_t SystemWheelLines() {
 void MoveView(ViewOffsets offsets) {
     if (mainWindow == nullptr) return;
     const MapCellCounts counts = mainWindow->CellCounts();
-    const ViewOffsets kept{KeepInsideMap(offsets.scrollX, counts.cellsX, kViewColumns),
-                           KeepInsideMap(offsets.scrollY, counts.cellsY, kViewRows)};
+    const ViewOffsets kept{ScrollKeptInMap(offsets.scrollX, counts.cellsX, kViewColumns),
+                           ScrollKeptInMap(offsets.scrollY, counts.cellsY, kViewRows)};
     if (kept == ViewOffsets{scrollX, scrollY}) return;
     scrollX = kept.scrollX;
     scrollY = kept.scrollY;

@@ -219,6 +219,8 @@ TEST(Scrolling, StaysWithinTheMap) {
     EXPECT_EQ(ScrollKeptInMap(20, 60, kViewRows), 20);
     EXPECT_EQ(ScrollKeptInMap(-3, 60, kViewRows), 0);
     EXPECT_EQ(ScrollKeptInMap(INT32_MAX, 1000000, kViewColumns), 1000000 - 16);
+    EXPECT_EQ(ScrollKeptInMap(INT64_MAX, 1000000, kViewColumns), 1000000 - 16);
+    EXPECT_EQ(ScrollKeptInMap(3, 10, kViewColumns), 0);
 }
 
 // Markers as (x1, y1, x2, y2) of the red segments, in drawing order.

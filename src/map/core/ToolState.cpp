@@ -2,32 +2,21 @@
 
 #include <utility>
 
+#include "core/IntegerMath.h"
 #include "render/core/ViewGeometry.h"
 
 namespace {
 
-// Rounds toward minus infinity, in 64 bits so that no offset and point can wrap.
-int64_t FloorDivide(int64_t value, int64_t by) {
-    const int64_t quotient = value / by;
-    return (value % by != 0 && value < 0) ? quotient - 1 : quotient;
-}
-
-int32_t Saturated(int64_t value) {
-    if (value < INT32_MIN) return INT32_MIN;
-    if (value > INT32_MAX) return INT32_MAX;
-    return static_cast<int32_t>(value);
-}
-
 }  // namespace
 
 CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY) {
-    return CellPoint{Saturated(int64_t{scrollX} + FloorDivide(x, kCellSize)),
-                     Saturated(int64_t{scrollY} + FloorDivide(y, kCellSize))};
+    return CellPoint{ClampToInt32(int64_t{scrollX} + FloorDivide(x, kCellSize)),
+                     ClampToInt32(int64_t{scrollY} + FloorDivide(y, kCellSize))};
 }
 
 CellRect ViewCells(int32_t scrollX, int32_t scrollY) {
-    return CellRect{scrollX, scrollY, Saturated(int64_t{scrollX} + kViewColumns - 1),
-                    Saturated(int64_t{scrollY} + kViewRows - 1)};
+    return CellRect{scrollX, scrollY, ClampToInt32(int64_t{scrollX} + kViewColumns - 1),
+                    ClampToInt32(int64_t{scrollY} + kViewRows - 1)};
 }
 
 void ToolState::SelectTool(EditingTool next) {
@@ -72,8 +61,8 @@ void ToolState::PointerAt(CellPoint cell) {
 CellRect ToolState::PasteCells(MapCellCounts counts) const {
     if (!pasting || !pointerInView) return CellRect{};
     const CellRect covered{pointer.column, pointer.row,
-                           Saturated(int64_t{pointer.column} + pasteBlock.columns - 1),
-                           Saturated(int64_t{pointer.row} + pasteBlock.rows - 1)};
+                           ClampToInt32(int64_t{pointer.column} + pasteBlock.columns - 1),
+                           ClampToInt32(int64_t{pointer.row} + pasteBlock.rows - 1)};
     return ClipToMap(covered, counts);
 }
 

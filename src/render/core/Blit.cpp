@@ -3,15 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// Narrows a clipped coordinate back to 32 bits. The inputs are 32-bit and the clip only
-// moves them towards the surfaces' edges, so only absurd inputs ever need the clamp.
-int32_t Narrow(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
-}  // namespace
+#include "core/IntegerMath.h"
 
 bool ClipBlit(const PixelSurface& destination, const PixelSurface& source, int32_t& dstX,
               int32_t& dstY, int32_t& srcLeft, int32_t& srcTop, int32_t& srcRight,
@@ -32,12 +24,14 @@ bool ClipBlit(const PixelSurface& destination, const PixelSurface& source, int32
         top -= y;
         y = 0;
     }
-    dstX = Narrow(x);
-    dstY = Narrow(y);
-    srcLeft = Narrow(left);
-    srcTop = Narrow(top);
-    srcRight = Narrow(right);
-    srcBottom = Narrow(bottom);
+    // The inputs are 32-bit and the clip only moves them towards the surfaces' edges, so only
+    // absurd inputs ever need the clamp.
+    dstX = ClampToInt32(x);
+    dstY = ClampToInt32(y);
+    srcLeft = ClampToInt32(left);
+    srcTop = ClampToInt32(top);
+    srcRight = ClampToInt32(right);
+    srcBottom = ClampToInt32(bottom);
     return true;
 }
 
@@ -47,11 +41,11 @@ void BlitKeyed(PixelSurface& destination, int32_t dstX, int32_t dstY, const Pixe
     // Nobody passes a negative source corner; should one come, it is cut off like any
     // other part of the rectangle that lies outside the source.
     if (srcLeft < 0) {
-        dstX = Narrow(int64_t{dstX} - srcLeft);
+        dstX = ClampToInt32(int64_t{dstX} - srcLeft);
         srcLeft = 0;
     }
     if (srcTop < 0) {
-        dstY = Narrow(int64_t{dstY} - srcTop);
+        dstY = ClampToInt32(int64_t{dstY} - srcTop);
         srcTop = 0;
     }
     if (!ClipBlit(destination, source, dstX, dstY, srcLeft, srcTop, srcRight, srcBottom)) return;

@@ -4,21 +4,17 @@
 #include <cstring>
 #include <vector>
 
+#include "core/IntegerMath.h"
 #include "render/core/Blit.h"
 #include "render/core/ViewGeometry.h"
 
 namespace {
 
-// floor(a / b) for b > 0, also for a negative a.
-int64_t FloorDivide(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
-int32_t Narrow(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
-
 // A cell's sheet position at the scaled sheet's size. Positions from the palettes lie on the
 // 40-pixel grid and land exactly on scaled cells; any other position lands on the scaled
 // pixel it falls in.
 int32_t ScaledSheetPixel(int32_t sheetPixel, int32_t cellPixels) {
-    return Narrow(FloorDivide(int64_t{sheetPixel} * cellPixels, kCellSize));
+    return ClampToInt32(FloorDivide(int64_t{sheetPixel} * cellPixels, kCellSize));
 }
 
 // The layer arrays the overview draws: null for a hidden layer.
@@ -93,7 +89,7 @@ void DrawScaledChip(PixelSurface& target, int32_t x, int32_t y, const PixelSurfa
     const bool inside = left >= 0 && top >= 0 && left <= sheet.width - size &&
                         top <= sheet.height - size && x <= target.width - size && y <= target.height - size;
     if (!inside) {
-        BlitKeyed(target, x, y, sheet, left, top, Narrow(int64_t{left} + size), Narrow(int64_t{top} + size));
+        BlitKeyed(target, x, y, sheet, left, top, ClampToInt32(int64_t{left} + size), ClampToInt32(int64_t{top} + size));
         return;
     }
     const uint8_t* fromRow = sheet.pixels + static_cast<size_t>(top) * sheet.pitch + size_t{2} * left;

@@ -29,6 +29,6 @@ int32_t ScrollRight(int32_t scrollX, uint32_t cellsX) { return Forward(scrollX, 
 int32_t ScrollDown(int32_t scrollY, uint32_t cellsY) { return Forward(scrollY, cellsY, kViewRows); }
 
 
-int32_t ScrollKeptInMap(int32_t scroll, uint32_t cells, int32_t viewCells) {
+int32_t ScrollKeptInMap(int64_t scroll, uint32_t cells, int32_t viewCells) {
     return static_cast<int32_t>(std::clamp<int64_t>(scroll, 0, Limit(cells, viewCells)));
 }

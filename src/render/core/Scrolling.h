@@ -11,6 +11,7 @@ int32_t ScrollUp(int32_t scrollY);
 int32_t ScrollRight(int32_t scrollX, uint32_t cellsX);
 int32_t ScrollDown(int32_t scrollY, uint32_t cellsY);
 
-// An offset moved back inside the map along one axis (viewCells is 16 across, 12 down): what
-// the view keeps when the map under it changes size.
-int32_t ScrollKeptInMap(int32_t scroll, uint32_t cells, int32_t viewCells);
+// An offset moved back inside the map along one axis (viewCells is 16 across, 12 down): from 0
+// to cells - viewCells, and 0 for a map smaller than the view. What the view keeps when the
+// map under it changes size, and where a view centred on a point stops.
+int32_t ScrollKeptInMap(int64_t scroll, uint32_t cells, int32_t viewCells);

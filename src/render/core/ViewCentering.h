@@ -15,9 +15,6 @@ inline bool operator==(const ViewOffsets& a, const ViewOffsets& b) {
     return a.scrollX == b.scrollX && a.scrollY == b.scrollY;
 }
 
-// An offset from 0 to cells - viewCells, and 0 for a map smaller than the view, so the view
-// never starts left of (above) the map nor shows less map than it could.
-int32_t KeepInsideMap(int64_t scroll, uint32_t cells, int32_t viewCells);
 
 // The offsets whose view centre (320, 240 in the view) lies nearest the map point, in whole
 // cells, kept inside the map.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/IntegerMath.h"
 #include "render/core/ViewGeometry.h"
 
 namespace {
@@ -40,9 +41,7 @@ void FillBand(PixelSurface& surface, int64_t left, int64_t top, int64_t right, i
 // floor(mapPixel * pixels / (cells * 40)): a map pixel's place in the overview picture.
 int64_t PicturePixel(int32_t mapPixel, uint32_t cells, int32_t pixels) {
     if (cells == 0) return 0;
-    const int64_t mapPixels = int64_t{cells} * kCellSize;
-    const int64_t product = int64_t{mapPixel} * pixels;
-    return product >= 0 ? product / mapPixels : -((-product + mapPixels - 1) / mapPixels);
+    return FloorDivide(int64_t{mapPixel} * pixels, int64_t{cells} * kCellSize);
 }
 
 }  // namespace
