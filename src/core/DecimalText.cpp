@@ -12,7 +12,7 @@ DecimalScan ScanDecimal(const char* text, size_t size) {
     constexpr uint64_t kBeyond = uint64_t{1} << 31;
     uint32_t low = 0;
     uint64_t magnitude = 0;
-    for (; at < size && text[at] >= '0' && text[at] <= '9'; ++at) {
+    for (; at < size && IsDecimalDigit(text[at]); ++at) {
         const uint32_t digit = static_cast<uint32_t>(text[at] - '0');
         low = low * 10u + digit;
         magnitude = magnitude * 10u + digit;

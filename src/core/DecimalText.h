@@ -11,6 +11,10 @@ constexpr bool IsDecimalBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+constexpr bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+// A digit of lower-case hexadecimal, as the program writes hashes into file names.
+constexpr bool IsLowerHexDigit(char c) { return IsDecimalDigit(c) || (c >= 'a' && c <= 'f'); }
+
 struct DecimalScan {
     size_t length = 0;       // bytes read: the sign, if any, and the digits after it
     bool hasDigits = false;  // false: no digit follows the sign; the values are then 0

@@ -10,11 +10,11 @@ namespace {
 const char kHeader[] = "picoran-editor recent files 1";
 const char kUtf8Bom[] = "\xEF\xBB\xBF";  // an editor may add it when the file is saved by hand
 
-// A path as a line of the file can hold it: UTF-8 without control characters.
-bool IsListablePath(const std::string& path) {
-    if (path.empty() || !IsValidUtf8(path)) return false;
-    return std::none_of(path.begin(), path.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+// The entry that names the same file as Windows compares names.
+std::vector<std::string>::iterator FindSameFile(std::vector<std::string>& paths, const std::string& path) {
+    const std::string key = WindowsPathKey(path);
+    return std::find_if(paths.begin(), paths.end(),
+                        [&](const std::string& p) { return WindowsPathKey(p) == key; });
 }
 
 // The lines of the text, each without its CR LF or LF; false when the last line has no line
@@ -35,16 +35,14 @@ bool SplitLines(const std::string& text, std::vector<std::string>& lines) {
 }  // namespace
 
 void RecentFiles::Add(const std::string& path) {
-    if (!IsListablePath(path)) return;
+    if (!IsSingleLineUtf8(path)) return;
     Remove(path);
     paths_.insert(paths_.begin(), path);
     if (paths_.size() > kRecentFilesLimit) paths_.resize(kRecentFilesLimit);
 }
 
 bool RecentFiles::Remove(const std::string& path) {
-    const std::string key = WindowsPathKey(path);
-    const auto found = std::find_if(paths_.begin(), paths_.end(),
-                                    [&](const std::string& p) { return WindowsPathKey(p) == key; });
+    const auto found = FindSameFile(paths_, path);
     if (found == paths_.end()) return false;
     paths_.erase(found);
     return true;
@@ -61,11 +59,9 @@ RecentFiles RecentFiles::FromFileBytes(const std::vector<uint8_t>& bytes) {
 
     RecentFiles list;
     for (size_t i = 1; i < lines.size(); ++i) {
-        if (!IsListablePath(lines[i])) return none;
-        const std::string key = WindowsPathKey(lines[i]);
-        const bool seen = std::any_of(list.paths_.begin(), list.paths_.end(),
-                                      [&](const std::string& p) { return WindowsPathKey(p) == key; });
-        if (!seen) list.paths_.push_back(lines[i]);  // the newer spelling stands
+        if (!IsSingleLineUtf8(lines[i])) return none;
+        if (FindSameFile(list.paths_, lines[i]) == list.paths_.end())
+            list.paths_.push_back(lines[i]);  // the newer spelling stands
     }
     return list;
 }

@@ -70,3 +70,10 @@ bool IsValidUtf8(const std::string& text) {
         if (!DecodeUtf8Character(text, at, character)) return false;
     return true;
 }
+
+bool IsSingleLineUtf8(const std::string& text) {
+    if (text.empty() || !IsValidUtf8(text)) return false;
+    for (const unsigned char c : text)
+        if (c < 0x20 || c == 0x7F) return false;
+    return true;
+}

@@ -13,3 +13,7 @@ void AppendUtf8(std::string& out, char32_t character);
 
 // True when the whole text is valid UTF-8.
 bool IsValidUtf8(const std::string& text);
+
+// True for a one-line name such as a path: not empty, valid UTF-8 and free of control
+// characters (C0 and DEL), so that it is stored and shown as it is.
+bool IsSingleLineUtf8(const std::string& text);

@@ -28,9 +28,6 @@ ReadStatus ReadWholeFile(const std::string& path, size_t maxBytes, std::vector<u
 bool ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& bytes,
                          std::string& reason);
 
-// True when the file at path can be opened for reading.
-bool FileOpensForReading(const std::string& path);
-
 // True only when the system says that nothing is at path, or that its folder does not exist:
 // a file that is there but cannot be read (locked, no permission, a drive that does not
 // answer) is not missing.

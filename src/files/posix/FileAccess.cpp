@@ -126,13 +126,6 @@ bool ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& by
     return true;
 }
 
-bool FileOpensForReading(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
-}
-
 bool FileIsMissing(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);

@@ -164,13 +164,6 @@ bool ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& by
     return ok;
 }
 
-bool FileOpensForReading(const std::string& path) {
-    HANDLE file = OpenForReading(Utf16(path));
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
-}
-
 bool FileIsMissing(const std::string& path) {
     if (GetFileAttributesW(Utf16(path).c_str()) != INVALID_FILE_ATTRIBUTES) return false;
     const DWORD error = GetLastError();

@@ -60,7 +60,7 @@ inline uint32_t IndexOf(CellPoint cell, MapCellCounts counts) {
 // A large chip covers its cell and the cells right, below and below-right of it, so the
 // tools lay them on every second column and row, counted from the cell the tool started at:
 // they then tile without overlapping, whichever direction the pointer went.
+inline bool OnLargeChipStride(int64_t at, int32_t origin) { return ((at - origin) & 1) == 0; }
 inline bool OnLargeChipStride(CellPoint origin, CellPoint cell) {
-    return ((int64_t{cell.column} - origin.column) & 1) == 0 &&
-           ((int64_t{cell.row} - origin.row) & 1) == 0;
+    return OnLargeChipStride(cell.column, origin.column) && OnLargeChipStride(cell.row, origin.row);
 }

@@ -13,8 +13,8 @@ void PaintSpan(const MapModel& map, const ChipEntry& chip, PaintKind kind, CellP
     uint32_t first = span.first;
     uint32_t step = 1;
     if (kind == PaintKind::kLarge) {
-        if (((int64_t{span.row} - origin.row) & 1) != 0) return;
-        if (((int64_t{first} - origin.column) & 1) != 0) ++first;
+        if (!OnLargeChipStride(span.row, origin.row)) return;
+        if (!OnLargeChipStride(first, origin.column)) ++first;
         step = 2;
     }
     const MapCell cell = CellOf(chip);

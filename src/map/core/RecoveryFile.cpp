@@ -19,10 +19,7 @@ constexpr size_t kPathAt = 16;
 // A path the copy can carry: UTF-8, of a sensible length, without control characters, so that
 // it reads back as the same path and shows in a message as it is.
 bool IsCarriablePath(const std::string& path) {
-    if (path.empty() || path.size() > kMaxRecoveryPathBytes || !IsValidUtf8(path)) return false;
-    for (unsigned char c : path)
-        if (c < 0x20 || c == 0x7F) return false;
-    return true;
+    return path.size() <= kMaxRecoveryPathBytes && IsSingleLineUtf8(path);
 }
 
 void Append32(std::vector<uint8_t>& bytes, uint32_t value) {

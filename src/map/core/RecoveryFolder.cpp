@@ -4,13 +4,12 @@
 #include <cstdio>
 #include <set>
 
+#include "core/DecimalText.h"
+
 namespace {
 
 constexpr char kCopyExtension[] = ".recovery";
 constexpr char kLockExtension[] = ".lock";
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLowerHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f'); }
 
 // "dddddddd-dddddd-hhhhhhhh", then "-N" for N from 1: exactly what RecoverySessionName makes.
 bool IsSessionName(const std::string& name) {
@@ -19,14 +18,14 @@ bool IsSessionName(const std::string& name) {
     if (name.size() < length) return false;
     for (size_t i = 0; i < length; ++i) {
         const char want = kShape[i];
-        if ((want == 'd' && !IsDigit(name[i])) || (want == 'h' && !IsLowerHex(name[i])) ||
+        if ((want == 'd' && !IsDecimalDigit(name[i])) || (want == 'h' && !IsLowerHexDigit(name[i])) ||
             (want == '-' && name[i] != '-'))
             return false;
     }
     if (name.size() == length) return true;
     const std::string attempt = name.substr(length);
     return attempt.size() >= 2 && attempt.size() <= 5 && attempt[0] == '-' && attempt[1] != '0' &&
-           std::all_of(attempt.begin() + 1, attempt.end(), IsDigit);
+           std::all_of(attempt.begin() + 1, attempt.end(), IsDecimalDigit);
 }
 
 // The session of a name ending in `extension`, or "" when the name is not of that form.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/DecimalText.h"
 #include "core/Utf8Text.h"
 #include "core/WindowsPathCase.h"
 
@@ -12,9 +13,6 @@ constexpr char kSeparator = '~';
 constexpr char kExtension[] = ".bin";
 constexpr size_t kHashDigits = 8;
 constexpr uint32_t kMaxSequence = 9999;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLowerHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f'); }
 
 // Characters Windows refuses in a file name, and control characters.
 bool IsRefusedInName(char32_t c) {
@@ -43,7 +41,7 @@ bool ReadDigits(const std::string& text, size_t at, size_t count, int32_t& value
     if (at + count > text.size()) return false;
     value = 0;
     for (size_t i = 0; i < count; ++i) {
-        if (!IsDigit(text[at + i])) return false;
+        if (!IsDecimalDigit(text[at + i])) return false;
         value = value * 10 + (text[at + i] - '0');
     }
     return true;
@@ -154,7 +152,7 @@ bool ParseVersionName(const std::string& name, VersionNameParts& parts) {
     const size_t hashAt = body.size() - kHashDigits;
     if (body[hashAt - 1] != kSeparator) return false;
     const std::string hash = body.substr(hashAt);
-    if (!std::all_of(hash.begin(), hash.end(), IsLowerHex)) return false;
+    if (!std::all_of(hash.begin(), hash.end(), IsLowerHexDigit)) return false;
     const std::string front = body.substr(0, hashAt - 1);
     const size_t timeAt = front.find_last_of(kSeparator);
     if (timeAt == std::string::npos || timeAt == 0) return false;
