@@ -12,13 +12,9 @@
 #include "render/core/ViewGeometry.h"
 #include "resource.h"
 
-namespace {
-
 void EnableMenuCommand(HMENU menu, UINT command, bool enabled) {
     EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
-
-}  // namespace
 
 void ShowEdit() {
     if (mainWindow == nullptr || mainWindow->handle == nullptr) return;

@@ -1,5 +1,9 @@
 // What the windows show of the stage, brought up to date after it changed.
 #pragma once
+#include <windows.h>
+
+// A menu command shown as it can act: greyed when it cannot.
+void EnableMenuCommand(HMENU menu, UINT command, bool enabled);
 
 // After an edit: the caption's modified mark, the undo and redo menu items and those of the
 // selection and the clipboard.

@@ -63,6 +63,16 @@ struct FolderEntry {
 // reason, when the folder cannot be read; a folder that is not there is read as empty.
 bool ListFiles(const std::string& folder, std::vector<FolderEntry>& files, std::string& reason);
 
+// The names of the files in a folder; none when it cannot be listed.
+inline std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    std::string reason;
+    std::vector<std::string> names;
+    if (ListFiles(folder, entries, reason))
+        for (const FolderEntry& entry : entries) names.push_back(entry.name);
+    return names;
+}
+
 // Removes the file at path. True also when it was not there.
 bool RemoveFile(const std::string& path, std::string& reason);
 

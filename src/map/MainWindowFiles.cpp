@@ -25,14 +25,10 @@
 
 namespace {
 
-// The message's two places in the Shift_JIS format, "%s" each, get the path and the reason.
+// The message's two places, "%s" each, get the path and the reason.
 void ShowFileError(const char* formatSjis, const char* pathUtf8, const std::wstring& reason) {
-    std::wstring message = WideFromSjis(formatSjis);
-    for (const std::wstring& part : {WideFromUtf8(pathUtf8), reason}) {
-        const size_t at = message.find(L"%s");
-        if (at != std::wstring::npos) message.replace(at, 2, part);
-    }
-    ShowErrorBox(mainWindow != nullptr ? mainWindow->handle : nullptr, message, MB_OK | MB_ICONERROR);
+    ShowMessageAbout(mainWindow != nullptr ? mainWindow->handle : nullptr, formatSjis,
+                     {WideFromUtf8(pathUtf8), reason});
 }
 }  // namespace
 

@@ -31,12 +31,7 @@ namespace {
 // The current path holds fewer characters than a dropped file or the command line can name; a
 // longer one would be cut, and Save would then write to another file.
 void TellPathIsTooLong(const std::wstring& path) {
-    std::wstring message = WideFromSjis(texts::kOpenFailedFormat);
-    for (const std::wstring& part : {path, WideFromSjis(texts::kPathTooLong)}) {
-        const size_t at = message.find(L"%s");
-        if (at != std::wstring::npos) message.replace(at, 2, part);
-    }
-    ShowErrorBox(mainWindow->handle, message, MB_OK | MB_ICONERROR);
+    ShowMessageAbout(mainWindow->handle, texts::kOpenFailedFormat, {path, WideFromSjis(texts::kPathTooLong)});
 }
 
 }  // namespace

@@ -92,10 +92,8 @@ void ChangeList(Change change) {
 }
 
 void TellMapIsGone(const std::string& path) {
-    std::wstring message = WideFromSjis(texts::kRecentMapGoneFormat);
-    const size_t at = message.find(L"%s");
-    if (at != std::wstring::npos) message.replace(at, 2, WideFromUtf8(path));
-    ShowErrorBox(mainWindow != nullptr ? mainWindow->handle : nullptr, message, MB_OK | MB_ICONWARNING);
+    ShowMessageAbout(mainWindow != nullptr ? mainWindow->handle : nullptr, texts::kRecentMapGoneFormat,
+                     {WideFromUtf8(path)}, MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
@@ -105,8 +103,10 @@ std::string RecentMapsFilePath() {
     return folder.empty() ? std::string() : folder + "\\" + kListFileName;
 }
 
+RecentFiles ReadRecentMaps() { return ReadList(RecentMapsFilePath()); }
+
 void ShowRecentMaps() {
-    shown = ReadList(RecentMapsFilePath());
+    shown = ReadRecentMaps();
     ShowInMenu(shown);
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/RecentFiles.h"
+
 // Reads the list and shows it in the main window's ファイル menu; once at start-up.
 void ShowRecentMaps();
 
@@ -19,3 +21,5 @@ bool OpenRecentMapCommand(uint32_t commandId);
 
 // The UTF-8 path of the list file; empty when the program has no folder of its own.
 std::string RecentMapsFilePath();
+// The list as the file holds it now; empty without a folder or a readable list.
+RecentFiles ReadRecentMaps();

@@ -88,12 +88,8 @@ bool Restore(const RecoveryReadResult& read, const std::string& copyName,
 // A copy's path that the current file cannot hold could only come from a copy made by hand.
 bool PathFitsCurrentFile(const std::string& mapPath, const std::string& copyPath) {
     if (WideFromUtf8(mapPath).size() < kPathBufferSize) return true;
-    std::wstring message = WideFromSjis(texts::kReadRefusedFormat);
-    for (const std::wstring& part : {WideFromUtf8(copyPath), WideFromSjis(texts::kPathTooLong)}) {
-        const size_t at = message.find(L"%s");
-        if (at != std::wstring::npos) message.replace(at, 2, part);
-    }
-    ShowErrorBox(mainWindow->handle, message, MB_OK | MB_ICONERROR);
+    ShowMessageAbout(mainWindow->handle, texts::kReadRefusedFormat,
+                     {WideFromUtf8(copyPath), WideFromSjis(texts::kPathTooLong)});
     return false;
 }
 
@@ -174,12 +170,8 @@ void EndRecoveryCopies() {
 void OfferLeftBehindCopies() {
     if (session.folder.empty() || mainWindow == nullptr) return;
     const std::string folder = session.folder;
-    std::vector<files::FolderEntry> entries;
     std::string reason;
-    if (!files::ListFiles(folder, entries, reason)) return;
-    std::vector<std::string> names;
-    for (const files::FolderEntry& entry : entries) names.push_back(entry.name);
-    const RecoveryFolderScan scan = ScanRecoveryFolder(names, session.name, [&](const std::string& lock) {
+    const RecoveryFolderScan scan = ScanRecoveryFolder(files::FileNamesIn(folder), session.name, [&](const std::string& lock) {
         return files::LockFileIsHeld(InFolder(folder, lock));
     });
     for (const std::string& stray : scan.strayLocks) files::RemoveFile(InFolder(folder, RecoveryLockName(stray)), reason);

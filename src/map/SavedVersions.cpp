@@ -19,15 +19,6 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-std::vector<std::string> NamesIn(const std::string& folder) {
-    std::vector<files::FolderEntry> entries;
-    std::string reason;
-    std::vector<std::string> names;
-    if (!files::ListFiles(folder, entries, reason)) return names;
-    for (const files::FolderEntry& entry : entries) names.push_back(entry.name);
-    return names;
-}
-
 }  // namespace
 
 std::string SavedVersionsFolder() { return ProgramSubfolder(kVersionsFolderName); }
@@ -48,7 +39,7 @@ void KeepSavedVersion(const std::string& fullMapPath, const std::vector<uint8_t>
         return;
     const std::string folder = SavedVersionsFolder();
     if (folder.empty()) return;
-    std::vector<std::string> names = NamesIn(folder);
+    std::vector<std::string> names = files::FileNamesIn(folder);
     // Already the newest version (a save that failed after keeping it, then one that did
     // not): a second copy would only push an older version out.
     const std::vector<std::string> kept = VersionsOfMap(fullMapPath, names);
@@ -70,16 +61,10 @@ std::wstring SaveProposalForVersion(const std::string& versionPath) {
     VersionNameParts parts;
     if (!ParseVersionName(versionPath.substr(slash == std::string::npos ? 0 : slash + 1), parts))
         return std::wstring();
-    std::vector<uint8_t> bytes;
-    std::string reason;
-    const std::string listPath = RecentMapsFilePath();
-    if (!listPath.empty() &&
-        files::ReadWholeFile(listPath, kRecentFilesMaxFileBytes, bytes, reason) == files::ReadStatus::kRead) {
-        const RecentFiles recentMaps = RecentFiles::FromFileBytes(bytes);
-        for (const std::string& recent : recentMaps.Paths())
-            if (VersionPathHash(recent) == parts.pathHash && VersionMapName(recent) == parts.mapName)
-                return WideFromUtf8(recent);
-    }
+    const RecentFiles recentMaps = ReadRecentMaps();
+    for (const std::string& recent : recentMaps.Paths())
+        if (VersionPathHash(recent) == parts.pathHash && VersionMapName(recent) == parts.mapName)
+            return WideFromUtf8(recent);
     return WideFromUtf8(parts.mapName);
 }
 

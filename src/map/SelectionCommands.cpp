@@ -23,10 +23,6 @@ void NotePointerForPaste() {
         Tools().PointerAt(ViewPointCell(point.x, point.y, scrollX, scrollY));
 }
 
-void EnableCommand(HMENU menu, UINT command, bool enabled) {
-    EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
 }  // namespace
 
 bool CanActOnSelection() { return mainWindow != nullptr && Tools().HasSelection(); }
@@ -35,10 +31,10 @@ bool CanPaste() { return mainWindow != nullptr && ClipboardHoldsBlock(Owner()); 
 
 void ShowSelectionCommands(HMENU menu, bool readClipboard) {
     const bool selected = CanActOnSelection();
-    EnableCommand(menu, ID_EDIT_CUT, selected);
-    EnableCommand(menu, ID_EDIT_COPY, selected);
-    EnableCommand(menu, ID_EDIT_DELETE, selected);
-    EnableCommand(menu, ID_EDIT_PASTE, readClipboard ? CanPaste() : ClipboardMayHoldBlock());
+    EnableMenuCommand(menu, ID_EDIT_CUT, selected);
+    EnableMenuCommand(menu, ID_EDIT_COPY, selected);
+    EnableMenuCommand(menu, ID_EDIT_DELETE, selected);
+    EnableMenuCommand(menu, ID_EDIT_PASTE, readClipboard ? CanPaste() : ClipboardMayHoldBlock());
 }
 
 void CopySelection() {

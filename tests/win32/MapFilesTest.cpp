@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "ErrorBox.h"
 #include "EditorFixture.h"
 #include "MessageBoxWatcher.h"
 #include "TestFiles.h"
@@ -186,4 +187,11 @@ TEST_F(MapFileTest, TextMapGetsTheFixedCommentAndStageNumbersAndEchoesItsIds) {
     HandleKey(VK_RIGHT);
     EXPECT_EQ(scrollX, 0);
     DeleteFileA(path.c_str());
+}
+
+// A message's places take the path and the reason in order; a path that holds "%s" keeps it.
+TEST(FilledMessage, EachPlaceTakesTheNextPartAndAPartIsNeverFilledAgain) {
+    EXPECT_EQ(FilledMessage("%s: %s", {L"C:\\maps\\a%sb.bin", L"reason"}), L"C:\\maps\\a%sb.bin: reason");
+    EXPECT_EQ(FilledMessage("%s!", {L"gone.bin"}), L"gone.bin!");
+    EXPECT_EQ(FilledMessage("%s", {L"a", L"b"}), L"a");
 }
