@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "SurfaceTestSupport.h"
 #include "render/core/Blit.h"
 #include "render/core/MapView.h"
 #include "render/core/PreviewView.h"
@@ -20,20 +21,8 @@ uint16_t BackdropPixel(int32_t x, int32_t y) { return static_cast<uint16_t>(1 + 
 uint16_t SmallPixel(int32_t x, int32_t y) { return static_cast<uint16_t>(0x4000 | ((x * 3 + y * 5) & 0x3FFF)); }
 uint16_t LargePixel(int32_t x, int32_t y) { return static_cast<uint16_t>(0x8000 | ((x + y * 512) & 0x7FFF)); }
 
-void Fill(PixelSurface& surface, const std::function<uint16_t(int32_t, int32_t)>& pixel) {
-    for (int32_t y = 0; y < surface.height; ++y) {
-        for (int32_t x = 0; x < surface.width; ++x) surface.SetPixel(x, y, pixel(x, y));
-    }
-}
-
-// Deterministic pseudo-random numbers, so a failing map can be rebuilt.
-struct Lcg {
-    uint32_t state;
-    uint32_t Next(uint32_t bound) {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) % bound;
-    }
-};
+using surface_test::Fill;
+using surface_test::Lcg;
 
 class MapViewTest : public ::testing::Test {
 protected:

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 
+#include "SurfaceTestSupport.h"
 #include "render/core/Blit.h"
 #include "render/core/MapView.h"
 #include "render/core/OverviewCompose.h"
@@ -13,10 +14,8 @@
 
 namespace {
 
-void Fill(PixelSurface& surface, const std::function<uint16_t(int32_t, int32_t)>& pixel) {
-    for (int32_t y = 0; y < surface.height; ++y)
-        for (int32_t x = 0; x < surface.width; ++x) surface.SetPixel(x, y, pixel(x, y));
-}
+using surface_test::Fill;
+using surface_test::Lcg;
 
 int Differences(const PixelSurface& a, const PixelSurface& b, int32_t width, int32_t height) {
     int differing = 0;
@@ -24,14 +23,6 @@ int Differences(const PixelSurface& a, const PixelSurface& b, int32_t width, int
         for (int32_t x = 0; x < width; ++x) differing += a.Pixel(x, y) != b.Pixel(x, y);
     return differing;
 }
-
-struct Lcg {
-    uint32_t state;
-    uint32_t Next(uint32_t bound) {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) % bound;
-    }
-};
 
 // Pictures with key pixels scattered through them (about one in five), so transparency and
 // the order of drawing show.

@@ -21,13 +21,6 @@
 
 namespace {
 
-POINT At(int column, int row) { return POINT{column * 40 + 20, row * 40 + 20}; }
-
-const MapCell& Cell(int layer, int column, int row) {
-    return mainWindow->map.Layer(layer)[static_cast<uint32_t>(row) * mainWindow->CellCounts().cellsX +
-                                        static_cast<uint32_t>(column)];
-}
-
 void PointerTo(HWND window, POINT client) {
     POINT screen = client;
     ClientToScreen(window, &screen);
@@ -127,7 +120,7 @@ protected:
 TEST_F(ClipboardTest, CopyPasteTwiceCutAndDeleteEachUndoneGiveBackTheFileBefore) {
     FillSourceCells();
     for (int column = 5; column <= 8; ++column) SetCell(1, static_cast<uint32_t>(4 * 16 + column), MapCell{4, 40, 0});
-    Select(mainWindow->handle, At(1, 1), At(2, 2));
+    Select(mainWindow->handle, CellCentre(1, 1), CellCentre(2, 2));
     ASSERT_TRUE(Tools().HasSelection());
     PressKey('C', true);
     EXPECT_FALSE(Greyed(ID_EDIT_PASTE));
@@ -138,7 +131,7 @@ TEST_F(ClipboardTest, CopyPasteTwiceCutAndDeleteEachUndoneGiveBackTheFileBefore)
     PressKey('V', true);
     ASSERT_TRUE(Tools().Pasting());
     const std::vector<uint16_t> overSelection = ViewPixels();
-    const POINT target = At(6, 3);
+    const POINT target = CellCentre(6, 3);
     PointerTo(mainWindow->handle, target);
     SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(target.x, target.y));
     const std::vector<uint16_t> preview = ViewPixels();
@@ -150,12 +143,12 @@ TEST_F(ClipboardTest, CopyPasteTwiceCutAndDeleteEachUndoneGiveBackTheFileBefore)
             for (int column = 0; column < 2; ++column) {
                 const bool emptyInBlock = layer == 1 && column == 1 && row == 1;
                 // The cell empty in the block keeps the map's chip 4 of layer 1.
-                const MapCell expected = emptyInBlock ? MapCell{4, 40, 0} : Cell(layer, 1 + column, 1 + row);
-                EXPECT_EQ(Cell(layer, 6 + column, 3 + row), expected) << layer << ":" << column << "," << row;
+                const MapCell expected = emptyInBlock ? MapCell{4, 40, 0} : MapCellAt(layer, 1 + column, 1 + row);
+                EXPECT_EQ(MapCellAt(layer, 6 + column, 3 + row), expected) << layer << ":" << column << "," << row;
             }
     const std::string oneStamp = SaveAndRead(path);
-    Click(mainWindow->handle, At(15, 11));  // a second stamp, partly beyond the map's edge
-    EXPECT_EQ(Cell(0, 15, 11).chipId, 100u);
+    Click(mainWindow->handle, CellCentre(15, 11));  // a second stamp, partly beyond the map's edge
+    EXPECT_EQ(MapCellAt(0, 15, 11).chipId, 100u);
     EXPECT_TRUE(Tools().Pasting());
     const std::string twoStamps = SaveAndRead(path);
     PressKey('Z', true);
@@ -168,34 +161,34 @@ TEST_F(ClipboardTest, CopyPasteTwiceCutAndDeleteEachUndoneGiveBackTheFileBefore)
 
     // The right button ends the paste and picks nothing.
     const ChipEntry chip = CurrentChip;
-    ClickAt(mainWindow->handle, At(6, 3).x, At(6, 3).y, WM_RBUTTONDOWN);
+    ClickAt(mainWindow->handle, CellCentre(6, 3).x, CellCentre(6, 3).y, WM_RBUTTONDOWN);
     EXPECT_FALSE(Tools().Pasting());
     EXPECT_EQ(CurrentChip, chip);
 
     // Cut copies and empties; delete empties; each is one step.
-    Select(mainWindow->handle, At(6, 3), At(7, 4));
+    Select(mainWindow->handle, CellCentre(6, 3), CellCentre(7, 4));
     PressKey('X', true);
-    for (int layer = 0; layer < 3; ++layer) EXPECT_EQ(Cell(layer, 6, 3).chipId, 0u);
-    EXPECT_EQ(Cell(1, 7, 4).chipId, 0u);
+    for (int layer = 0; layer < 3; ++layer) EXPECT_EQ(MapCellAt(layer, 6, 3).chipId, 0u);
+    EXPECT_EQ(MapCellAt(1, 7, 4).chipId, 0u);
     EXPECT_NE(ClipboardText().find(L"[2, 4]"), std::wstring::npos);  // layer 1's second row
     PressKey('Z', true);
     EXPECT_EQ(SaveAndRead(path), twoStamps);
     SendMessageA(mainWindow->handle, WM_KEYDOWN, VK_DELETE, 0);
-    for (int layer = 0; layer < 3; ++layer) EXPECT_EQ(Cell(layer, 7, 4).chipId, 0u);
+    for (int layer = 0; layer < 3; ++layer) EXPECT_EQ(MapCellAt(layer, 7, 4).chipId, 0u);
     PressKey('Z', true);
     EXPECT_EQ(SaveAndRead(path), twoStamps);
 
     // A hidden layer keeps its chips through delete.
     PressKey('3', true);
     PressKey(VK_DELETE);
-    EXPECT_EQ(Cell(0, 6, 3).chipId, 0u);
-    EXPECT_EQ(Cell(2, 6, 3).chipId, 35u);
+    EXPECT_EQ(MapCellAt(0, 6, 3).chipId, 0u);
+    EXPECT_EQ(MapCellAt(2, 6, 3).chipId, 35u);
 }
 
 // Escape ends a paste before it clears the selection, and both before it closes anything.
 TEST_F(ClipboardTest, EscapeEndsThePasteThenClearsTheSelection) {
     FillSourceCells();
-    Select(mainWindow->handle, At(1, 1), At(2, 2));
+    Select(mainWindow->handle, CellCentre(1, 1), CellCentre(2, 2));
     PressKey('C', true);
     PressKey('V', true);
     ASSERT_TRUE(Tools().Pasting());
@@ -219,9 +212,9 @@ TEST_F(ClipboardTest, TextPastesOnlyWhenItIsABlock) {
     EXPECT_FALSE(Greyed(ID_EDIT_PASTE));
     PressKey('V', true);
     ASSERT_TRUE(Tools().Pasting());
-    Click(mainWindow->handle, At(3, 3));
-    EXPECT_EQ(Cell(0, 3, 3), (MapCell{100, 120, 80}));
-    EXPECT_EQ(Cell(2, 4, 3), (MapCell{35, 80, 160}));
+    Click(mainWindow->handle, CellCentre(3, 3));
+    EXPECT_EQ(MapCellAt(0, 3, 3), (MapCell{100, 120, 80}));
+    EXPECT_EQ(MapCellAt(2, 4, 3), (MapCell{35, 80, 160}));
     PressKey(VK_ESCAPE);
 
     MessageBoxWatcher watcher;
@@ -248,23 +241,23 @@ TEST_F(ClipboardTest, ABlockCopiedInOneEditorPastesInAnother) {
     for (int i = 0; i < 200 && WindowCaption(other).find(Wide(path)) == std::wstring::npos; ++i) Sleep(50);
 
     // There: cells (1, 1) to (2, 1) copied. Here: pasted at (10, 8).
-    Select(other, At(1, 1), At(2, 1));
+    Select(other, CellCentre(1, 1), CellCentre(2, 1));
     Send(other, WM_COMMAND, ID_EDIT_COPY, 0);
     PressKey('V', true);
     ASSERT_TRUE(Tools().Pasting());
-    Click(mainWindow->handle, At(10, 8));
+    Click(mainWindow->handle, CellCentre(10, 8));
     for (int column = 10; column <= 11; ++column) {
-        EXPECT_EQ(Cell(0, column, 8), (MapCell{100, 120, 80})) << column;
-        EXPECT_EQ(Cell(2, column, 8), (MapCell{35, 80, 160})) << column;
+        EXPECT_EQ(MapCellAt(0, column, 8), (MapCell{100, 120, 80})) << column;
+        EXPECT_EQ(MapCellAt(2, column, 8), (MapCell{35, 80, 160})) << column;
     }
-    EXPECT_EQ(Cell(0, 10, 9).chipId, 0u);  // one row only
+    EXPECT_EQ(MapCellAt(0, 10, 9).chipId, 0u);  // one row only
 
     // Here: cell (2, 2) copied. There: pasted at (5, 6) and saved.
     PressKey(VK_ESCAPE);
-    Select(mainWindow->handle, At(2, 2), At(2, 2));
+    Select(mainWindow->handle, CellCentre(2, 2), CellCentre(2, 2));
     PressKey('C', true);
     Send(other, WM_COMMAND, ID_EDIT_PASTE, 0);
-    Click(other, At(5, 6));
+    Click(other, CellCentre(5, 6));
     Send(other, WM_COMMAND, ID_FILE_SAVE, 0);
     EXPECT_EQ(CloseEditor(other, process), 0u);
 

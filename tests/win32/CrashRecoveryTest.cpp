@@ -17,8 +17,6 @@
 
 namespace {
 
-std::string Bytes(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
-
 // Files by UTF-8 paths, which the narrow C++ streams would take in the ANSI code page.
 std::string Contents(const std::string& path) {
     std::vector<uint8_t> bytes;

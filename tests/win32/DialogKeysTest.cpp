@@ -63,8 +63,6 @@ bool IsEdit(HWND control) {
     return lstrcmpiW(name, L"Edit") == 0;
 }
 
-bool Visible(const Window* dialog) { return IsWindowVisible(dialog->handle) != FALSE; }
-
 }  // namespace
 
 TEST_P(DialogTabOrder, TabAndShiftTabVisitTheControlsInTheOrderTheyStand) {

@@ -24,13 +24,6 @@ void Type(const Window* dialog, int id, const std::string& text) {
 }
 
 // A button press as the dialog receives it.
-void Press(const Window* dialog, int id) {
-    SendMessageA(dialog->handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog->handle, id)));
-}
-
-bool Visible(const Window* dialog) { return IsWindowVisible(dialog->handle) != FALSE; }
-
 // `count` hiragana "あ" (two bytes each in code page 932) after an ASCII prefix.
 std::string DoubleByteText(const std::string& prefix, int count) {
     std::string text = prefix;
@@ -116,7 +109,7 @@ TEST_F(DialogTest, EditAreaOkResizesToWholeCellsKeepsSharedCellsAndResetsTheView
     ShowSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH);
     Type(resizeWindow, IDC_RESIZE_WIDTH, "700");
     Type(resizeWindow, IDC_RESIZE_HEIGHT, "500");
-    Press(resizeWindow, IDC_RESIZE_OK);
+    PressButton(resizeWindow, IDC_RESIZE_OK);
 
     EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), "680");
     EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_HEIGHT), "480");
@@ -141,7 +134,7 @@ TEST_F(DialogTest, EditAreaIsKeptBetweenSixteenByTwelveAndSixtyBySixtyCells) {
         SCOPED_TRACE(std::string(c.width) + " x " + c.height);
         Type(resizeWindow, IDC_RESIZE_WIDTH, c.width);
         Type(resizeWindow, IDC_RESIZE_HEIGHT, c.height);
-        Press(resizeWindow, IDC_RESIZE_OK);
+        PressButton(resizeWindow, IDC_RESIZE_OK);
         EXPECT_EQ(mainWindow->map.mapWidth, c.expectedWidth);
         EXPECT_EQ(mainWindow->map.mapHeight, c.expectedHeight);
         EXPECT_EQ(BoxText(resizeWindow, IDC_RESIZE_WIDTH), std::to_string(c.expectedWidth));
@@ -164,7 +157,7 @@ TEST_F(DialogTest, CancelAndCloseHideEachDialogAndKeepTheTypedText) {
         SCOPED_TRACE(c.box);
         ShowSettingsDialog(c.dialog, c.box);
         Type(c.dialog, c.box, "123");
-        Press(c.dialog, c.cancel);
+        PressButton(c.dialog, c.cancel);
         EXPECT_FALSE(Visible(c.dialog));
         EXPECT_EQ(BoxText(c.dialog, c.box), "123");
 
@@ -208,7 +201,7 @@ TEST_F(DialogTest, StartPositionOutsideTheViewFallsBackToItsCentreCoordinateByCo
         SCOPED_TRACE(std::string(c.x) + ", " + c.y);
         Type(cursorWindow, IDC_CURSOR_X, c.x);
         Type(cursorWindow, IDC_CURSOR_Y, c.y);
-        Press(cursorWindow, IDC_CURSOR_OK);
+        PressButton(cursorWindow, IDC_CURSOR_OK);
         EXPECT_EQ(Settings().startX, c.expectedX);
         EXPECT_EQ(Settings().startY, c.expectedY);
         EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_X), std::to_string(c.expectedX));
@@ -222,7 +215,7 @@ TEST_F(DialogTest, CommentOkStoresAt255BytesWithoutSplittingACharacter) {
     // Two ASCII bytes first: byte 255 is then the lead byte of a character, which goes too.
     ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT);
     Type(messageWindow, IDC_MESSAGE_TEXT, DoubleByteText("ab", 200));
-    Press(messageWindow, IDC_MESSAGE_OK);
+    PressButton(messageWindow, IDC_MESSAGE_OK);
     EXPECT_EQ(StoredComment(), DoubleByteText("ab", 126));
     EXPECT_EQ(Settings().comment.size(), 254u);
     EXPECT_EQ(BoxText(messageWindow, IDC_MESSAGE_TEXT), StoredComment());
@@ -230,18 +223,18 @@ TEST_F(DialogTest, CommentOkStoresAt255BytesWithoutSplittingACharacter) {
 
     // One ASCII byte: the 255 bytes end on a whole character and are all kept.
     Type(messageWindow, IDC_MESSAGE_TEXT, DoubleByteText("a", 200));
-    Press(messageWindow, IDC_MESSAGE_OK);
+    PressButton(messageWindow, IDC_MESSAGE_OK);
     EXPECT_EQ(StoredComment(), DoubleByteText("a", 127));
     EXPECT_EQ(BoxText(messageWindow, IDC_MESSAGE_TEXT), StoredComment());
 }
 
 TEST_F(DialogTest, CommentKeepsLineBreaksAndAnEmptyBoxGivesAnEmptyComment) {
     Type(messageWindow, IDC_MESSAGE_TEXT, "first\r\nsecond");
-    Press(messageWindow, IDC_MESSAGE_OK);
+    PressButton(messageWindow, IDC_MESSAGE_OK);
     EXPECT_EQ(StoredComment(), "first\r\nsecond");
 
     Type(messageWindow, IDC_MESSAGE_TEXT, "");
-    Press(messageWindow, IDC_MESSAGE_OK);
+    PressButton(messageWindow, IDC_MESSAGE_OK);
     EXPECT_EQ(Settings().comment.size(), 0u);
     EXPECT_EQ(BoxText(messageWindow, IDC_MESSAGE_TEXT), "");
 }
@@ -267,7 +260,7 @@ TEST_F(DialogTest, OtherSettingsOkKeepsEachNumberWithin0To999) {
     Type(configWindow, IDC_CONFIG_TIME_LIMIT, "-5");  // a digits-only box still takes a paste
     Type(configWindow, IDC_CONFIG_BACKGROUND, "999");
     Type(configWindow, IDC_CONFIG_MUSIC, "0");
-    Press(configWindow, IDC_CONFIG_OK);
+    PressButton(configWindow, IDC_CONFIG_OK);
 
     EXPECT_EQ(StoredNumbers(), std::vector<int32_t>({999, 0, 999, 0}));
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TARGET_TIME), "999");
@@ -293,7 +286,7 @@ TEST_F(DialogTest, NewShowsTheDefaultNumbersSoThatOkKeepsThem) {
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_BACKGROUND), "0");
     EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_MUSIC), "0");
 
-    Press(configWindow, IDC_CONFIG_OK);
+    PressButton(configWindow, IDC_CONFIG_OK);
     EXPECT_EQ(StoredNumbers(), std::vector<int32_t>({10, 300, 0, 0}));
 }
 

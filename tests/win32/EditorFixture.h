@@ -68,6 +68,27 @@ inline void SetStart(int32_t x, int32_t y) {
 
 inline const StageSettings& Settings() { return mainWindow->stage.Settings(); }
 
+// A dialog's button clicked, as the button tells its dialog.
+inline void PressButton(const Window* dialog, int id) {
+    SendMessageA(dialog->handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog->handle, id)));
+}
+
+inline bool Visible(const Window* window) { return IsWindowVisible(window->handle) != FALSE; }
+
+// Whether a command of the main window's menu bears its check mark.
+inline bool MenuChecked(UINT id) {
+    return (GetMenuState(GetMenu(mainWindow->handle), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+// The client point at the middle of a cell of the view.
+inline POINT CellCentre(int column, int row) { return POINT{column * 40 + 20, row * 40 + 20}; }
+
+// A cell of the map as the stage holds it.
+inline const MapCell& MapCellAt(int layer, uint32_t column, uint32_t row) {
+    return mainWindow->map.Layer(layer)[row * mainWindow->CellCounts().cellsX + column];
+}
+
 // The text of a dialog's box, in the system's code page.
 inline std::string BoxText(const Window* dialog, int id) {
     HWND box = GetDlgItem(dialog->handle, id);

@@ -140,15 +140,6 @@ private:
     UINT saved = 3;
 };
 
-bool MenuItemChecked(UINT id) {
-    return (GetMenuState(GetMenu(mainWindow->handle), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-void PressButton(const Window* dialog, int id) {
-    SendMessageA(dialog->handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog->handle, id)));
-}
-
 class OverviewTest : public EditorTest {};
 
 }  // namespace
@@ -327,8 +318,8 @@ TEST_F(OverviewTest, HiddenLayerIsNotDrawnStaysInTheFileAndTakesNoPaint) {
 
     PressKey('1', true);  // Ctrl+1
     EXPECT_FALSE(shownLayers.Shows(0));
-    EXPECT_FALSE(MenuItemChecked(ID_VIEW_LAYER0));
-    EXPECT_TRUE(MenuItemChecked(ID_VIEW_LAYER2));
+    EXPECT_FALSE(MenuChecked(ID_VIEW_LAYER0));
+    EXPECT_TRUE(MenuChecked(ID_VIEW_LAYER2));
     GdiFlush();
     MemorySurface withoutLayer0(kViewWidth, kViewHeight), withAll(kViewWidth, kViewHeight);
     ComposeMapView(withoutLayer0, *mainWindow->backdrop, *mainWindow->smallSheet, *mainWindow->largeSheet, map, 0, 0, shownLayers);
@@ -360,11 +351,11 @@ TEST_F(OverviewTest, HiddenLayerIsNotDrawnStaysInTheFileAndTakesNoPaint) {
 
     SendMessageA(mainWindow->handle, WM_COMMAND, ID_VIEW_LAYER0, 0);  // the menu shows it again
     EXPECT_TRUE(shownLayers.Shows(0));
-    EXPECT_TRUE(MenuItemChecked(ID_VIEW_LAYER0));
+    EXPECT_TRUE(MenuChecked(ID_VIEW_LAYER0));
     PressKey('3', true);
     PressKey('2', true);
-    EXPECT_FALSE(MenuItemChecked(ID_VIEW_LAYER2));
-    EXPECT_FALSE(MenuItemChecked(ID_VIEW_LAYER1));
+    EXPECT_FALSE(MenuChecked(ID_VIEW_LAYER2));
+    EXPECT_FALSE(MenuChecked(ID_VIEW_LAYER1));
     PressKey('2');  // without Ctrl: nothing
     EXPECT_FALSE(shownLayers.Shows(1));
 }
@@ -488,6 +479,6 @@ TEST_F(OverviewTest, ViewMenuHoldsTheThreeLayersCheckedAtStartUp) {
         EXPECT_EQ(std::string(text), "\x83\x8c\x83\x43\x83\x84\x81\x5b" + std::to_string(i) +
                                          "    Ctrl+" + std::to_string(i + 1));
         EXPECT_EQ(GetMenuItemID(view, static_cast<int>(i)), ID_VIEW_LAYER0 + i);
-        EXPECT_TRUE(MenuItemChecked(ID_VIEW_LAYER0 + i));
+        EXPECT_TRUE(MenuChecked(ID_VIEW_LAYER0 + i));
     }
 }

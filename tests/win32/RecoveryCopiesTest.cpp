@@ -38,8 +38,6 @@ MapDocument SomeMap(uint32_t chip) {
     return map;
 }
 
-std::string Bytes(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
-
 std::string StageBytes() { return Bytes(WriteBinaryMap(mainWindow->stage.Document())); }
 
 RecoveryReadResult ReadCopy(const std::string& path) {

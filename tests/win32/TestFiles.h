@@ -2,9 +2,11 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 // An ASCII or UTF-8 text as UTF-16, the way the program holds paths.
 inline std::wstring Wide(const std::string& utf8) {
@@ -26,6 +28,9 @@ inline std::string TempFolder() {
     const std::string path = TempPath("");
     return path.substr(0, path.size() - 1);
 }
+
+// Bytes as a string, to compare with FileBytes.
+inline std::string Bytes(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 inline std::string FileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

@@ -23,10 +23,6 @@
 
 namespace {
 
-const MapCell& Cell(int layer, uint32_t column, uint32_t row) {
-    return mainWindow->map.Layer(layer)[row * mainWindow->CellCounts().cellsX + column];
-}
-
 // The left button pressed at the first client point, moved through the others, released at
 // the last: the cursor is where the program reads it at the press.
 void DragOnMap(const std::vector<POINT>& points, bool release = true) {
@@ -40,12 +36,6 @@ void DragOnMap(const std::vector<POINT>& points, bool release = true) {
 }
 
 // The centre of a view cell, in client pixels.
-POINT At(int column, int row) { return POINT{column * 40 + 20, row * 40 + 20}; }
-
-bool Checked(UINT id) {
-    return (GetMenuState(GetMenu(mainWindow->handle), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
 const uint16_t kOutlinePixel = Rgb555(kToolOutlineRed, kToolOutlineGreen, kToolOutlineBlue);
 
 bool OutlineShowsAt(int32_t x, int32_t y) { return mainWindow->backBuffer->Pixel(x, y) == kOutlinePixel; }
@@ -59,7 +49,7 @@ class ToolsTest : public EditorTest {};
 // choosing a tool at all, change nothing in the stage.
 TEST_F(ToolsTest, LettersChooseTheToolFromEveryWindowButNotFromATextBox) {
     EXPECT_EQ(Tools().Tool(), EditingTool::kPen);
-    EXPECT_TRUE(Checked(ID_TOOL_PEN));
+    EXPECT_TRUE(MenuChecked(ID_TOOL_PEN));
     const struct {
         WPARAM key;
         EditingTool tool;
@@ -73,7 +63,7 @@ TEST_F(ToolsTest, LettersChooseTheToolFromEveryWindowButNotFromATextBox) {
         for (const auto& letter : letters) {
             SendMessageA(window, WM_KEYDOWN, letter.key, 0);
             EXPECT_EQ(Tools().Tool(), letter.tool) << static_cast<char>(letter.key);
-            for (UINT id = ID_TOOL_PEN; id <= ID_TOOL_SELECTION; ++id) EXPECT_EQ(Checked(id), id == letter.id);
+            for (UINT id = ID_TOOL_PEN; id <= ID_TOOL_SELECTION; ++id) EXPECT_EQ(MenuChecked(id), id == letter.id);
         }
     }
     SetModifiers(true, false);
@@ -108,8 +98,8 @@ TEST_F(ToolsTest, RectangleFillsAtTheReleaseAsOneStep) {
     PressKey('P');
     CurrentChip = ChipEntry{100, 120, 80, 0};
     const std::string empty = SaveAndRead(path);
-    DragOnMap({At(5, 4), At(3, 3), At(2, 2), At(1, 2)}, false);  // from (5, 4) to (1, 2), held
-    EXPECT_EQ(Cell(0, 1, 2).chipId, 0u);  // nothing written before the release
+    DragOnMap({CellCentre(5, 4), CellCentre(3, 3), CellCentre(2, 2), CellCentre(1, 2)}, false);  // from (5, 4) to (1, 2), held
+    EXPECT_EQ(MapCellAt(0, 1, 2).chipId, 0u);  // nothing written before the release
     EXPECT_TRUE(OutlineShowsAt(40, 100));   // left side of columns 1 to 5, rows 2 to 4
     EXPECT_TRUE(OutlineShowsAt(240, 100));  // right side
     EXPECT_TRUE(OutlineShowsAt(100, 200));  // bottom
@@ -118,19 +108,19 @@ TEST_F(ToolsTest, RectangleFillsAtTheReleaseAsOneStep) {
     EXPECT_FALSE(OutlineShowsAt(40, 100));
     for (uint32_t row = 0; row < 12; ++row)
         for (uint32_t column = 0; column < 16; ++column)
-            EXPECT_EQ(Cell(0, column, row).chipId,
+            EXPECT_EQ(MapCellAt(0, column, row).chipId,
                       column >= 1 && column <= 5 && row >= 2 && row <= 4 ? 100u : 0u)
                 << column << "," << row;
     const std::string small = SaveAndRead(path);
 
     // Large chips from the cell pressed, every second column and row, up and left of it too.
     CurrentChip = ChipEntry{35, 80, 160, 2};
-    DragOnMap({At(10, 8), At(6, 5)});
+    DragOnMap({CellCentre(10, 8), CellCentre(6, 5)});
     for (uint32_t row = 0; row < 12; ++row)
         for (uint32_t column = 0; column < 16; ++column) {
             const bool onStride = column >= 6 && column <= 10 && row >= 5 && row <= 8 &&
                                   column % 2 == 0 && row % 2 == 0;
-            EXPECT_EQ(Cell(2, column, row).chipId, onStride ? 35u : 0u) << column << "," << row;
+            EXPECT_EQ(MapCellAt(2, column, row).chipId, onStride ? 35u : 0u) << column << "," << row;
         }
     PressKey('Z', true);
     EXPECT_EQ(SaveAndRead(path), small);
@@ -148,24 +138,24 @@ TEST_F(ToolsTest, BucketFillByClickAndByKeyIsOneStep) {
     const std::string walled = SaveAndRead(path);
     SendMessageA(largePalette->handle, WM_KEYDOWN, 'F', 0);
     CurrentChip = ChipEntry{2, 0, 0, 1};
-    ClickAt(mainWindow->handle, At(3, 5).x, At(3, 5).y);
+    ClickAt(mainWindow->handle, CellCentre(3, 5).x, CellCentre(3, 5).y);
     for (uint32_t row = 0; row < 12; ++row)
         for (uint32_t column = 0; column < 16; ++column)
-            EXPECT_EQ(Cell(1, column, row).chipId, column < 8 ? 2u : column == 8 ? 4u : 0u)
+            EXPECT_EQ(MapCellAt(1, column, row).chipId, column < 8 ? 2u : column == 8 ? 4u : 0u)
                 << column << "," << row;
     PressKey('Z', true);
     EXPECT_EQ(SaveAndRead(path), walled);
 
     CurrentChip = ChipEntry{0, 0, 0, 3};
-    ClickAt(mainWindow->handle, At(8, 0).x, At(8, 0).y);  // the wall is one region for the eraser
-    for (uint32_t row = 0; row < 12; ++row) EXPECT_EQ(Cell(1, 8, row).chipId, 0u);
+    ClickAt(mainWindow->handle, CellCentre(8, 0).x, CellCentre(8, 0).y);  // the wall is one region for the eraser
+    for (uint32_t row = 0; row < 12; ++row) EXPECT_EQ(MapCellAt(1, 8, row).chipId, 0u);
 
     PressKey('P');
     CurrentChip = ChipEntry{2, 0, 0, 1};
-    DragOnMap({At(0, 0), At(3, 3)}, false);
+    DragOnMap({CellCentre(0, 0), CellCentre(3, 3)}, false);
     SendMessageA(mainWindow->handle, WM_CAPTURECHANGED, 0, 0);
     SendMessageA(mainWindow->handle, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(Cell(1, 0, 0).chipId, 0u);
+    EXPECT_EQ(MapCellAt(1, 0, 0).chipId, 0u);
     DeleteFileA(path.c_str());
 }
 
@@ -174,20 +164,20 @@ TEST_F(ToolsTest, FillsLeaveHiddenLayersAlone) {
     PressKey('2', true);  // layer 1 hidden
     CurrentChip = ChipEntry{2, 0, 0, 1};
     PressKey('P');
-    DragOnMap({At(0, 0), At(2, 2)});
+    DragOnMap({CellCentre(0, 0), CellCentre(2, 2)});
     PressKey('F');
-    ClickAt(mainWindow->handle, At(5, 5).x, At(5, 5).y);
-    EXPECT_EQ(Cell(1, 0, 0).chipId, 0u);
-    EXPECT_EQ(Cell(1, 5, 5).chipId, 0u);
+    ClickAt(mainWindow->handle, CellCentre(5, 5).x, CellCentre(5, 5).y);
+    EXPECT_EQ(MapCellAt(1, 0, 0).chipId, 0u);
+    EXPECT_EQ(MapCellAt(1, 5, 5).chipId, 0u);
     EXPECT_FALSE(mainWindow->stage.CanUndo());
 }
 
 // The selection: dragged, it shows its outline and stays; Escape clears it first and only then
 // closes the program, asking first when the map is modified.
 TEST_F(ToolsTest, EscapeClearsTheSelectionThenCloses) {
-    ClickAt(mainWindow->handle, At(0, 0).x, At(0, 0).y);  // a change, so closing asks
+    ClickAt(mainWindow->handle, CellCentre(0, 0).x, CellCentre(0, 0).y);  // a change, so closing asks
     PressKey('R');
-    DragOnMap({At(2, 3), At(4, 5)});
+    DragOnMap({CellCentre(2, 3), CellCentre(4, 5)});
     ASSERT_TRUE(Tools().HasSelection());
     EXPECT_EQ(Tools().Selection(), (CellRect{2, 3, 4, 5}));
     EXPECT_TRUE(OutlineShowsAt(80, 150));
@@ -215,11 +205,11 @@ TEST_F(ToolsTest, EscapeClearsTheSelectionThenCloses) {
 TEST_F(ToolsTest, TheSelectionKeepsToTheMap) {
     ASSERT_TRUE(mainWindow->ResizeMap(400, 320));  // 10 x 8 cells: the view reaches past it
     PressKey('R');
-    DragOnMap({At(8, 6), At(13, 10)});
+    DragOnMap({CellCentre(8, 6), CellCentre(13, 10)});
     EXPECT_EQ(Tools().Selection(), (CellRect{8, 6, 9, 7}));
-    DragOnMap({At(11, 9), At(14, 10)});
+    DragOnMap({CellCentre(11, 9), CellCentre(14, 10)});
     EXPECT_FALSE(Tools().HasSelection());
-    DragOnMap({At(1, 1), At(9, 7)});
+    DragOnMap({CellCentre(1, 1), CellCentre(9, 7)});
     ASSERT_TRUE(mainWindow->ResizeMap(240, 200));
     EXPECT_EQ(Tools().Selection(), (CellRect{1, 1, 5, 4}));
     PressKey('Z', true);  // back to 10 x 8: the selection stays as it was cut
@@ -227,7 +217,7 @@ TEST_F(ToolsTest, TheSelectionKeepsToTheMap) {
     PressKey('F');
     EXPECT_FALSE(Tools().HasSelection());
     PressKey('R');
-    DragOnMap({At(1, 1), At(2, 2)});
+    DragOnMap({CellCentre(1, 1), CellCentre(2, 2)});
     mainWindow->stage.MarkSaved();
     PressKey('N', true);
     EXPECT_FALSE(Tools().HasSelection());
@@ -246,7 +236,7 @@ TEST_F(ToolsTest, ThePointerShowsTheToolOverTheMap) {
         return GetCursor();
     };
     auto resource = [](int id) { return LoadCursorW(instanceHandle, MAKEINTRESOURCEW(id)); };
-    const POINT onMap = At(3, 3);
+    const POINT onMap = CellCentre(3, 3);
     EXPECT_EQ(pointerAt(onMap), resource(IDCUR_PEN));
     ClickAt(mainWindow->handle, onMap.x, onMap.y, WM_RBUTTONDOWN);  // an empty cell: the eraser
     EXPECT_EQ(GetCursor(), resource(IDCUR_ERASER));
@@ -259,7 +249,7 @@ TEST_F(ToolsTest, ThePointerShowsTheToolOverTheMap) {
     Tools().StartPaste(CellBlock{1, 1, {{{1}, {0}, {0}}}});
     EXPECT_EQ(pointerAt(onMap), resource(IDCUR_PASTE));
     ASSERT_TRUE(mainWindow->ResizeMap(400, 320));
-    EXPECT_EQ(pointerAt(At(12, 3)), LoadCursor(nullptr, IDC_ARROW));
+    EXPECT_EQ(pointerAt(CellCentre(12, 3)), LoadCursor(nullptr, IDC_ARROW));
     const std::vector<HCURSOR> shapes = {resource(IDCUR_PEN), resource(IDCUR_ERASER), resource(IDCUR_RECTANGLE),
                                          resource(IDCUR_FILL), resource(IDCUR_SELECTION), resource(IDCUR_PASTE)};
     for (size_t i = 0; i < shapes.size(); ++i) {
@@ -272,7 +262,7 @@ TEST_F(ToolsTest, ThePointerShowsTheToolOverTheMap) {
 TEST_F(ToolsTest, DeleteReachesTheSelectionButNotFromATextBox) {
     SetCell(0, 3 * 16 + 2, MapCell{100, 120, 80});
     PressKey('R');
-    DragOnMap({At(2, 3), At(2, 3)});
+    DragOnMap({CellCentre(2, 3), CellCentre(2, 3)});
     ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT);
     SetDlgItemTextA(messageWindow->handle, IDC_MESSAGE_TEXT, "abc");
     SendDlgItemMessageA(messageWindow->handle, IDC_MESSAGE_TEXT, EM_SETSEL, 0, 0);
@@ -280,10 +270,10 @@ TEST_F(ToolsTest, DeleteReachesTheSelectionButNotFromATextBox) {
     char box[16] = {};
     GetDlgItemTextA(messageWindow->handle, IDC_MESSAGE_TEXT, box, sizeof box);
     EXPECT_EQ(std::string(box), "bc");
-    EXPECT_EQ(Cell(0, 2, 3).chipId, 100u);
+    EXPECT_EQ(MapCellAt(0, 2, 3).chipId, 100u);
     SetFocus(GetDlgItem(messageWindow->handle, IDC_MESSAGE_OK));
     Press(VK_DELETE);
-    EXPECT_EQ(Cell(0, 2, 3).chipId, 0u);
+    EXPECT_EQ(MapCellAt(0, 2, 3).chipId, 0u);
     EXPECT_TRUE(IsWindowVisible(messageWindow->handle));  // and not the button's press
 }
 
@@ -293,18 +283,18 @@ TEST_F(ToolsTest, ScrollingUnderAStillPointerMovesTheDragAndThePaste) {
     ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
     PressKey('P');
     CurrentChip = ChipEntry{100, 120, 80, 0};
-    DragOnMap({At(2, 2), At(4, 3)}, false);
+    DragOnMap({CellCentre(2, 2), CellCentre(4, 3)}, false);
     PressKey(VK_RIGHT);
     PressKey(VK_DOWN);
     SendMessageA(mainWindow->handle, WM_LBUTTONUP, 0, 0);
     for (uint32_t row = 0; row < 8; ++row)
         for (uint32_t column = 0; column < 8; ++column)
-            EXPECT_EQ(Cell(0, column, row).chipId,
+            EXPECT_EQ(MapCellAt(0, column, row).chipId,
                       column >= 2 && column <= 5 && row >= 2 && row <= 4 ? 100u : 0u)
                 << column << "," << row;
 
     Tools().StartPaste(CellBlock{1, 1, {{{100}, {0}, {0}}}});
-    SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(At(6, 6).x, At(6, 6).y));
+    SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(CellCentre(6, 6).x, CellCentre(6, 6).y));
     EXPECT_EQ(Tools().Pointer(), (CellPoint{7, 7}));
     PressKey(VK_LEFT);
     EXPECT_EQ(Tools().Pointer(), (CellPoint{6, 7}));

@@ -24,12 +24,6 @@ namespace {
 
 const std::string kStartCaption = std::string(texts::kProductTitle) + " [" + texts::kDefaultMapName + "]";
 
-// Saves with Ctrl+S to `path` and returns the file's bytes.
-void PressButton(const Window* dialog, int id) {
-    SendMessageA(dialog->handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog->handle, id)));
-}
-
 void DragAcrossRow(int y) {
     HWND window = mainWindow->handle;
     POINT start{10, y};
