@@ -19,25 +19,20 @@ set(FUZZ_CORE_SOURCES
 set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
                -fno-omit-frame-pointer)
 
-foreach(fuzzer FuzzBinaryMap FuzzTextMap)
-  add_executable(${fuzzer} ${PROJECT_SOURCE_DIR}/fuzz/${fuzzer}.cpp ${FUZZ_CORE_SOURCES})
-  target_include_directories(${fuzzer} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/fuzz)
-  target_compile_options(${fuzzer} PRIVATE ${FUZZ_FLAGS})
-  target_link_options(${fuzzer} PRIVATE ${FUZZ_FLAGS})
-endforeach()
+# A fuzz target: fuzz/NAME.cpp with the sources it reads through.
+function(picoran_add_fuzzer name)
+  add_executable(${name} ${PROJECT_SOURCE_DIR}/fuzz/${name}.cpp ${ARGN})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/fuzz)
+  target_compile_options(${name} PRIVATE ${FUZZ_FLAGS})
+  target_link_options(${name} PRIVATE ${FUZZ_FLAGS})
+endfunction()
 
+picoran_add_fuzzer(FuzzBinaryMap ${FUZZ_CORE_SOURCES})
+picoran_add_fuzzer(FuzzTextMap ${FUZZ_CORE_SOURCES})
 # The recovery copy's reader, which wraps the map data file reader.
-add_executable(FuzzRecoveryFile ${PROJECT_SOURCE_DIR}/fuzz/FuzzRecoveryFile.cpp ${FUZZ_CORE_SOURCES}
-  ${PROJECT_SOURCE_DIR}/src/core/Crc32.cpp ${PROJECT_SOURCE_DIR}/src/core/Utf8Text.cpp
-  ${PROJECT_SOURCE_DIR}/src/map/core/RecoveryFile.cpp)
-target_include_directories(FuzzRecoveryFile PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/fuzz)
-target_compile_options(FuzzRecoveryFile PRIVATE ${FUZZ_FLAGS})
-target_link_options(FuzzRecoveryFile PRIVATE ${FUZZ_FLAGS})
-
+picoran_add_fuzzer(FuzzRecoveryFile ${FUZZ_CORE_SOURCES} ${PROJECT_SOURCE_DIR}/src/core/Crc32.cpp
+  ${PROJECT_SOURCE_DIR}/src/core/Utf8Text.cpp ${PROJECT_SOURCE_DIR}/src/map/core/RecoveryFile.cpp)
 # The block reader of the clipboard.
-add_executable(FuzzBlockJson ${PROJECT_SOURCE_DIR}/fuzz/FuzzBlockJson.cpp
-  ${PROJECT_SOURCE_DIR}/src/map/core/JsonForm.cpp ${PROJECT_SOURCE_DIR}/src/map/core/BlockJson.cpp)
-target_include_directories(FuzzBlockJson PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/fuzz)
+picoran_add_fuzzer(FuzzBlockJson ${PROJECT_SOURCE_DIR}/src/map/core/JsonForm.cpp
+  ${PROJECT_SOURCE_DIR}/src/map/core/BlockJson.cpp)
 target_include_directories(FuzzBlockJson SYSTEM PRIVATE ${PICORAN_JSON_INCLUDE_DIR})
-target_compile_options(FuzzBlockJson PRIVATE ${FUZZ_FLAGS})
-target_link_options(FuzzBlockJson PRIVATE ${FUZZ_FLAGS})

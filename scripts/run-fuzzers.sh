@@ -20,11 +20,8 @@ mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DPICORAN_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build/configure.log" 2>&1 ||
   { cat "$build/configure.log"; exit 1; }
-cmake --build "$build" -j"$(nproc 2>/dev/null || echo 1)" --target FuzzBinaryMap FuzzTextMap \
-  FuzzRecoveryFile FuzzBlockJson \
-  >"$build/build.log" 2>&1 || { cat "$build/build.log"; exit 1; }
-"$build_only" && exit 0
-
+# The readers fuzzed, in the order they run.
+kinds="binary text recovery block"
 fuzzer_of() {
   case "$1" in
     binary) echo FuzzBinaryMap ;;
@@ -33,6 +30,12 @@ fuzzer_of() {
     block) echo FuzzBlockJson ;;
   esac
 }
+targets=""
+for kind in $kinds; do targets="$targets $(fuzzer_of "$kind")"; done
+# shellcheck disable=SC2086  # one target a word
+cmake --build "$build" -j"$(nproc 2>/dev/null || echo 1)" --target $targets \
+  >"$build/build.log" 2>&1 || { cat "$build/build.log"; exit 1; }
+"$build_only" && exit 0
 
 # Starts one fuzzer in the background; its progress lines go to a log, its exit status to
 # FUZZER.status once it ends.
@@ -70,17 +73,24 @@ finish_fuzzer() {
 
 status=0
 if [ "$cores" -ge 2 ]; then
-  for pair in "binary text" "recovery block"; do
-    set -- $pair
+  # Two at a time.
+  set -- $kinds
+  while [ $# -gt 0 ]; do
     start_fuzzer "$1"
     first_pid=$!
-    start_fuzzer "$2"
-    second_pid=$!
+    if [ $# -ge 2 ]; then
+      start_fuzzer "$2"
+      second_pid=$!
+    fi
     finish_fuzzer "$1" "$first_pid"
-    finish_fuzzer "$2" "$second_pid"
+    if [ $# -ge 2 ]; then
+      finish_fuzzer "$2" "$second_pid"
+      shift
+    fi
+    shift
   done
 else
-  for kind in binary text recovery block; do
+  for kind in $kinds; do
     start_fuzzer "$kind"
     finish_fuzzer "$kind" $!
   done

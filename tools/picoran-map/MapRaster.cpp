@@ -6,16 +6,6 @@
 #include "render/core/ViewOverlay.h"
 #include "render/core/ViewGeometry.h"
 
-namespace {
-
-void PutRgb(uint8_t* out, uint16_t pixel) {
-    out[0] = ExpandChannel((pixel >> 10) & 31u);
-    out[1] = ExpandChannel((pixel >> 5) & 31u);
-    out[2] = ExpandChannel(pixel & 31u);
-}
-
-}  // namespace
-
 MapRaster::MapRaster(const MapModel& mapToDraw, const MapPictures& picturesToUse, bool withGrid)
     : map(mapToDraw),
       pictures(picturesToUse),

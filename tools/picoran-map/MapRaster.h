@@ -20,6 +20,13 @@ constexpr uint8_t ExpandChannel(uint32_t value5) {
     return static_cast<uint8_t>((value5 << 3) | (value5 >> 2));
 }
 
+// A 15-bit pixel as three bytes, red first.
+inline void PutRgb(uint8_t* out, uint16_t pixel) {
+    out[0] = ExpandChannel((pixel >> 10) & 31u);
+    out[1] = ExpandChannel((pixel >> 5) & 31u);
+    out[2] = ExpandChannel(pixel & 31u);
+}
+
 class MapRaster {
 public:
     // The picture is cellsX * 40 by cellsY * 40 pixels: pixels of a width or height that are

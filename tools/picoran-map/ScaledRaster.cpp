@@ -36,10 +36,6 @@ ScaledRaster::ScaledRaster(const MapModel& map, const MapPictures& pictures, int
 
 const uint8_t* ScaledRaster::Row(uint32_t y) {
     const uint16_t* pixels = picture->Row(static_cast<int32_t>(y));
-    for (uint32_t x = 0; x < width; ++x) {
-        row[3 * x] = ExpandChannel((pixels[x] >> 10) & 31u);
-        row[3 * x + 1] = ExpandChannel((pixels[x] >> 5) & 31u);
-        row[3 * x + 2] = ExpandChannel(pixels[x] & 31u);
-    }
+    for (uint32_t x = 0; x < width; ++x) PutRgb(&row[3 * x], pixels[x]);
     return row.data();
 }
