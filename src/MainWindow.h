@@ -90,8 +90,12 @@ public:
     // The map and the stage values as they would be saved.
     MapDocument CollectDocument() const { return stage.Document(); }
 
-    // Composes the view (backdrop, cells, grid, edge markers) and copies it to the window.
+    // Composes the view (backdrop, cells, grid, edge markers) and copies it to the window, then
+    // brings the overview up to date: after every change of the map or the view.
     void Paint();
+    // The view alone, for what the overview does not show: the window uncovered, a tool's
+    // outline or the pasted block following the pointer. False when there is nothing to draw.
+    bool PaintView();
 
 private:
     PenStroke penStroke;

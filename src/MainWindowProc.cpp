@@ -20,8 +20,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnMapCaptureLost();
         PostQuitMessage(0);
         break;
-    case WM_PAINT:
-        if (mainWindow != nullptr) mainWindow->Paint();
+    case WM_PAINT:  // the overview keeps its own picture and repaints it itself
+        if (mainWindow != nullptr) mainWindow->PaintView();
         break;
     case WM_CLOSE:
         if (ConfirmDropChanges()) CloseProgramWindows();

@@ -43,6 +43,11 @@ void Repaint() {
     if (mainWindow != nullptr) mainWindow->Paint();
 }
 
+// After a change that only the view shows: an outline, the pasted block following the pointer.
+void RepaintView() {
+    if (mainWindow != nullptr) mainWindow->PaintView();
+}
+
 // After a left click the palettes are redrawn before the view.
 void ShowLeftClick() {
     DrawPalettes();
@@ -137,13 +142,15 @@ void OnMapLeftButtonDown(HWND window) {
 void OnMapPointerMove(POINT point) {
     if (mainWindow == nullptr) return;
     NotePointer(point);
-    bool repaint = FollowWithPaste(point);
-    if (mainWindow->ContinueStroke(point)) {
-        DrawPalettes();
-        repaint = true;
+    const bool followed = FollowWithPaste(point);
+    const bool painted = mainWindow->ContinueStroke(point);
+    if (painted) DrawPalettes();
+    const bool dragged = tools.DragTo(CellUnder(point));
+    if (painted) {
+        Repaint();  // the map changed: the overview follows
+    } else if (followed || dragged) {
+        RepaintView();
     }
-    if (tools.DragTo(CellUnder(point))) repaint = true;
-    if (repaint) Repaint();
 }
 
 void OnMapLeftButtonUp(HWND window) {
@@ -156,7 +163,7 @@ void OnMapCaptureLost() {
     if (mainWindow != nullptr) mainWindow->EndStroke();
     if (!tools.Dragging()) return;
     tools.EndDrag();
-    Repaint();
+    RepaintView();
 }
 
 void OnMapRightButtonDown(HWND window) {
@@ -176,7 +183,7 @@ void OnMapPointerLeft() {
     pointerSeen = false;
     if (!tools.Pasting() || !tools.PointerInView()) return;
     tools.PointerGone();
-    Repaint();
+    RepaintView();
 }
 
 bool ClearToolMarks() {

@@ -49,9 +49,14 @@ void Stroke(Texture& texture, const LineSegment& s) {
 }  // namespace
 
 void MainWindow::Paint() {
-    if (largePalette == nullptr || smallPalette == nullptr) return;
-    if (!map.HasLayers()) return;
-    if (backBuffer == nullptr || !backBuffer->HasSurface()) return;
+    // Every change of the map or the view ends here, so the overview follows them all.
+    if (PaintView() && overviewWindow != nullptr) overviewWindow->Refresh();
+}
+
+bool MainWindow::PaintView() {
+    if (largePalette == nullptr || smallPalette == nullptr) return false;
+    if (!map.HasLayers()) return false;
+    if (backBuffer == nullptr || !backBuffer->HasSurface()) return false;
 
     if (redrawTrace != nullptr) redrawTrace("view");
     KeepToolsUnderPointer();
@@ -76,6 +81,5 @@ void MainWindow::Paint() {
     BitBlt(windowDC, 0, 0, kViewWidth, kViewHeight, backBuffer->memoryDC, 0, 0, SRCCOPY);
     PaintOutsideMapArea(windowDC, overlay.area);
     ReleaseDC(handle, windowDC);
-    // Every change of the map or the view ends here, so the overview follows them all.
-    if (overviewWindow != nullptr) overviewWindow->Refresh();
+    return true;
 }
