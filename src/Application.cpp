@@ -85,6 +85,7 @@ bool StartUp() {
                                         largeSheet, backdrop);
     overviewWindow->Create(texts::kOverviewTitle, 0, 0);
     ShowRecentMaps();
+    ShowToolMenu();  // the tool's radio mark; SelectTool moves it from then on
     AcceptDroppedMaps(mainWindow->handle);
     AcceptDroppedMaps(overviewWindow->handle);
 

@@ -31,7 +31,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_INITMENUPOPUP:
         ShowEdit();
         ShowSelectionCommands(GetMenu(window), true);
-        ShowToolMenu();
         break;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == window && SetToolCursor(window, lParam)) return TRUE;
