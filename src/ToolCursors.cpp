@@ -15,11 +15,7 @@ HCURSOR Cursor(int id) {
 }
 
 bool OverMap(POINT point) {
-    if (mainWindow == nullptr || point.x < 0 || point.y < 0 || point.x >= kViewWidth ||
-        point.y >= kViewHeight)
-        return false;
-    const CellPoint cell = ViewPointCell(point.x, point.y, scrollX, scrollY);
-    return InMap(cell, mainWindow->CellCounts());
+    return mainWindow != nullptr && IsViewPoint(point) && InMap(CellUnder(point), mainWindow->CellCounts());
 }
 
 }  // namespace
@@ -38,10 +34,7 @@ HCURSOR ToolCursorAt(POINT clientPoint) {
 
 bool SetToolCursor(HWND window, LPARAM hitTest) {
     if (LOWORD(hitTest) != HTCLIENT) return false;
-    POINT point{0, 0};
-    GetCursorPos(&point);
-    ScreenToClient(window, &point);
-    SetCursor(ToolCursorAt(point));
+    SetCursor(ToolCursorAt(CursorInClient(window)));
     return true;
 }
 

@@ -3,14 +3,10 @@
 #include "MainWindow.h"
 #include "PaletteWindow.h"
 #include "StageDisplay.h"
+#include "map/MapTools.h"
 #include "map/core/CoveringChips.h"
 #include "map/core/FillRules.h"
 #include "map/core/ToolState.h"
-
-namespace {
-
-CellPoint CellUnder(POINT point) { return ViewPointCell(point.x, point.y, scrollX, scrollY); }
-}  // namespace
 
 bool MainWindow::WriteToolCells(CellWrites writes) {
     DropHiddenLayerWrites(writes, shownLayers);

@@ -20,20 +20,6 @@ void NotePointer(POINT point) {
     lastPointer = point;
 }
 
-// The pointer position when the message is handled, not the one the message carries.
-POINT CursorInClient(HWND window) {
-    POINT point{0, 0};
-    GetCursorPos(&point);
-    ScreenToClient(window, &point);
-    return point;
-}
-
-CellPoint CellUnder(POINT point) { return ViewPointCell(point.x, point.y, scrollX, scrollY); }
-
-bool InView(POINT point) {
-    return point.x >= 0 && point.y >= 0 && point.x < kViewWidth && point.y < kViewHeight;
-}
-
 void DrawPalettes() {
     if (smallPalette != nullptr) smallPalette->Draw();
     if (largePalette != nullptr) largePalette->Draw();
@@ -64,7 +50,7 @@ void ShowMarks() {
 // The pasted block follows the pointer while it is over the view.
 bool FollowWithPaste(POINT point) {
     if (!tools.Pasting()) return false;
-    if (!InView(point)) {
+    if (!IsViewPoint(point)) {
         if (!tools.PointerInView()) return false;
         tools.PointerGone();
         return true;
@@ -93,6 +79,19 @@ void FinishDrag() {
 }  // namespace
 
 ToolState& Tools() { return tools; }
+
+POINT CursorInClient(HWND window) {
+    POINT point{0, 0};
+    GetCursorPos(&point);
+    ScreenToClient(window, &point);
+    return point;
+}
+
+bool IsViewPoint(POINT point) {
+    return point.x >= 0 && point.y >= 0 && point.x < kViewWidth && point.y < kViewHeight;
+}
+
+CellPoint CellUnder(POINT point) { return ViewPointCell(point.x, point.y, scrollX, scrollY); }
 
 void ShowToolMenu() {
     if (mainWindow == nullptr || mainWindow->handle == nullptr) return;

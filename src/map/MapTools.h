@@ -10,6 +10,14 @@
 // The tools' state, for the selection's commands, the view's painting and the pointer's shape.
 ToolState& Tools();
 
+// The pointer position in a window's client area when the message is handled, not the one
+// the message carries.
+POINT CursorInClient(HWND window);
+// True for a client point of the main window inside the 640 x 480 view.
+bool IsViewPoint(POINT point);
+// The cell of the map under a client point of the view, at the present scroll offsets.
+CellPoint CellUnder(POINT point);
+
 // A tool chosen by its key or menu item: a paste, a drag and the selection end, the menu's
 // radio mark moves, and the view and the pointer show it.
 void SelectTool(EditingTool tool);

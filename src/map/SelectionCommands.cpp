@@ -19,8 +19,7 @@ void NotePointerForPaste() {
     GetCursorPos(&point);
     if (WindowFromPoint(point) != Owner()) return;
     ScreenToClient(Owner(), &point);
-    if (point.x >= 0 && point.y >= 0 && point.x < kViewWidth && point.y < kViewHeight)
-        Tools().PointerAt(ViewPointCell(point.x, point.y, scrollX, scrollY));
+    if (IsViewPoint(point)) Tools().PointerAt(CellUnder(point));
 }
 
 }  // namespace
