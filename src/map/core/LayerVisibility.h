@@ -3,6 +3,7 @@
 // cannot see it. View state only: never saved, never part of the map or its history.
 #pragma once
 #include "map/core/CellWrite.h"
+#include "map/core/MapModel.h"
 
 class LayerVisibility {
 public:
@@ -16,6 +17,12 @@ public:
 private:
     bool shown[3] = {true, true, true};
 };
+
+// A layer's cells as the view and the overview draw them: null for a hidden layer, which is
+// drawn as if every cell of it were empty.
+inline const MapCell* ShownLayerCells(const MapModel& map, const LayerVisibility& shown, int layer) {
+    return shown.Shows(layer) ? map.Layer(layer) : nullptr;
+}
 
 // Removes the writes into hidden layers from what a tool produced, keeping the others in
 // their order.

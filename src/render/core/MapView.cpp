@@ -43,10 +43,9 @@ void ComposeMapView(PixelSurface& backBuffer, const PixelSurface& backdrop,
     const MapCellCounts counts = map.CellCounts();
     const Span columns = VisibleSpan(scrollX, counts.cellsX, kViewColumns);
     const Span rows = VisibleSpan(scrollY, counts.cellsY, kViewRows);
-    // A hidden layer is drawn as if every cell of it were empty.
-    const MapCell* layer2 = shown.Shows(2) ? map.Layer(2) : nullptr;
-    const MapCell* layer1 = shown.Shows(1) ? map.Layer(1) : nullptr;
-    const MapCell* layer0 = shown.Shows(0) ? map.Layer(0) : nullptr;
+    const MapCell* layer2 = ShownLayerCells(map, shown, 2);
+    const MapCell* layer1 = ShownLayerCells(map, shown, 1);
+    const MapCell* layer0 = ShownLayerCells(map, shown, 0);
     // Row-major like a walk over the whole map, which keeps the overlap order.
     for (int64_t row = rows.first; row <= rows.last; ++row) {
         // Within [-40, 440]: the spans keep every cell within a cell of the view.

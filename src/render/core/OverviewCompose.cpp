@@ -25,8 +25,8 @@ struct ShownLayers {
 };
 
 ShownLayers LayersToDraw(const MapModel& map, const LayerVisibility& shown) {
-    return ShownLayers{shown.Shows(2) ? map.Layer(2) : nullptr, shown.Shows(1) ? map.Layer(1) : nullptr,
-                       shown.Shows(0) ? map.Layer(0) : nullptr};
+    return ShownLayers{ShownLayerCells(map, shown, 2), ShownLayerCells(map, shown, 1),
+                       ShownLayerCells(map, shown, 0)};
 }
 
 // The scaled backdrop at the top-left of every block of 16 x 12 cells, on black where the
