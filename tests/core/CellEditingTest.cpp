@@ -33,19 +33,8 @@ void MakeFullMap(MapModel& map, int32_t cellsX, int32_t cellsY) {
 }
 
 using cell_rules_test::kEraser;
-
-// A left click of the pen at a view point, its writes put into the map as the stage would.
-void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,
-               int32_t y) {
-    PenStroke pen;
-    for (const CellWrite& write :
-         pen.Begin(map, chip, ViewPointCell(x, y, scrollX, scrollY), ViewCells(scrollX, scrollY)))
-        map.Layer(write.layer)[write.index] = write.cell;
-}
-
-PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y) {
-    return PickDrawnChip(map, scrollX, scrollY, x, y);
-}
+using cell_rules_test::PickChip;
+using cell_rules_test::PlaceChip;
 
 }  // namespace
 

@@ -9,7 +9,11 @@
 #include "core/ChipTable.h"
 #include "core/PaletteModel.h"
 #include "map/core/CellWrite.h"
+#include "map/core/CoveringChips.h"
+#include "map/core/LayerVisibility.h"
 #include "map/core/MapModel.h"
+#include "map/core/PenStroke.h"
+#include "map/core/ToolState.h"
 
 namespace cell_rules_test {
 
@@ -85,6 +89,22 @@ inline void Apply(MapModel& map, const CellWrites& writes) {
         written[at] = true;
         map.Layer(write.layer)[write.index] = write.cell;
     }
+}
+
+// A left click of the pen at a view point: its writes into hidden layers dropped and the rest
+// put into the map, as the main window and the stage do.
+inline void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,
+                      int32_t y, const LayerVisibility& shown = LayerVisibility{}) {
+    PenStroke pen;
+    CellWrites writes = pen.Begin(map, chip, ViewPointCell(x, y, scrollX, scrollY), ViewCells(scrollX, scrollY));
+    DropHiddenLayerWrites(writes, shown);
+    Apply(map, writes);
+}
+
+// A right click at a view point.
+inline PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y,
+                           const LayerVisibility& shown = LayerVisibility{}) {
+    return PickDrawnChip(map, scrollX, scrollY, x, y, shown);
 }
 
 // The palettes as the editor builds them from its chip tables.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "CellRulesTestSupport.h"
 #include "map/core/CoveringChips.h"
 #include "map/core/LayerVisibility.h"
 #include "map/core/PenStroke.h"
@@ -57,20 +58,8 @@ TEST(LayerVisibility, DropsTheWritesIntoHiddenLayersAndKeepsTheOthersInOrder) {
     EXPECT_TRUE(writes.empty());
 }
 
-// A left click's writes put into the map, as the stage would.
-// A click of the pen, with the writes into hidden layers dropped as the main window drops them.
-static void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,
-               int32_t y, const LayerVisibility& shown) {
-    PenStroke pen;
-    CellWrites writes = pen.Begin(map, chip, ViewPointCell(x, y, scrollX, scrollY), ViewCells(scrollX, scrollY));
-    DropHiddenLayerWrites(writes, shown);
-    for (const CellWrite& write : writes) map.Layer(write.layer)[write.index] = write.cell;
-}
-
-static PickResult PickChip(const MapModel& map, int32_t scrollX, int32_t scrollY, int32_t x, int32_t y,
-                           const LayerVisibility& shown = LayerVisibility{}) {
-    return PickDrawnChip(map, scrollX, scrollY, x, y, shown);
-}
+using cell_rules_test::PickChip;
+using cell_rules_test::PlaceChip;
 
 // The pen, the eraser and the right-button pick as the designer sees the cell.
 TEST(LayerVisibility, PenAndEraserLeaveHiddenLayersAndPickPassesThemOver) {
