@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ClipboardText.h"
 #include "EditorFixture.h"
 #include "EditorProcess.h"
 #include "MessageBoxWatcher.h"
@@ -49,37 +50,6 @@ void Select(HWND window, POINT from, POINT to) {
     PointerTo(window, to);
     Send(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
     Send(window, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-}
-
-// Another program (the end-to-end test's editor opening a menu) may hold it for a moment.
-bool OpenClipboardSoon() {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (OpenClipboard(mainWindow->handle)) return true;
-        Sleep(10);
-    }
-    return false;
-}
-
-void PutText(const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboardSoon());
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (!OpenClipboardSoon()) return text;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (data != nullptr) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
 }
 
 bool Greyed(UINT id) {

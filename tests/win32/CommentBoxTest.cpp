@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ClipboardText.h"
 #include "KeyInput.h"
 #include "dialogs/DialogControls.h"
 #include "dialogs/MessageWindow.h"
@@ -78,14 +79,7 @@ TEST_F(CommentBoxTest, TypingStopsAt255BytesAndTheDialogSaysWhatIsLeft) {
 // A paste keeps as much of the pasted text as fits, where the caret was.
 TEST_F(CommentBoxTest, PastingKeepsWhatFitsOfThePastedText) {
     SetDlgItemTextW(messageWindow->handle, IDC_MESSAGE_TEXT, (Repeat(L"a", 100) + L"|").c_str());
-    ASSERT_TRUE(OpenClipboard(messageWindow->handle));
-    EmptyClipboard();
-    const std::wstring pasted = Repeat(kKana, 100);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    PutText(Repeat(kKana, 100));
 
     SendMessageW(box, EM_SETSEL, 100, 100);
     SendMessageW(box, WM_PASTE, 0, 0);
