@@ -35,11 +35,6 @@ void WriteWide(const std::wstring& path, const std::string& bytes) {
 
 const std::wstring kDefaultCaption = L"ぴこらんエディタ [ぴこらんマップ]";
 
-bool WaitForCaption(HWND window, const std::wstring& caption) {
-    for (int i = 0; i < 200 && WindowCaption(window) != caption; ++i) Sleep(50);
-    return WindowCaption(window) == caption;
-}
-
 }  // namespace
 
 // The path is not ASCII and holds a blank; a second map after it is not opened.
@@ -73,9 +68,7 @@ TEST(CommandLine, ARefusedPathShowsTheErrorAndTheDefaultMapStays) {
     ASSERT_TRUE(StartEditor(L"\"" + path + L"\"", process));
     HWND error = WaitForProcessWindow(process.dwProcessId, L"#32770", L"ERROR");
     ASSERT_NE(error, nullptr) << "no ERROR box";
-    wchar_t text[1024] = {};
-    SendMessageW(GetDlgItem(error, 0xFFFF), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-    EXPECT_NE(std::wstring(text).find(path), std::wstring::npos);
+    EXPECT_NE(MessageBoxText(error).find(path), std::wstring::npos);
     PostMessageW(error, WM_COMMAND, IDOK, 0);
 
     HWND window = WaitForMainWindow(process.dwProcessId);

@@ -50,12 +50,6 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 15000) {
     return done();
 }
 
-std::wstring MessageBoxText(HWND box) {
-    wchar_t text[2048] = {};
-    SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 // Ctrl+S as the keyboard gives it, to the editor's window in front.
 void PressControlS(HWND window) {
     SetForegroundWindow(window);

@@ -5,6 +5,7 @@
 
 #include "DialogTextRoom.h"
 #include "EditorFixture.h"
+#include "WideText.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
@@ -21,7 +22,7 @@ void ExpectEveryDialogTextFits() {
         for (const TextRoom& room : MeasureDialogTexts(dialog->handle)) {
             ++measured;
             EXPECT_TRUE(room.needed.cx <= room.available.cx && room.needed.cy <= room.available.cy)
-                << "\"" << Utf8Of(room.text) << "\" needs " << room.needed.cx << " x "
+                << "\"" << Utf8FromWide(room.text) << "\" needs " << room.needed.cx << " x "
                 << room.needed.cy << " pixels, has " << room.available.cx << " x "
                 << room.available.cy;
         }

@@ -64,14 +64,6 @@ inline std::vector<TextRoom> MeasureDialogTexts(HWND dialog) {
     return rooms;
 }
 
-inline std::string Utf8Of(const std::wstring& text) {
-    std::string out(text.size() * 4 + 1, '\0');
-    out.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(),
-                                                       static_cast<int>(text.size()), &out[0],
-                                                       static_cast<int>(out.size()), nullptr, nullptr)));
-    return out;
-}
-
 // Every text of the four settings dialogs within its control (DialogTextFitTest.cpp); the
 // editor must be started.
 void ExpectEveryDialogTextFits();

@@ -50,6 +50,19 @@ inline std::wstring WindowCaption(HWND window) {
     return text;
 }
 
+// Waits up to 10 s for the window's caption to read as given.
+inline bool WaitForCaption(HWND window, const std::wstring& caption) {
+    for (int i = 0; i < 200 && WindowCaption(window) != caption; ++i) Sleep(50);
+    return WindowCaption(window) == caption;
+}
+
+// The text of a message box of another process.
+inline std::wstring MessageBoxText(HWND box) {
+    wchar_t text[2048] = {};
+    SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 // Closes the main window and waits for the process to end; its exit code, or 1234 when it
 // did not end within 20 s.
 inline DWORD CloseEditor(HWND mainWindow, PROCESS_INFORMATION& process) {

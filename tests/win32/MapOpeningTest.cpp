@@ -13,19 +13,13 @@
 #include "FileDialogWatcher.h"
 #include "MessageBoxWatcher.h"
 #include "TestFiles.h"
+#include "WideText.h"
 #include "map/CurrentFile.h"
 #include "map/MapOpening.h"
 #include "map/RecentMaps.h"
 #include "resource.h"
 
 namespace {
-
-std::string Utf8(const std::wstring& text) {
-    std::string out(text.size() * 4 + 1, '\0');
-    out.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                                       &out[0], static_cast<int>(out.size()), nullptr, nullptr)));
-    return out;
-}
 
 std::wstring Caption() {
     wchar_t text[1024] = {};
@@ -60,7 +54,7 @@ protected:
     std::wstring WriteMap(const std::wstring& name, int32_t width) {
         const std::wstring path = folder + L"\\" + name;
         EXPECT_TRUE(mainWindow->ResizeMap(width, 480));
-        EXPECT_TRUE(mainWindow->SaveMap(Utf8(path).c_str()));
+        EXPECT_TRUE(mainWindow->SaveMap(Utf8FromWide(path).c_str()));
         PressKey('N', true);
         return path;
     }
@@ -99,8 +93,8 @@ TEST_F(MapOpeningTest, RecentMapsAfterTwoOpensAndASaveAndAfterARestart) {
     EXPECT_EQ(menu[9], 0u);
     EXPECT_EQ(menu[10], static_cast<UINT>(ID_FILE_EXIT));
     EXPECT_EQ(FileBytes(profile.ProgramFolder() + "\\recent-files.txt"),
-              "picoran-editor recent files 1\r\n" + Utf8(saved) + "\r\n" + Utf8(second) + "\r\n" +
-                  Utf8(first) + "\r\n");
+              "picoran-editor recent files 1\r\n" + Utf8FromWide(saved) + "\r\n" + Utf8FromWide(second) + "\r\n" +
+                  Utf8FromWide(first) + "\r\n");
 
     // Save (Ctrl+S) counts as well.
     const std::wstring plain = folder + L"\\plain.bin";
