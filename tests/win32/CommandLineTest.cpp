@@ -8,23 +8,9 @@
 
 #include "EditorProcess.h"
 #include "TestFiles.h"
+#include "map/core/MapFileWriter.h"
 
 namespace {
-
-// A map data file of 680 x 480 pixels with nothing in it.
-std::string SmallMapBytes() {
-    const uint32_t cells = 17 * 12;
-    std::string bytes(72 + 12 * cells, '\0');
-    auto put = [&](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    put(0, 12 * cells + 68);
-    put(4, 680);
-    put(8, 480);
-    put(20 + 12 * cells, 10);   // target time
-    put(24 + 12 * cells, 300);  // time limit
-    return bytes;
-}
 
 void WriteWide(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -43,8 +29,8 @@ TEST(CommandLine, APathThatIsNotAsciiOpensAtStartUp) {
     ScratchFolder maps("picoran-command-line-" + std::to_string(GetCurrentProcessId()));
     const std::wstring path = Wide(maps.Path()) + L"\\ステージ 1.bin";
     const std::wstring ignored = Wide(maps.Path()) + L"\\ignored.bin";
-    WriteWide(path, SmallMapBytes());
-    WriteWide(ignored, SmallMapBytes());
+    WriteWide(path, Bytes(WriteBinaryMap(EmptyStageMap())));
+    WriteWide(ignored, Bytes(WriteBinaryMap(EmptyStageMap())));
 
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(StartEditor(L"\"" + path + L"\" \"" + ignored + L"\"", process));
@@ -62,7 +48,7 @@ TEST(CommandLine, ARefusedPathShowsTheErrorAndTheDefaultMapStays) {
     ProfileFolder profile;
     ScratchFolder maps("picoran-command-line-" + std::to_string(GetCurrentProcessId()));
     const std::wstring path = Wide(maps.Path()) + L"\\damaged.bin";
-    WriteWide(path, SmallMapBytes().substr(0, 100));
+    WriteWide(path, Bytes(WriteBinaryMap(EmptyStageMap())).substr(0, 100));
 
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(StartEditor(L"\"" + path + L"\"", process));

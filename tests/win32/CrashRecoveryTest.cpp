@@ -37,14 +37,6 @@ std::vector<std::string> Names(const std::string& folder, const std::string& end
     return names;
 }
 
-// A 680 x 480 map data file with nothing in it.
-MapDocument EmptyMap() {
-    MapDocument map;
-    map.mapWidth = 680;
-    for (auto* layer : {&map.layer0Ids, &map.layer1Ids, &map.layer2Ids}) layer->assign(17 * 12, 0);
-    return map;
-}
-
 bool WaitFor(const std::function<bool()>& done, int milliseconds = 15000) {
     for (int waited = 0; waited < milliseconds && !done(); waited += 50) Sleep(50);
     return done();
@@ -92,10 +84,10 @@ TEST(CrashRecovery, PaintedWorkComesBackAfterTheProcessIsKilled) {
     ScratchFolder maps("picoran-crash-" + std::to_string(GetCurrentProcessId()));
     const std::wstring map = Wide(maps.Path()) + L"\\ステージ 1.bin";
     const std::string mapUtf8 = maps.Path() + "\\\xE3\x82\xB9\xE3\x83\x86\xE3\x83\xBC\xE3\x82\xB8 1.bin";
-    const std::string saved = Bytes(WriteBinaryMap(EmptyMap()));
+    const std::string saved = Bytes(WriteBinaryMap(EmptyStageMap()));
     std::string reason;
     ASSERT_TRUE(files::ReplaceFileContents(mapUtf8, std::vector<uint8_t>(saved.begin(), saved.end()), reason));
-    MapDocument painted = EmptyMap();
+    MapDocument painted = EmptyStageMap();
     painted.layer2Ids[1 * 17 + 2] = 1;  // the first large chip, selected at start-up
     const std::string recoveryFolder = profile.ProgramFolder() + "\\recovery";
 

@@ -25,11 +25,7 @@ namespace {
 
 // A 680 x 480 map with a few chips: a stage that is not the new one.
 MapDocument SomeMap(uint32_t chip) {
-    MapDocument map;
-    map.mapWidth = 680;
-    map.layer2Ids.assign(17 * 12, 0);
-    map.layer1Ids.assign(17 * 12, 0);
-    map.layer0Ids.assign(17 * 12, 0);
+    MapDocument map = EmptyStageMap();
     map.layer2Ids[20] = chip;
     map.layer0Ids[5] = 100;
     map.startUnspecified = false;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "map/core/MapDocument.h"
+
 // An ASCII or UTF-8 text as UTF-16, the way the program holds paths.
 inline std::wstring Wide(const std::string& utf8) {
     std::wstring out(utf8.size(), L'\0');
@@ -27,6 +29,14 @@ inline std::string TempPath(const std::string& name) {
 inline std::string TempFolder() {
     const std::string path = TempPath("");
     return path.substr(0, path.size() - 1);
+}
+
+// A map of 680 x 480 pixels (17 x 12 cells) with nothing in it: a stage that is not the new one.
+inline MapDocument EmptyStageMap() {
+    MapDocument map;
+    map.mapWidth = 680;
+    for (auto* layer : {&map.layer0Ids, &map.layer1Ids, &map.layer2Ids}) layer->assign(17 * 12, 0);
+    return map;
 }
 
 // Bytes as a string, to compare with FileBytes.
