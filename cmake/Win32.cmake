@@ -150,6 +150,12 @@ add_test(NAME foreign.ForeignSystem
 set_tests_properties(foreign.ForeignSystem PROPERTIES TIMEOUT 300 LABELS win32-foreign
   ENVIRONMENT "WINEPREFIX=${PICORAN_FOREIGN_WINEPREFIX};LANG=C.UTF-8;LC_ALL=C.UTF-8")
 
+# The time a left click takes in the map view and in a palette (scripts/bench-clicks.sh).
+add_executable(click_bench bench/win32/ClickBench.cpp ${EDITOR_RESOURCES})
+target_link_libraries(click_bench PRIVATE shell)
+target_link_options(click_bench PRIVATE ${PICORAN_STATIC_LINK})
+set_target_properties(click_bench PROPERTIES OUTPUT_NAME picoran-click-bench EXCLUDE_FROM_ALL ON)
+
 # The command-line map tool as picoran-map.exe, and its tests under Wine.
 include(${PROJECT_SOURCE_DIR}/cmake/Win32Tool.cmake)
 
