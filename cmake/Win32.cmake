@@ -9,7 +9,8 @@ set(SHELL_SOURCES
   src/MainWindowProc.cpp
   src/Application.cpp
   src/MapCommands.cpp
-  src/StageDisplay.cpp
+  src/Editor.cpp
+  src/Display.cpp
   src/UnsavedChanges.cpp
   src/WideText.cpp
   src/ErrorBox.cpp
@@ -23,12 +24,16 @@ set(SHELL_SOURCES
 set(SHELL_MAP_SOURCES
   src/map/MainWindowEditing.cpp
   src/map/MainWindowFiles.cpp
-  src/map/FileDialogs.cpp
+  src/map/FileDialog.cpp
+  src/map/OpenCommands.cpp
+  src/map/SaveCommands.cpp
   src/map/CurrentFile.cpp
   src/map/StartFolder.cpp
   src/map/MapOpening.cpp
   src/map/DroppedMaps.cpp
   src/map/RecentMaps.cpp
+  src/map/RecentMapsFile.cpp
+  src/map/RecoverySession.cpp
   src/map/RecoveryCopies.cpp
   src/map/SavedVersions.cpp
 )
@@ -56,6 +61,7 @@ set(SHELL_COMMAND_SOURCES
 # clipboard.
 set(SHELL_TOOL_SOURCES
   src/map/MapTools.cpp
+  src/map/ToolMenu.cpp
   src/map/SelectionCommands.cpp
   src/map/BlockClipboard.cpp
   src/ToolCursors.cpp
@@ -63,8 +69,8 @@ set(SHELL_TOOL_SOURCES
 # The overview, the wheel and the layers shown.
 set(SHELL_OVERVIEW_SOURCES
   src/OverviewWindow.cpp
+  src/OverviewProc.cpp
   src/ViewCommands.cpp
-  src/render/ShownStage.cpp
 )
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
   ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES} ${SHELL_TOOL_SOURCES})
@@ -78,8 +84,10 @@ target_precompile_headers(shell PRIVATE <windows.h> <string> <vector>)
 
 set(PICORAN_STATIC_LINK -static -static-libgcc -static-libstdc++)
 set(EDITOR_RESOURCES ${PROJECT_SOURCE_DIR}/res/editor.rc)
+# The tools' pointers: a new tool's picture is found without a change here.
+file(GLOB EDITOR_CURSORS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/cursor_*.cur)
 set_source_files_properties(${EDITOR_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/small_sheet.bmp;${PROJECT_SOURCE_DIR}/res/large_sheet.bmp;${PROJECT_SOURCE_DIR}/res/backdrop.bmp;${PROJECT_SOURCE_DIR}/res/editor.ico;${PROJECT_SOURCE_DIR}/res/editor.manifest;${PROJECT_SOURCE_DIR}/res/cursor_pen.cur;${PROJECT_SOURCE_DIR}/res/cursor_eraser.cur;${PROJECT_SOURCE_DIR}/res/cursor_rectangle.cur;${PROJECT_SOURCE_DIR}/res/cursor_fill.cur;${PROJECT_SOURCE_DIR}/res/cursor_selection.cur;${PROJECT_SOURCE_DIR}/res/cursor_paste.cur")
+  OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/small_sheet.bmp;${PROJECT_SOURCE_DIR}/res/large_sheet.bmp;${PROJECT_SOURCE_DIR}/res/backdrop.bmp;${PROJECT_SOURCE_DIR}/res/editor.ico;${PROJECT_SOURCE_DIR}/res/editor.manifest;${EDITOR_CURSORS}")
 
 add_executable(editor WIN32 src/main.cpp ${EDITOR_RESOURCES})
 target_link_libraries(editor PRIVATE shell)

@@ -48,8 +48,8 @@
 #define ID_VIEW_LAYER0 40033
 #define ID_VIEW_LAYER1 40034
 #define ID_VIEW_LAYER2 40035
-// The selection's commands of the 編集 menu, and the tools of the ツール menu, in the order of
-// the EditingTool values (pen first).
+// The selection's commands of the 編集 menu, and the tools of the ツール menu (the tool table
+// lists them; their numbers need not follow one another).
 #define ID_EDIT_CUT 40050
 #define ID_EDIT_COPY 40051
 #define ID_EDIT_PASTE 40052

@@ -4,16 +4,17 @@
 
 #include <commctrl.h>
 
+#include "Display.h"
+#include "Editor.h"
 #include "ErrorBox.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "MainWindowProc.h"
+#include "OverviewProc.h"
 #include "OverviewWindow.h"
 #include "PaletteProcs.h"
 #include "PaletteWindow.h"
-#include "StageDisplay.h"
 #include "UnsavedChanges.h"
-#include "ViewCommands.h"
 #include "WideText.h"
 #include "core/ChipTable.h"
 #include "core/Texts.h"
@@ -31,10 +32,6 @@
 
 namespace {
 
-Texture* smallSheet = nullptr;
-Texture* largeSheet = nullptr;
-Texture* backdrop = nullptr;
-
 template <typename T>
 void DeleteAndClear(T*& object) {
     delete object;
@@ -48,11 +45,12 @@ bool StartUp() {
     // The manifest asks for Common Controls 6; loading them gives the dialogs the system's look.
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    editor = new Editor();
     RememberStartFolder();
 
-    smallSheet = new Texture(BitmapResourceId{IDB_SMALL_SHEET}, 0xFFFF);
-    largeSheet = new Texture(BitmapResourceId{IDB_LARGE_SHEET}, 0xFFFF);
-    backdrop = new Texture(BitmapResourceId{IDB_BACKDROP}, 0xFFFF);
+    Texture* smallSheet = editor->smallSheet = new Texture(BitmapResourceId{IDB_SMALL_SHEET}, 0xFFFF);
+    Texture* largeSheet = editor->largeSheet = new Texture(BitmapResourceId{IDB_LARGE_SHEET}, 0xFFFF);
+    Texture* backdrop = editor->backdrop = new Texture(BitmapResourceId{IDB_BACKDROP}, 0xFFFF);
     // Black is transparent in every picture of the program.
     smallSheet->colorKey = 0;
     largeSheet->colorKey = 0;
@@ -81,25 +79,18 @@ bool StartUp() {
     }
     CreateSettingsDialogs(mainWindow->handle);
     // Hidden until F6 or the menu shows it; a failure only leaves the overview out.
-    overviewWindow = new OverviewWindow(instanceHandle, mainWindow->handle, OverviewProc, smallSheet,
-                                        largeSheet, backdrop);
-    overviewWindow->Create(texts::kOverviewTitle, 0, 0);
+    editor->overview = new OverviewWindow(instanceHandle, mainWindow->handle, OverviewProc, smallSheet,
+                                          largeSheet, backdrop);
+    editor->overview->Create(texts::kOverviewTitle, 0, 0);
     ShowRecentMaps();
-    ShowToolMenu();  // the tool's radio mark; SelectTool moves it from then on
     AcceptDroppedMaps(mainWindow->handle);
-    AcceptDroppedMaps(overviewWindow->handle);
+    AcceptDroppedMaps(editor->overview->handle);
 
-    mainWindow->Paint();
-    ShowEdit();
+    // The view drawn for the first time, with the caption and the menu as they start.
+    NoteChanges(kRedrawView | kChangedHistory);
+    ShowChanges();
     StartRecoveryCopies(mainWindow->handle);
     return true;
-}
-
-void CloseProgramWindows() {
-    if (resizeWindow != nullptr && resizeWindow->handle != nullptr) DestroyWindow(resizeWindow->handle);
-    for (PaletteWindow* palette : {smallPalette, largePalette})
-        if (palette != nullptr && palette->handle != nullptr) DestroyWindow(palette->handle);
-    if (mainWindow != nullptr && mainWindow->handle != nullptr) DestroyWindow(mainWindow->handle);
 }
 
 void DispatchProgramMessage(MSG& message) {
@@ -122,18 +113,15 @@ void Teardown() {
         DestroyWindow(mainWindow->handle);
     if (mainWindow != nullptr && mainWindow->classRegistered)
         UnregisterClassW(mainWindow->wideClassName.c_str(), mainWindow->instance);
-    DeleteAndClear(overviewWindow);
+    if (editor != nullptr) DeleteAndClear(editor->overview);
     DeleteSettingsDialogs();
     DeleteAndClear(largePalette);
     DeleteAndClear(smallPalette);
     DeleteAndClear(mainWindow);
-    DeleteAndClear(smallSheet);
-    DeleteAndClear(largeSheet);
-    DeleteAndClear(backdrop);
+    DeleteAndClear(editor);  // the textures with it
     scrollX = 0;
     scrollY = 0;
     CurrentChip = ChipEntry{};
-    ResetViewState();
 }
 
 int RunEditor(const std::wstring& startMap) {
@@ -143,6 +131,7 @@ int RunEditor(const std::wstring& startMap) {
         // Open opens it, after the question should a recovered stage hold changes.
         OfferLeftBehindCopies();
         if (!startMap.empty() && ConfirmDropChanges()) OpenMapPath(startMap);
+        ShowChanges();
         exitCode = RunMessageLoop();
     }
     Teardown();

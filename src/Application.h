@@ -14,9 +14,6 @@ int RunMessageLoop();
 void DispatchProgramMessage(MSG& message);
 // Destroys the window objects in reverse order, then the textures.
 void Teardown();
-// Closing the main window: the palettes and dialogs it owns go first, then the main window
-// itself, whose destruction ends the message loop.
-void CloseProgramWindows();
 // The whole life of the program. Once the windows are up, the recovery copies that editors
 // which ended without removing them left behind are offered; then a map path given is opened
 // as Open would; a refused one leaves the map as it was after its message.

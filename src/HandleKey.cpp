@@ -1,5 +1,6 @@
 // Shortcut keys and menu commands: both lead to the same actions.
 #include "Commands.h"
+#include "Display.h"
 #include "Globals.h"
 #include "KeyState.h"
 #include "MainWindow.h"
@@ -11,11 +12,12 @@
 #include "dialogs/DialogControls.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
-#include "map/FileDialogs.h"
+#include "map/MapOpening.h"
 #include "map/MapTools.h"
-#include "map/RecentMaps.h"
-#include "map/SavedVersions.h"
+#include "map/OpenCommands.h"
+#include "map/SaveCommands.h"
 #include "map/SelectionCommands.h"
+#include "map/core/tools/ToolTable.h"
 #include "resource.h"
 
 namespace {
@@ -68,19 +70,6 @@ void HandleKey(uint32_t virtualKey) {
         if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_PASTE);
         break;
     case VK_DELETE: DispatchCommand(ID_EDIT_DELETE); break;
-    // The tools, by their letters alone: with Ctrl they are no shortcut.
-    case 'B':
-        if (!IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_PEN);
-        break;
-    case 'P':
-        if (!IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_RECTANGLE);
-        break;
-    case 'F':
-        if (!IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_FILL);
-        break;
-    case 'R':
-        if (!IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_TOOL_SELECTION);
-        break;
     case 'S':
         if (!IsKeyHeld(VK_CONTROL)) break;
         if (IsKeyHeld(VK_SHIFT)) {
@@ -102,8 +91,13 @@ void HandleKey(uint32_t virtualKey) {
     case VK_F8: DispatchCommand(ID_EDIT_CLEAR_MAP); break;
     case VK_F9: DispatchCommand(ID_EDIT_COMMENT); break;
     case VK_F10: DispatchCommand(ID_EDIT_OTHER_SETTINGS); break;
-    default: break;
+    default:
+        // The tools, by their letters alone: with Ctrl they are no shortcut.
+        if (ToolOfKey(virtualKey) < ToolRows().size() && !IsKeyHeld(VK_CONTROL))
+            DispatchCommand(ToolRows()[ToolOfKey(virtualKey)].command);
+        break;
     }
+    ShowChanges();
 }
 
 bool ForwardKeyMessage(UINT message, WPARAM virtualKey) {
@@ -132,10 +126,6 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_COPY: CopySelection(); break;
     case ID_EDIT_PASTE: StartPaste(); break;
     case ID_EDIT_DELETE: DeleteSelection(); break;
-    case ID_TOOL_PEN:
-    case ID_TOOL_RECTANGLE:
-    case ID_TOOL_FILL:
-    case ID_TOOL_SELECTION: SelectTool(static_cast<EditingTool>(commandId - ID_TOOL_PEN)); break;
     case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;
     case ID_EDIT_LARGE_PALETTE: ShowPalette(largePalette); break;
     case ID_EDIT_AREA: ShowSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;
@@ -147,6 +137,13 @@ void DispatchCommand(uint32_t commandId) {
     case ID_VIEW_LAYER0:
     case ID_VIEW_LAYER1:
     case ID_VIEW_LAYER2: ToggleLayer(static_cast<int>(commandId - ID_VIEW_LAYER0)); break;
-    default: OpenRecentMapCommand(commandId); break;
+    default:
+        if (ToolOfCommand(commandId) < ToolRows().size()) {
+            SelectTool(ToolOfCommand(commandId));
+        } else {
+            OpenRecentMapCommand(commandId);
+        }
+        break;
     }
+    ShowChanges();
 }

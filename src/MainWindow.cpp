@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "StageDisplay.h"
+#include "Editor.h"
+#include "Globals.h"
 #include "WideText.h"
 #include "core/Texts.h"
-#include "map/MapTools.h"
+#include "map/ToolMenu.h"
+#include "render/core/Scrolling.h"
 #include "render/core/ViewGeometry.h"
 #include "resource.h"
 
@@ -79,6 +81,8 @@ bool MainWindow::Create(const char* /*title*/, int32_t x, int32_t y) {
                              CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
                              instance, nullptr);
     if (handle == nullptr) return false;
+    // Before the window is measured: the menu bar is complete.
+    BuildToolMenu(handle);
 
     // Both scroll bars show disabled for good: the page is larger than the range.
     // The view scrolls by keys only.
@@ -101,26 +105,28 @@ void MainWindow::MoveTo(int32_t x, int32_t y) {
     SetWindowPos(handle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
-void MainWindow::ClearMap() {
-    if (stage.ClearMap()) ShowEdit();
-}
+void MainWindow::ClearMap() { stage.ClearMap(); }
 
 bool MainWindow::ResizeMap(int32_t newWidth, int32_t newHeight) {
     const bool resized = stage.ResizeMap(newWidth, newHeight);
-    KeepToolMarksInMap();
-    ShowEdit();
-    Paint();
+    if (editor != nullptr) editor->tools.KeepInMap(CellCounts());
+    NoteChanges(kRedrawView);
     return resized;
 }
 
-void MainWindow::ChangeSettings(const StageSettings& settings) {
-    if (stage.ChangeSettings(settings)) ShowEdit();
+void MainWindow::ChangeSettings(const StageSettings& settings) { stage.ChangeSettings(settings); }
+
+void MainWindow::KeepViewInMap() {
+    const MapCellCounts counts = CellCounts();
+    SetViewOffsets(ScrollKeptInMap(scrollX, counts.cellsX, kViewColumns),
+                   ScrollKeptInMap(scrollY, counts.cellsY, kViewRows));
+    if (editor != nullptr) editor->tools.KeepInMap(counts);
 }
 
 void MainWindow::Undo() {
-    if (stage.Undo()) ShowWholeStage();
+    if (stage.Undo()) KeepViewInMap();
 }
 
 void MainWindow::Redo() {
-    if (stage.Redo()) ShowWholeStage();
+    if (stage.Redo()) KeepViewInMap();
 }

@@ -7,9 +7,9 @@
 #include "map/core/CellBlock.h"
 #include "map/core/MapDocument.h"
 #include "map/core/MapModel.h"
-#include "map/core/PenStroke.h"
 #include "map/core/Stage.h"
 #include "map/core/StageSettings.h"
+#include "map/core/tools/MapTool.h"
 #include "render/Texture.h"
 
 struct RecoveryReadResult;
@@ -39,39 +39,37 @@ public:
     bool Create(const char* title, int32_t x, int32_t y) override;
     void MoveTo(int32_t x, int32_t y);
 
-    // Map operations. Each change is one undo step of the stage and shows in the caption's
-    // modified mark; those that change the view end in a repaint, but for ClearMap, whose
-    // callers repaint.
+    // Map operations. Each change is one undo step of the stage, which reports it for the
+    // displays to follow (ShowChanges shows it); none changes anything when it cannot.
     void ClearMap();
     MapCellCounts CellCounts() const { return map.CellCounts(); }
+    // A new size keeping the cells both sizes share; the view is drawn again even when the
+    // size stays. The selection keeps its part inside the map.
     bool ResizeMap(int32_t newWidth, int32_t newHeight);
     // New values for the start position, the stage numbers and the comment.
     void ChangeSettings(const StageSettings& settings);
-    // Undo and redo of the last step: the view, the dialogs' boxes and the caption follow.
+    // Undo and redo of the last step; the view and the selection are kept inside the map.
     void Undo();
     void Redo();
 
-    // The pen. Left press: paints CurrentChip into the cell under a client point and starts a
-    // stroke, whose large chips tile from that cell; each move paints every cell on the line
-    // from the cell seen before, within the view. Everything from BeginStroke to EndStroke is
-    // one undo step.
-    void BeginStroke() { stage.BeginStroke(); }
-    void PlaceChip(POINT point);
-    // True when it painted a cell.
-    bool ContinueStroke(POINT point);
+    // The left button on the map with the tool in hand (ToolState.h). PlaceChip is the press on
+    // a client point (Shift held or not); every move while the button is held continues it;
+    // EndStroke is the release. Everything from the press to the release is one undo step.
+    void PlaceChip(POINT point, bool shift);
+    void ContinueStroke(POINT point);
     void EndStroke();
+    // The mouse taken away, another tool, a paste: a stroke keeps what it painted, a drag that
+    // marks cells is dropped.
+    void CancelStroke();
     // Right click: takes the chip drawn on top in the cell (a large chip covering it from a
     // neighbour included; hidden layers passed over) back into CurrentChip and its palette,
     // or selects the eraser on a cell that shows none.
     void PickChip(POINT point);
 
-    // The other tools, each one undo step, none when nothing changes. Writes into hidden
-    // layers are left out. The rectangle between two cells and the bucket fill with CurrentChip.
-    void FillRectangle(CellPoint start, CellPoint end);
-    void BucketFill(POINT point);
-    // The block stamped with its top-left at the cell; its empty cells leave the map's as they are.
+    // The block stamped with its top-left at the cell, one undo step; its empty cells leave the
+    // map's as they are. Writes into hidden layers are left out.
     void StampBlock(const CellBlock& block, CellPoint topLeft);
-    // All three layers of the cells emptied: delete, and cut.
+    // All three layers of the cells emptied (those shown): delete, and cut.
     void EmptyCells(const CellRect& cells);
 
     // Paths are UTF-8; a relative one is taken from the folder the editor was started from.
@@ -91,18 +89,20 @@ public:
     MapDocument CollectDocument() const { return stage.Document(); }
 
     // Composes the view (backdrop, cells, grid, edge markers) and copies it to the window, then
-    // brings the overview up to date: after every change of the map or the view.
+    // brings the overview up to date: after every change of the map or the view (ShowChanges).
     void Paint();
     // The view alone, for what the overview does not show: the window uncovered, a tool's
     // outline or the pasted block following the pointer. False when there is nothing to draw.
     bool PaintView();
 
 private:
-    PenStroke penStroke;
-
-    // Makes a read document the stage, with a new history, and shows it.
+    // Makes a read document the stage, with a new history.
     bool ApplyDocument(const MapDocument& document, const char* path);
     // A tool's writes, those into hidden layers left out, through the stage; true when a cell
-    // changed, which the caption and the menu then show.
+    // changed.
     bool WriteToolCells(CellWrites writes);
+    // What the tool in hand is told of the pointer at a client point.
+    ToolInput InputAt(POINT point, bool shift) const;
+    // After the map changed as a whole: the view and the selection kept inside it.
+    void KeepViewInMap();
 };

@@ -1,18 +1,78 @@
 #include "MainWindowProc.h"
 
-#include <windowsx.h>
-
-#include "Application.h"
 #include "Commands.h"
+#include "Display.h"
+#include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
-#include "StageDisplay.h"
+#include "PaletteWindow.h"
 #include "ToolCursors.h"
 #include "UnsavedChanges.h"
 #include "ViewCommands.h"
+#include "dialogs/ResizeWindow.h"
 #include "map/DroppedMaps.h"
 #include "map/MapTools.h"
-#include "map/SelectionCommands.h"
+
+namespace {
+
+// Closing the main window: the palettes and dialogs it owns go first, then the main window
+// itself, whose destruction ends the message loop.
+void CloseProgramWindows() {
+    if (resizeWindow != nullptr && resizeWindow->handle != nullptr) DestroyWindow(resizeWindow->handle);
+    for (PaletteWindow* palette : {smallPalette, largePalette})
+        if (palette != nullptr && palette->handle != nullptr) DestroyWindow(palette->handle);
+    if (mainWindow != nullptr && mainWindow->handle != nullptr) DestroyWindow(mainWindow->handle);
+}
+
+bool ShiftHeld(WPARAM wParam) { return (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0; }
+
+// The messages that come from the designer: what they changed is shown once they are handled.
+LRESULT HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_KEYDOWN:
+        ForwardKeyMessage(message, wParam);
+        break;
+    case WM_SYSKEYDOWN:
+        // F10 is a shortcut of the menu here, so it must not select the menu bar as well.
+        if (ForwardKeyMessage(message, wParam)) return 0;
+        break;
+    case WM_COMMAND:
+        DispatchCommand(LOWORD(wParam));
+        break;
+    case WM_LBUTTONDOWN:
+        OnMapLeftButtonDown(window, PointOfMessage(lParam), ShiftHeld(wParam));
+        break;
+    case WM_MOUSEMOVE:
+        OnMapPointerMove(window, PointOfMessage(lParam));
+        break;
+    case WM_MOUSELEAVE:
+        OnMapPointerLeft();
+        break;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        ScrollViewByWheel(message, wParam);
+        break;
+    case WM_LBUTTONUP:
+        OnMapLeftButtonUp(window);
+        break;
+    case WM_CAPTURECHANGED:
+        OnMapCaptureLost();
+        break;
+    case WM_RBUTTONDOWN:
+        OnMapRightButtonDown(PointOfMessage(lParam));
+        break;
+    case WM_DROPFILES:
+        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
+        ShowChanges();
+        return 0;
+    default:
+        break;
+    }
+    ShowChanges();
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -29,51 +89,24 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_QUERYENDSESSION:
         return ConfirmDropChanges() ? TRUE : FALSE;
     case WM_INITMENUPOPUP:
-        ShowEdit();
-        ShowSelectionCommands(GetMenu(window), true);
+        ShowMenuCommands(true);
         break;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == window && SetToolCursor(window, lParam)) return TRUE;
         break;
     case WM_KEYDOWN:
-        ForwardKeyMessage(message, wParam);
-        break;
     case WM_SYSKEYDOWN:
-        // F10 is a shortcut of the menu here, so it must not select the menu bar as well.
-        if (ForwardKeyMessage(message, wParam)) return 0;
-        break;
     case WM_COMMAND:
-        DispatchCommand(LOWORD(wParam));
-        break;
     case WM_LBUTTONDOWN:
-        OnMapLeftButtonDown(window);
-        break;
-    case WM_MOUSEMOVE: {
-        const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        NotePointerOverView(window, point);
-        OnMapPointerMove(point);
-        break;
-    }
+    case WM_MOUSEMOVE:
     case WM_MOUSELEAVE:
-        NotePointerLeftView();
-        OnMapPointerLeft();
-        break;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
-        ScrollViewByWheel(message, wParam);
-        break;
     case WM_LBUTTONUP:
-        OnMapLeftButtonUp(window);
-        break;
     case WM_CAPTURECHANGED:
-        OnMapCaptureLost();
-        break;
     case WM_RBUTTONDOWN:
-        OnMapRightButtonDown(window);
-        break;
     case WM_DROPFILES:
-        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
-        return 0;
+        return HandleInput(window, message, wParam, lParam);
     default:
         break;
     }

@@ -1,5 +1,4 @@
-// What the commands do to the map and its view, for the keys, the menu and the settings
-// dialogs' OK buttons.
+// What the commands do to the map, for the keys, the menu and the settings dialogs' OK buttons.
 #pragma once
 #include <cstdint>
 
@@ -7,12 +6,8 @@
 // top-left, a new map's stage numbers and a new undo history. The start position, the
 // comment and the selected chip stay.
 void NewMap();
-// Empties every cell of every layer (one undo step) and repaints; size, view, caption and
-// path stay.
+// Empties every cell of every layer (one undo step); size, view, caption and path stay.
 void ClearMapCommand();
-// One arrow key: the view moves one cell, kept inside the map, and is repainted even when
-// the offset did not change.
-void ScrollView(uint32_t virtualKey);
 // The edit area's OK: the view goes back to the top-left corner and the map takes the size,
 // keeping the cells both sizes share.
 void ResizeMapFromDialog(int32_t width, int32_t height);

@@ -1,18 +1,12 @@
 #include "OverviewWindow.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
-#include "Commands.h"
+#include "Editor.h"
 #include "Globals.h"
-#include "MainWindow.h"
 #include "PaletteWindow.h"
-#include "ViewCommands.h"
 #include "WideText.h"
 #include "core/WindowPlacement.h"
-#include "map/DroppedMaps.h"
-#include "render/ShownStage.h"
 #include "render/core/OverviewCaption.h"
 #include "render/core/OverviewCompose.h"
 #include "render/core/ViewCentering.h"
@@ -65,7 +59,7 @@ SIZE OverviewWindow::OuterSize(SIZE client) const {
 // neither them nor the main window; on a screen too narrow for that, at its right edge.
 void OverviewWindow::PlaceBesideThePalettes() {
     RECT anchor{0, 0, 0, 0};
-    HWND top = mainWindow != nullptr ? mainWindow->handle : ownerWindow;
+    HWND top = ownerWindow;
     if (smallPalette != nullptr && smallPalette->handle != nullptr) top = smallPalette->handle;
     GetWindowRect(top, &anchor);
     LONG besideX = anchor.right;
@@ -94,31 +88,32 @@ void OverviewWindow::FitToPicture() {
     SetWindowPos(handle, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void OverviewWindow::Show() {
-    if (handle == nullptr || mainWindow == nullptr) return;
-    scale = OverviewScaleFor(ShownMap().CellCounts());
+void OverviewWindow::Show(const Stage& stage) {
+    if (handle == nullptr) return;
+    scale = OverviewScaleFor(stage.Map().CellCounts());
     if (!placed) PlaceBesideThePalettes();
     placed = true;
     ShowWindow(handle, SW_SHOWNOACTIVATE);
-    Refresh();
+    Refresh(stage);
 }
 
-void OverviewWindow::Refresh() {
-    if (handle == nullptr || mainWindow == nullptr || !IsWindowVisible(handle)) return;
+void OverviewWindow::Refresh(const Stage& stage) {
+    if (handle == nullptr || editor == nullptr || !IsWindowVisible(handle)) return;
     if (picture == nullptr || !picture->HasSurface()) return;
-    const MapModel& map = ShownMap();
+    const MapModel& map = stage.Map();
     scale = OverviewScaleFor(map.CellCounts());
     if (!sheets.Prepare(*smallSheet, *largeSheet, *backdrop, SheetCellPixels(scale))) return;
     GdiFlush();  // nothing GDI drew may still be pending on the pixels composed below
-    ComposeOverview(*picture, sheets, scale, map, shownLayers);
+    ComposeOverview(*picture, sheets, scale, map, editor->shownLayers);
     DrawViewFrame(*picture, OverviewViewFrame(scale, scrollX, scrollY));
-    int32_t startX = 0, startY = 0;
-    if (ShownStartPosition(startX, startY)) DrawStartMarker(*picture, OverviewStartMarker(scale, startX, startY));
+    const StageSettings& settings = stage.Settings();
+    if (!settings.startUnspecified)
+        DrawStartMarker(*picture, OverviewStartMarker(scale, settings.startX, settings.startY));
     FitToPicture();
     HDC windowDC = GetDC(handle);
     Draw(windowDC);
     ReleaseDC(handle, windowDC);
-    UpdateCaption();
+    UpdateCaption(map);
 }
 
 void OverviewWindow::Draw(HDC windowDC) {
@@ -135,72 +130,18 @@ void OverviewWindow::Draw(HDC windowDC) {
     if (below.top < below.bottom && below.left < below.right) FillRect(windowDC, &below, grey);
 }
 
-void OverviewWindow::CentreViewAt(int32_t x, int32_t y) {
-    if (mainWindow == nullptr) return;
-    const MapModel& map = ShownMap();
+ViewOffsets OverviewWindow::OffsetsCentredAt(const MapModel& map, int32_t x, int32_t y) const {
     const OverviewScale current = OverviewScaleFor(map.CellCounts());
-    if (current.width <= 0 || current.height <= 0) return;
-    MoveView(CentreViewOn(current.MapPointAt(x, y), map.CellCounts()));
+    if (current.width <= 0 || current.height <= 0) return ViewOffsets{scrollX, scrollY};
+    return CentreViewOn(current.MapPointAt(x, y), map.CellCounts());
 }
 
-void OverviewWindow::PointerOverView(POINT point) {
-    pointerInView = true;
-    pointer = point;
-    UpdateCaption();
-}
-
-void OverviewWindow::PointerLeftView() {
-    pointerInView = false;
-    UpdateCaption();
-}
-
-// Set only when it changes, so that moving within a cell does not redraw the caption.
-void OverviewWindow::UpdateCaption() {
-    if (handle == nullptr || mainWindow == nullptr || !IsWindowVisible(handle)) return;
+void OverviewWindow::UpdateCaption(const MapModel& map) {
+    if (handle == nullptr || editor == nullptr || !IsWindowVisible(handle)) return;
+    const POINT pointer = editor->lastPointer;
     const std::wstring wanted = WideFromSjis(
-        OverviewCaption(ShownMap(), scrollX, scrollY, pointerInView, pointer.x, pointer.y));
+        OverviewCaption(map, scrollX, scrollY, editor->pointerSeen, pointer.x, pointer.y));
     if (wanted == caption) return;
     caption = wanted;
     SetWindowTextW(handle, caption.c_str());
-}
-
-INT_PTR CALLBACK OverviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC windowDC = BeginPaint(window, &paint);
-        if (overviewWindow != nullptr && overviewWindow->handle == window) overviewWindow->Draw(windowDC);
-        EndPaint(window, &paint);
-        return TRUE;
-    }
-    case WM_ERASEBKGND:  // Draw covers the whole client area
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
-        return TRUE;
-    case WM_CLOSE:
-        ShowWindow(window, SW_HIDE);  // hidden, never destroyed
-        return TRUE;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        return ForwardDialogKeyMessage(message, wParam);
-    case WM_LBUTTONDOWN:
-        SetCapture(window);  // a drag that leaves the window still moves the view
-        if (overviewWindow != nullptr) overviewWindow->CentreViewAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return TRUE;
-    case WM_MOUSEMOVE:
-        if (GetCapture() == window && (wParam & MK_LBUTTON) != 0 && overviewWindow != nullptr)
-            overviewWindow->CentreViewAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return TRUE;
-    case WM_LBUTTONUP:
-        if (GetCapture() == window) ReleaseCapture();
-        return TRUE;
-    case WM_MOUSEWHEEL:
-    case WM_MOUSEHWHEEL:
-        ScrollViewByWheel(message, wParam);
-        return TRUE;
-    case WM_DROPFILES:  // a map dropped here opens as one dropped on the main window
-        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
-        return TRUE;
-    default:
-        return 0;
-    }
 }

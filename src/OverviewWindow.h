@@ -7,7 +7,9 @@
 #include <string>
 
 #include "Window.h"
+#include "map/core/Stage.h"
 #include "render/Texture.h"
+#include "render/core/ViewCentering.h"
 #include "render/core/OverviewScale.h"
 #include "render/core/OverviewSheets.h"
 
@@ -31,33 +33,28 @@ public:
 
     // F6 and the menu: the first time beside the palettes (PlaceBeside), then where the
     // designer left it; shown without taking the focus, and drawn.
-    void Show();
-    // Composes and draws the overview when it is shown; nothing while it is hidden. The
-    // main window's Paint calls it, so every change of the map or the view reaches it.
-    void Refresh();
+    void Show(const Stage& stage);
+    // Composes and draws the overview of the stage, with the view's frame at the present
+    // offsets, when it is shown; nothing while it is hidden. The main window's Paint calls
+    // it, so every change of the map or the view reaches it.
+    void Refresh(const Stage& stage);
     // Copies the last composition into the window, light grey beyond the picture.
     void Draw(HDC windowDC);
-    // A click or a drag at a client point: the view centred there, kept inside the map.
-    void CentreViewAt(int32_t x, int32_t y);
-    // The pointer over the main window's client area (client pixels), or gone from it.
-    void PointerOverView(POINT point);
-    void PointerLeftView();
+    // A click or a drag at a client point: the view's offsets that centre it there, kept
+    // inside the map.
+    ViewOffsets OffsetsCentredAt(const MapModel& map, int32_t x, int32_t y) const;
+    // The caption names the cell under the pointer while the pointer is over the map view
+    // (the editor's last pointer), with its three chip ids; set only when it changes.
+    void UpdateCaption(const MapModel& map);
 
 private:
     OverviewSheets sheets;
     OverviewScale scale;        // of the last composition
     std::wstring caption;       // what the caption shows now
     bool placed = false;
-    bool pointerInView = false;
-    POINT pointer{0, 0};
 
     SIZE ClientSize() const;
     SIZE OuterSize(SIZE client) const;
     void PlaceBesideThePalettes();
     void FitToPicture();
-    void UpdateCaption();
 };
-
-// The overview's dialog procedure: drawing, hiding on close, clicks and drags, the wheel,
-// and keys to the shortcuts as in the palettes.
-INT_PTR CALLBACK OverviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,8 @@
 #include "PaletteProcs.h"
 
 #include "Commands.h"
+#include "Display.h"
+#include "Editor.h"
 #include "Globals.h"
 #include "PaletteWindow.h"
 
@@ -15,9 +17,10 @@ void OnPaletteClick(HWND window, PaletteWindow* clicked, PaletteWindow* other) {
     if (clicked->Pick(point)) {
         clicked->model.active = true;
         if (other != nullptr) other->model.active = false;
+        NoteChanges(kChangedChip);
     }
-    clicked->Draw();
-    if (other != nullptr) other->Draw();
+    NoteChanges(kRedrawPalettes | (clicked == largePalette ? kLargePaletteFirst : kNoChange));
+    ShowChanges();
 }
 
 INT_PTR HandlePaletteMessage(PaletteWindow* self, PaletteWindow* other, HWND window,

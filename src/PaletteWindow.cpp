@@ -5,6 +5,7 @@
 
 #include "core/ChipFile.h"
 #include "core/ChipTable.h"
+#include "Editor.h"
 #include "ErrorBox.h"
 #include "Globals.h"
 #include "WideText.h"
@@ -25,8 +26,7 @@ PaletteWindow::PaletteWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC proce
 PaletteWindow::~PaletteWindow() { delete workSurface; }
 
 const PaletteModel& ModelOf(const PaletteWindow* palette) {
-    static const PaletteModel kNoPalette(0);
-    return palette != nullptr ? palette->model : kNoPalette;
+    return palette != nullptr ? palette->model : EmptyPaletteModel();
 }
 
 bool PaletteWindow::Initialize() { return true; }
@@ -98,7 +98,8 @@ void PaletteWindow::PlaceWindow(int32_t x, int32_t y, int32_t clientWidth, int32
 
 void PaletteWindow::Draw() {
     if (handle == nullptr) return;
-    if (redrawTrace != nullptr) redrawTrace(this == smallPalette ? "small" : "large");
+    if (editor != nullptr && editor->redrawTrace != nullptr)
+        editor->redrawTrace(this == smallPalette ? "small" : "large");
     HDC windowDC = GetDC(handle);
     if (workSurface == nullptr || !workSurface->HasSurface() || model.EntryCount() == 0) {
         // Nothing to show without entries (a chip file that was missing): a black area.

@@ -1,8 +1,10 @@
 #include "ToolCursors.h"
 
+#include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "map/MapTools.h"
+#include "map/core/tools/ToolTable.h"
 #include "render/core/ViewGeometry.h"
 #include "resource.h"
 
@@ -15,21 +17,18 @@ HCURSOR Cursor(int id) {
 }
 
 bool OverMap(POINT point) {
-    return mainWindow != nullptr && IsViewPoint(point) && InMap(CellUnder(point), mainWindow->CellCounts());
+    return mainWindow != nullptr && editor != nullptr && IsViewPoint(point) &&
+           InMap(CellUnder(point), mainWindow->CellCounts());
 }
 
 }  // namespace
 
 HCURSOR ToolCursorAt(POINT clientPoint) {
     if (!OverMap(clientPoint)) return LoadCursor(nullptr, IDC_ARROW);
-    if (Tools().Pasting()) return Cursor(IDCUR_PASTE);
-    switch (Tools().Tool()) {
-    case EditingTool::kPen: return Cursor(CurrentChip.chipId == 0 ? IDCUR_ERASER : IDCUR_PEN);
-    case EditingTool::kRectangle: return Cursor(IDCUR_RECTANGLE);
-    case EditingTool::kFill: return Cursor(IDCUR_FILL);
-    case EditingTool::kSelection: return Cursor(IDCUR_SELECTION);
-    }
-    return LoadCursor(nullptr, IDC_ARROW);
+    const ToolState& tools = editor->tools;
+    if (tools.Pasting()) return Cursor(IDCUR_PASTE);
+    if (tools.Tool().Pointer(CurrentChip) == ToolPointer::kEraser) return Cursor(IDCUR_ERASER);
+    return Cursor(ToolRows()[tools.Active()].pointer);
 }
 
 bool SetToolCursor(HWND window, LPARAM hitTest) {

@@ -12,3 +12,6 @@ struct ChipEntry {
 inline bool operator==(const ChipEntry& a, const ChipEntry& b) {
     return a.chipId == b.chipId && a.srcX == b.srcX && a.srcY == b.srcY && a.layer == b.layer;
 }
+
+// The eraser as a right click on an empty cell selects it: no chip, from neither sheet.
+constexpr ChipEntry kEraserChip{0, 0, 0, 3};

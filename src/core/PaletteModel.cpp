@@ -114,3 +114,8 @@ SelectionFrame PaletteModel::FrameCorners(int32_t sheetWidth, int32_t sheetHeigh
     frame.y2 = TruncateToInt32(static_cast<float>(farY) * scaleY);
     return frame;
 }
+
+const PaletteModel& EmptyPaletteModel() {
+    static const PaletteModel empty(0);
+    return empty;
+}

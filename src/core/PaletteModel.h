@@ -75,3 +75,7 @@ private:
     size_t entryCount = 0;
     uint32_t gridCells = 0;  // cells per side when the entries were built
 };
+
+// A palette with no entries, for a palette that does not exist: it finds no chip, so its cells
+// take the sheet's top-left chip.
+const PaletteModel& EmptyPaletteModel();

@@ -122,4 +122,7 @@ namespace texts {
 // 全体図
 constexpr char kOverviewTitle[] = "\x91\x53\x91\xcc\x90\x7d";
 
+// ツール
+constexpr char kToolMenuTitle[] = "\x83\x63\x81\x5b\x83\x8b";
+
 }  // namespace texts

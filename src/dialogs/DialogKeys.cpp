@@ -7,6 +7,7 @@
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
+#include "map/core/tools/ToolTable.h"
 #include "resource.h"
 
 namespace {
@@ -59,8 +60,7 @@ bool IsProgramShortcut(WPARAM virtualKey, bool controlHeld, bool inTextBox) {
     // A text box keeps its letters, Delete, and its own undo, cut, copy and paste.
     if (!inTextBox) {
         if (virtualKey == VK_DELETE) return true;
-        if (!controlHeld && (virtualKey == 'B' || virtualKey == 'P' || virtualKey == 'F' || virtualKey == 'R'))
-            return true;
+        if (!controlHeld && ToolOfKey(static_cast<uint32_t>(virtualKey)) < ToolRows().size()) return true;
     }
     if (!controlHeld) return false;
     if (virtualKey == 'N' || virtualKey == 'O' || virtualKey == 'S') return true;

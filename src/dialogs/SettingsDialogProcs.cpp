@@ -1,6 +1,7 @@
 #include "dialogs/SettingsDialogProcs.h"
 
 #include "Commands.h"
+#include "Display.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "MapCommands.h"
@@ -37,6 +38,7 @@ INT_PTR HandleSettingsDialogMessage(HWND dialog, UINT message, WPARAM wParam,
         if (id == routes.okId) {
             routes.apply(dialog);
             HideDialog(dialog);
+            ShowChanges();
         } else if (id == routes.cancelId) {
             HideDialog(dialog);
         }

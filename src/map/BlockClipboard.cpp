@@ -8,23 +8,8 @@
 
 namespace {
 
-UINT BlockFormat() {
-    static const UINT format = RegisterClipboardFormatW(kBlockClipboardFormatName);
-    return format;
-}
-
-// What the clipboard held when it was last read: its sequence number, and the block if it held
-// one. A sequence number of 0 means the system does not count changes; then nothing is kept.
-struct ClipboardReading {
-    DWORD sequence = 0;
-    bool holdsBlock = false;
-    CellBlock block;
-};
-
-ClipboardReading& LastReading() {
-    static ClipboardReading reading;
-    return reading;
-}
+// The system gives the same number for the same name every time it is asked.
+UINT BlockFormat() { return RegisterClipboardFormatW(kBlockClipboardFormatName); }
 
 // The clipboard is shared with every program; another may hold it open for a moment.
 bool OpenClipboardSoon(HWND owner) {
@@ -84,50 +69,47 @@ bool ReadOpenClipboard(CellBlock& block) {
     return BlockFromJson(json, block, error);
 }
 
-// What the clipboard holds now, read again only when it changed since the last reading. When it
-// cannot be opened, the last reading stands.
-const ClipboardReading& CurrentReading(HWND owner) {
-    ClipboardReading& reading = LastReading();
-    const DWORD sequence = GetClipboardSequenceNumber();
-    if (sequence != 0 && sequence == reading.sequence) return reading;
-    if (!OpenClipboardSoon(owner)) return reading;
-    CellBlock read;
-    const bool holdsBlock = ReadOpenClipboard(read);
-    CloseClipboard();
-    reading.sequence = sequence;
-    reading.holdsBlock = holdsBlock;
-    reading.block = holdsBlock ? std::move(read) : CellBlock{};
-    return reading;
-}
-
 }  // namespace
 
-bool PutBlockOnClipboard(HWND owner, const CellBlock& block) {
-    const std::string json = BlockToJson(block);
+void BlockClipboard::ReadIfChanged(HWND owner) {
+    const DWORD now = GetClipboardSequenceNumber();
+    if (now != 0 && now == sequence) return;
+    if (!OpenClipboardSoon(owner)) return;
+    CellBlock read;
+    const bool holds = ReadOpenClipboard(read);
+    CloseClipboard();
+    sequence = now;
+    holdsBlock = holds;
+    block = holds ? std::move(read) : CellBlock{};
+}
+
+bool BlockClipboard::Put(HWND owner, const CellBlock& put) {
+    const std::string json = BlockToJson(put);
     if (json.empty() || !OpenClipboardSoon(owner)) return false;
     const std::wstring text = WideFromUtf8(json);
-    const bool put = EmptyClipboard() && SetGlobalData(BlockFormat(), json.c_str(), json.size() + 1) &&
-                     SetGlobalData(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    const bool done = EmptyClipboard() && SetGlobalData(BlockFormat(), json.c_str(), json.size() + 1) &&
+                      SetGlobalData(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
     CloseClipboard();
     // The block just put there need not be read back.
-    ClipboardReading& reading = LastReading();
-    reading.sequence = put ? GetClipboardSequenceNumber() : 0;
-    reading.holdsBlock = put;
-    reading.block = put ? block : CellBlock{};
-    return put;
+    sequence = done ? GetClipboardSequenceNumber() : 0;
+    holdsBlock = done;
+    block = done ? put : CellBlock{};
+    return done;
 }
 
-bool BlockOnClipboard(HWND owner, CellBlock& block) {
-    const ClipboardReading& reading = CurrentReading(owner);
-    if (reading.holdsBlock) block = reading.block;
-    return reading.holdsBlock;
+bool BlockClipboard::Block(HWND owner, CellBlock& read) {
+    ReadIfChanged(owner);
+    if (holdsBlock) read = block;
+    return holdsBlock;
 }
 
-bool ClipboardHoldsBlock(HWND owner) { return CurrentReading(owner).holdsBlock; }
+bool BlockClipboard::HoldsBlock(HWND owner) {
+    ReadIfChanged(owner);
+    return holdsBlock;
+}
 
-bool ClipboardMayHoldBlock() {
-    const ClipboardReading& reading = LastReading();
-    const DWORD sequence = GetClipboardSequenceNumber();
-    if (sequence != 0 && sequence == reading.sequence) return reading.holdsBlock;
+bool BlockClipboard::MayHoldBlock() const {
+    const DWORD now = GetClipboardSequenceNumber();
+    if (now != 0 && now == sequence) return holdsBlock;
     return IsClipboardFormatAvailable(BlockFormat()) || IsClipboardFormatAvailable(CF_UNICODETEXT);
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "WideText.h"
@@ -17,7 +18,6 @@ void ShowCaption() {
                                                  std::u16string(path.begin(), path.end()),
                                                  kCaptionBufferSize, mainWindow->stage.IsModified());
     const std::wstring text(caption.begin(), caption.end());
-    // Every click that paints asks; the window is told only when its caption changes.
     wchar_t shown[kCaptionBufferSize] = {};
     GetWindowTextW(mainWindow->handle, shown, kCaptionBufferSize);
     if (text != shown) SetWindowTextW(mainWindow->handle, text.c_str());
@@ -25,5 +25,5 @@ void ShowCaption() {
 
 void SetCurrentPath(const wchar_t* path) {
     lstrcpynW(currentPath, path, kPathBufferSize);
-    ShowCaption();
+    NoteChanges(kChangedFile);
 }

@@ -1,37 +1,71 @@
-// Painting, filling, stamping and picking cells with the mouse in the main window.
+// Painting, filling, stamping and picking cells with the mouse in the main window: the tool in
+// hand says what to write (ToolState.h), the stage writes it.
+#include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
-#include "StageDisplay.h"
-#include "map/MapTools.h"
 #include "map/core/CoveringChips.h"
 #include "map/core/FillRules.h"
 #include "map/core/ToolState.h"
 
 bool MainWindow::WriteToolCells(CellWrites writes) {
-    DropHiddenLayerWrites(writes, shownLayers);
-    if (!stage.WriteCells(writes)) return false;
-    ShowEdit();
-    return true;
+    if (editor == nullptr) return false;
+    DropHiddenLayerWrites(writes, editor->shownLayers);
+    return stage.WriteCells(writes);
 }
 
-void MainWindow::PlaceChip(POINT point) {
-    WriteToolCells(penStroke.Begin(map, CurrentChip, CellUnder(point), ViewCells(scrollX, scrollY)));
+ToolInput MainWindow::InputAt(POINT point, bool shift) const {
+    return ToolInput{map, CurrentChip, ViewPointCell(point.x, point.y, scrollX, scrollY),
+                     ViewCells(scrollX, scrollY), shift};
 }
 
-bool MainWindow::ContinueStroke(POINT point) {
-    return WriteToolCells(penStroke.MoveTo(map, CurrentChip, CellUnder(point), ViewCells(scrollX, scrollY)));
+void MainWindow::PlaceChip(POINT point, bool shift) {
+    if (editor == nullptr) return;
+    stage.BeginStroke();
+    WriteToolCells(editor->tools.Press(InputAt(point, shift)).writes);
+    // A tool whose press is all it does is one step already.
+    if (!editor->tools.Dragging()) stage.EndStroke();
+}
+
+void MainWindow::ContinueStroke(POINT point) {
+    if (editor == nullptr) return;
+    const ToolStep step = editor->tools.Drag(InputAt(point, false));
+    // Each move that paints shows as a click does: the palettes, then the view.
+    if (WriteToolCells(step.writes)) NoteChanges(kRedrawPalettes);
+    if (step.redraw) NoteChanges(kChangedOutline);
 }
 
 void MainWindow::EndStroke() {
-    penStroke.End();
+    if (editor != nullptr && editor->tools.Dragging()) {
+        ToolState& tools = editor->tools;
+        // A drag that marked cells ends: a selection shows its cells, a rectangle or a line
+        // what it wrote, as a click shows it.
+        const bool marked = tools.Tool().EscapeDrops();
+        const ToolStep step = tools.Release(InputAt(editor->lastPointer, false));
+        WriteToolCells(step.writes);
+        if (step.selects) {
+            NoteChanges(kChangedMarks);
+        } else if (marked) {
+            NoteChanges(kRedrawPalettes | kRedrawView);
+        }
+    }
+    stage.EndStroke();
+}
+
+void MainWindow::CancelStroke() {
+    if (editor != nullptr && editor->tools.Dragging()) {
+        if (editor->tools.Tool().EscapeDrops()) NoteChanges(kChangedOutline);
+        editor->tools.Tool().Cancel();
+    }
     stage.EndStroke();
 }
 
 void MainWindow::PickChip(POINT point) {
-    const PickResult picked = PickDrawnChip(map, scrollX, scrollY, point.x, point.y, shownLayers);
+    if (editor == nullptr) return;
+    const PickResult picked = PickDrawnChip(map, scrollX, scrollY, point.x, point.y, editor->shownLayers);
     if (picked.kind == PickResult::Kind::kNothing) return;
     CurrentChip = picked.chip;
+    NoteChanges(kChangedChip);
     if (picked.kind == PickResult::Kind::kEraser) return;  // the palettes keep their frames
     const bool small = picked.palette == PickResult::Palette::kSmall;
     PaletteWindow* chosen = small ? smallPalette : largePalette;
@@ -40,14 +74,6 @@ void MainWindow::PickChip(POINT point) {
     chosen->model.active = true;
     other->model.active = false;
     chosen->SetHighlight(picked.highlightX, picked.highlightY);
-}
-
-void MainWindow::FillRectangle(CellPoint start, CellPoint end) {
-    WriteToolCells(RectangleFillWrites(map, CurrentChip, start, end));
-}
-
-void MainWindow::BucketFill(POINT point) {
-    WriteToolCells(BucketFillWrites(map, CurrentChip, CellUnder(point)));
 }
 
 void MainWindow::StampBlock(const CellBlock& block, CellPoint topLeft) {

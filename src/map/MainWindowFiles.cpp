@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "Editor.h"
 #include "ErrorBox.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
-#include "StageDisplay.h"
 #include "WideText.h"
 #include "core/Texts.h"
 #include "files/FileAccess.h"
-#include "map/RecoveryCopies.h"
 #include "map/SavedVersions.h"
 #include "map/StartFolder.h"
 #include "map/core/DocumentCells.h"
@@ -43,8 +42,7 @@ bool MainWindow::SaveMap(const char* path) {
     KeepSavedVersion(files::FullPath(target), bytes);
     if (files::ReplaceFileContents(target, bytes, reason)) {
         stage.MarkSaved();
-        DropRecoveryCopy();
-        ShowEdit();
+        if (editor != nullptr) editor->recovery.Drop();
         return true;
     }
     ShowFileError(texts::kSaveFailedFormat, path, WideFromUtf8(reason));
@@ -101,7 +99,6 @@ RecoveryCopyRead MainWindow::ReadRecoveryCopy(const char* path, RecoveryReadResu
 bool MainWindow::OpenRecoveredStage(const MapDocument& document, const char* path) {
     if (!ApplyDocument(document, path)) return false;
     stage.MarkUnsaved();
-    ShowEdit();
     return true;
 }
 
@@ -110,6 +107,6 @@ bool MainWindow::ApplyDocument(const MapDocument& document, const char* path) {
         ShowFileError(texts::kReadRefusedFormat, path, WideFromSjis(texts::kOutOfMemory));
         return false;
     }
-    ShowWholeStage();
+    KeepViewInMap();
     return true;
 }

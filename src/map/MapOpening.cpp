@@ -2,29 +2,19 @@
 
 #include <windows.h>
 
-#include <initializer_list>
-
+#include "Editor.h"
 #include "ErrorBox.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "UnsavedChanges.h"
 #include "WideText.h"
 #include "core/Texts.h"
+#include "files/FileAccess.h"
 #include "map/CurrentFile.h"
 #include "map/MapTools.h"
 #include "map/RecentMaps.h"
 #include "map/StartFolder.h"
 #include "map/core/MapPaths.h"
-
-std::wstring FullMapPath(const std::wstring& path) {
-    const std::wstring fromStart = WideFromUtf8(PathFromStartFolder(Utf8FromWide(path).c_str()));
-    const DWORD length = GetFullPathNameW(fromStart.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return fromStart;
-    std::wstring full(length, L'\0');
-    const DWORD written = GetFullPathNameW(fromStart.c_str(), length, &full[0], nullptr);
-    if (written == 0 || written >= length) return fromStart;
-    full.resize(written);
-    return full;
-}
 
 namespace {
 
@@ -32,6 +22,11 @@ namespace {
 // longer one would be cut, and Save would then write to another file.
 void TellPathIsTooLong(const std::wstring& path) {
     ShowMessageAbout(mainWindow->handle, texts::kOpenFailedFormat, {path, WideFromSjis(texts::kPathTooLong)});
+}
+
+void TellMapIsGone(const std::string& path) {
+    ShowMessageAbout(mainWindow != nullptr ? mainWindow->handle : nullptr, texts::kRecentMapGoneFormat,
+                     {WideFromUtf8(path)}, MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
@@ -47,9 +42,20 @@ bool OpenMapPath(const std::wstring& path) {
     if (!mainWindow->LoadMap(utf8.c_str(), !IsTextMapPath(utf8.c_str()))) return false;
     ForgetToolMarks();
     SetCurrentPath(full.c_str());
-    scrollX = 0;
-    scrollY = 0;
-    mainWindow->Paint();
+    SetViewOffsets(0, 0);
     RememberRecentMap(full);
+    return true;
+}
+
+bool OpenRecentMapCommand(uint32_t commandId) {
+    bool isEntry = false;
+    std::string path;
+    if (!RecentMapOfCommand(commandId, isEntry, path)) return isEntry;
+    if (files::FileIsMissing(path)) {
+        ForgetRecentMap(path);
+        TellMapIsGone(path);
+        return true;
+    }
+    if (ConfirmDropChanges()) OpenMapPath(WideFromUtf8(path));
     return true;
 }

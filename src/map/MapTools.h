@@ -1,48 +1,39 @@
-// The editing tools on the map view: the pen, the rectangle, the bucket fill and the selection
-// (ツール menu, B, P, F, R), the right button's pick in every tool, and a block being pasted,
-// which takes the left button while it follows the pointer. The mouse messages of the main
-// window come here; what each tool writes comes from the core's rules through the stage.
+// The mouse on the map view: the left button with the tool in hand (the ツール menu, whose tools
+// come from ToolTable.h), the right button's pick in every tool, and a block being pasted,
+// which takes the left button while it follows the pointer. Each handler takes its point from
+// the message and notes what changed; the main window's procedure then shows it.
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 #include "map/core/ToolState.h"
 
-// The tools' state, for the selection's commands, the view's painting and the pointer's shape.
-ToolState& Tools();
-
-// The pointer position in a window's client area when the message is handled, not the one
-// the message carries.
+// The pointer position in a window's client area now, for what no message carries (the
+// pointer's shape, a paste begun by a key).
 POINT CursorInClient(HWND window);
+// The client point a mouse message carries in its lParam.
+POINT PointOfMessage(LPARAM lParam);
 // True for a client point of the main window inside the 640 x 480 view.
 bool IsViewPoint(POINT point);
 // The cell of the map under a client point of the view, at the present scroll offsets.
 CellPoint CellUnder(POINT point);
 
-// A tool chosen by its key or menu item: a paste, a drag and the selection end, the menu's
-// radio mark moves, and the view and the pointer show it.
-void SelectTool(EditingTool tool);
-// The ツール menu's radio mark on the active tool.
-void ShowToolMenu();
+// A tool chosen by its key or menu item (its row of the tool table): a paste, a drag and the
+// selection end, and the menu's radio mark, the view and the pointer show it.
+void SelectTool(size_t tool);
 
-void OnMapLeftButtonDown(HWND window);
-void OnMapPointerMove(POINT point);
+void OnMapLeftButtonDown(HWND window, POINT point, bool shift);
+void OnMapPointerMove(HWND window, POINT point);
 void OnMapLeftButtonUp(HWND window);
 // The mouse taken away before the release: a stroke keeps what it painted; a rectangle or a
 // selection being dragged is dropped.
 void OnMapCaptureLost();
-void OnMapRightButtonDown(HWND window);
+void OnMapRightButtonDown(POINT point);
 void OnMapPointerLeft();
 
-// Escape: a paste, a rectangle or selection being dragged, or the selection, cleared and shown.
+// Escape: a paste, a rectangle or selection being dragged, or the selection, cleared.
 // False when there was none, so that Escape goes on to close the program.
 bool ClearToolMarks();
-// A new or opened map: no paste, drag or selection stays.
+// A new or opened map: no paste, drag or selection stays, and no tool remembers the last map.
 void ForgetToolMarks();
-// The map changed size as a whole (undo, redo, the edit area): the selection keeps its part in it.
-void KeepToolMarksInMap();
-// The view scrolled (keys, wheel, overview) under a pointer that stayed still: the pasted block
-// and the end of a rectangle or selection being dragged go to the cell now under it. The view's
-// painting asks this first.
-void KeepToolsUnderPointer();
-// Back to the pen with nothing marked, as a newly started editor.
-void ResetTools();

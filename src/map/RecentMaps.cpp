@@ -2,34 +2,15 @@
 
 #include <windows.h>
 
-#include <vector>
-
-#include "ErrorBox.h"
+#include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
-#include "ProgramFolder.h"
-#include "UnsavedChanges.h"
 #include "WideText.h"
 #include "core/RecentFiles.h"
-#include "core/Texts.h"
-#include "files/FileAccess.h"
-#include "map/MapOpening.h"
+#include "map/RecentMapsFile.h"
 #include "resource.h"
 
 namespace {
-
-constexpr char kListFileName[] = "recent-files.txt";
-
-RecentFiles shown;  // the list as the menu shows it: entry i is command ID_FILE_RECENT_FIRST + i
-
-RecentFiles ReadList(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    std::string reason;
-    if (path.empty() ||
-        files::ReadWholeFile(path, kRecentFilesMaxFileBytes, bytes, reason) != files::ReadStatus::kRead)
-        return RecentFiles();
-    return RecentFiles::FromFileBytes(bytes);
-}
 
 HMENU FileMenu() {
     if (mainWindow == nullptr || mainWindow->handle == nullptr) return nullptr;
@@ -78,54 +59,32 @@ void ShowInMenu(const RecentFiles& list) {
     }
 }
 
-// Changes the list as the folder holds it (another editor may have changed it since) and
-// writes it back; the menu then shows what was written, or nothing when it could not be.
-template <typename Change>
-void ChangeList(Change change) {
-    const std::string path = RecentMapsFilePath();
-    RecentFiles list = ReadList(path);
-    change(list);
-    std::string reason;
-    const bool written = !path.empty() && files::ReplaceFileContents(path, list.FileBytes(), reason);
-    shown = written ? list : RecentFiles();
-    ShowInMenu(shown);
-}
-
-void TellMapIsGone(const std::string& path) {
-    ShowMessageAbout(mainWindow != nullptr ? mainWindow->handle : nullptr, texts::kRecentMapGoneFormat,
-                     {WideFromUtf8(path)}, MB_OK | MB_ICONWARNING);
+// The menu shows what was written, or nothing when it could not be: entry i is command
+// ID_FILE_RECENT_FIRST + i.
+void Show(const RecentFiles& list) {
+    if (editor == nullptr) return;
+    editor->recentMaps = list;
+    ShowInMenu(list);
 }
 
 }  // namespace
 
-std::string RecentMapsFilePath() {
-    const std::string folder = ProgramFolder();
-    return folder.empty() ? std::string() : folder + "\\" + kListFileName;
-}
-
-RecentFiles ReadRecentMaps() { return ReadList(RecentMapsFilePath()); }
-
-void ShowRecentMaps() {
-    shown = ReadRecentMaps();
-    ShowInMenu(shown);
-}
+void ShowRecentMaps() { Show(ReadRecentMaps()); }
 
 void RememberRecentMap(const std::wstring& path) {
     const std::string utf8 = Utf8FromWide(path);
-    ChangeList([&](RecentFiles& list) { list.Add(utf8); });
+    Show(ChangeRecentMaps([&](RecentFiles& list) { list.Add(utf8); }));
 }
 
-bool OpenRecentMapCommand(uint32_t commandId) {
-    if (commandId < ID_FILE_RECENT_FIRST || commandId >= ID_FILE_RECENT_FIRST + kRecentFilesLimit)
-        return false;
+void ForgetRecentMap(const std::string& path) {
+    Show(ChangeRecentMaps([&](RecentFiles& list) { list.Remove(path); }));
+}
+
+bool RecentMapOfCommand(uint32_t commandId, bool& isEntry, std::string& path) {
+    isEntry = commandId >= ID_FILE_RECENT_FIRST && commandId < ID_FILE_RECENT_FIRST + kRecentFilesLimit;
+    if (!isEntry || editor == nullptr) return false;
     const size_t index = commandId - ID_FILE_RECENT_FIRST;
-    if (index >= shown.Paths().size()) return true;
-    const std::string path = shown.Paths()[index];
-    if (files::FileIsMissing(path)) {
-        ChangeList([&](RecentFiles& list) { list.Remove(path); });
-        TellMapIsGone(path);
-        return true;
-    }
-    if (ConfirmDropChanges()) OpenMapPath(WideFromUtf8(path));
+    if (index >= editor->recentMaps.Paths().size()) return false;
+    path = editor->recentMaps.Paths()[index];
     return true;
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "Editor.h"
 #include "ErrorBox.h"
 #include "Globals.h"
-#include "LocalClock.h"
 #include "MainWindow.h"
 #include "ProgramFolder.h"
 #include "UnsavedChanges.h"
@@ -21,41 +21,8 @@
 
 namespace {
 
-constexpr UINT_PTR kTimerId = 0x5243;  // "RC"
 constexpr UINT kDefaultIntervalMs = 20000;
 constexpr UINT kShortestIntervalMs = 100;
-
-// This editor's session: its name in the folder, its lock, and what its copy holds. With a
-// tick every 20 s a change reaches the copy at the next tick, or at the one after when a drag
-// stroke is being drawn just then: within a minute.
-struct Session {
-    std::string folder;  // empty without a session
-    std::string name;
-    std::unique_ptr<files::LockFile> lock;
-    bool copyWritten = false;
-    uint64_t writtenState = 0;
-    std::string writtenPath;  // the map the copy belongs to
-    HWND timerWindow = nullptr;
-};
-
-Session session;
-
-std::string InFolder(const std::string& folder, const std::string& name) {
-    return files::JoinPath(folder, name);
-}
-
-std::unique_ptr<files::LockFile> TakeLock(const std::string& folder, const std::string& name) {
-    auto lock = std::make_unique<files::LockFile>();
-    std::string reason;
-    if (!lock->Create(InFolder(folder, RecoveryLockName(name)), reason)) return nullptr;
-    return lock;
-}
-
-void RemoveCopy() {
-    std::string reason;
-    files::RemoveFile(RecoveryCopyPath(), reason);
-    session.copyWritten = false;
-}
 
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) { WriteRecoveryCopyIfDue(); }
 
@@ -70,18 +37,12 @@ bool DesignerWantsItBack(const std::string& mapPath) {
 // taken to ask about it: the copy is not written again, so the changes are never in no file.
 bool Restore(const RecoveryReadResult& read, const std::string& copyName,
              std::unique_ptr<files::LockFile>& claim) {
-    const std::string copyPath = InFolder(session.folder, RecoveryCopyName(copyName));
-    scrollX = 0;
-    scrollY = 0;
+    RecoverySession& session = editor->recovery;
+    const std::string copyPath = files::JoinPath(session.Folder(), RecoveryCopyName(copyName));
+    SetViewOffsets(0, 0);
     if (!mainWindow->OpenRecoveredStage(read.document, copyPath.c_str())) return false;
     SetCurrentPath(WideFromUtf8(read.mapPath).c_str());
-    mainWindow->Paint();
-    RemoveCopy();  // a copy of this session's own, should there be one
-    session.lock = std::move(claim);
-    session.name = copyName;
-    session.copyWritten = true;
-    session.writtenState = mainWindow->stage.StateId();
-    session.writtenPath = read.mapPath;
+    session.Adopt(copyName, std::move(claim), mainWindow->stage.StateId(), read.mapPath);
     return true;
 }
 
@@ -108,81 +69,45 @@ UINT RecoveryCopyInterval() {
     return static_cast<UINT>(ms);
 }
 
-std::string RecoveryCopyPath() {
-    return session.folder.empty() ? std::string() : InFolder(session.folder, RecoveryCopyName(session.name));
-}
+std::string RecoveryCopyPath() { return editor != nullptr ? editor->recovery.CopyPath() : std::string(); }
 
-std::string RecoveryLockPath() {
-    return session.folder.empty() ? std::string() : InFolder(session.folder, RecoveryLockName(session.name));
-}
+std::string RecoveryLockPath() { return editor != nullptr ? editor->recovery.LockPath() : std::string(); }
 
 void StartRecoveryCopies(HWND mainWindowHandle) {
-    EndRecoveryCopies();
     const std::string folder = ProgramSubfolder(kRecoveryFolderName);
-    if (folder.empty()) return;
-    const ClockTime now = LocalClockTime();
-    const DWORD processId = GetCurrentProcessId();
-    // A name whose copy is there belongs to an editor that ended without removing it: that
-    // copy is never taken over, only offered.
-    for (uint32_t attempt = 0; attempt < 100 && !session.lock; ++attempt) {
-        const std::string name = RecoverySessionName(now, processId, attempt);
-        if (!files::FileIsMissing(InFolder(folder, RecoveryCopyName(name)))) continue;
-        session.lock = TakeLock(folder, name);
-        if (session.lock) session.name = name;
-    }
-    if (!session.lock) return;
-    session.folder = folder;
-    session.timerWindow = mainWindowHandle;
-    SetTimer(mainWindowHandle, kTimerId, RecoveryCopyInterval(), OnTimer);
+    if (folder.empty() || editor == nullptr) return;
+    editor->recovery.Start(folder, mainWindowHandle, RecoveryCopyInterval(), OnTimer);
 }
 
 void WriteRecoveryCopyIfDue() {
-    if (session.folder.empty() || mainWindow == nullptr) return;
-    const Stage& stage = mainWindow->stage;
-    if (!stage.IsModified()) {
-        if (session.copyWritten) RemoveCopy();
-        return;
-    }
-    if (stage.InStroke()) return;
-    const std::string mapPath = Utf8FromWide(currentPath);
-    if (session.copyWritten && session.writtenState == stage.StateId() && session.writtenPath == mapPath)
-        return;
-    const std::vector<uint8_t> bytes = WriteRecoveryFile(mapPath, stage.Document());
-    std::string reason;
-    if (bytes.empty() || !files::ReplaceFileContents(RecoveryCopyPath(), bytes, reason)) return;
-    session.copyWritten = true;
-    session.writtenState = stage.StateId();
-    session.writtenPath = mapPath;
+    if (editor == nullptr || mainWindow == nullptr) return;
+    editor->recovery.WriteIfDue(mainWindow->stage, Utf8FromWide(currentPath));
 }
 
 void DropRecoveryCopy() {
-    if (!session.folder.empty() && session.copyWritten) RemoveCopy();
+    if (editor != nullptr) editor->recovery.Drop();
 }
 
 void EndRecoveryCopies() {
-    if (session.timerWindow != nullptr && IsWindow(session.timerWindow))
-        KillTimer(session.timerWindow, kTimerId);
-    // The copy goes before the lock: a lock let go first would show it as left behind.
-    if (!session.folder.empty()) RemoveCopy();
-    session = Session();
+    if (editor != nullptr) editor->recovery.End();
 }
 
 void OfferLeftBehindCopies() {
-    if (session.folder.empty() || mainWindow == nullptr) return;
-    const std::string folder = session.folder;
+    if (editor == nullptr || !editor->recovery.Started() || mainWindow == nullptr) return;
+    const std::string folder = editor->recovery.Folder();
     std::string reason;
-    const RecoveryFolderScan scan = ScanRecoveryFolder(files::FileNamesIn(folder), session.name, [&](const std::string& lock) {
-        return files::LockFileIsHeld(InFolder(folder, lock));
+    const RecoveryFolderScan scan = ScanRecoveryFolder(files::FileNamesIn(folder), editor->recovery.Name(), [&](const std::string& lock) {
+        return files::LockFileIsHeld(files::JoinPath(folder, lock));
     });
-    for (const std::string& stray : scan.strayLocks) files::RemoveFile(InFolder(folder, RecoveryLockName(stray)), reason);
+    for (const std::string& stray : scan.strayLocks) files::RemoveFile(files::JoinPath(folder, RecoveryLockName(stray)), reason);
 
     for (const std::string& name : scan.leftBehind) {
         // The copy's lock is taken while it is asked about, so that an editor starting
         // meanwhile takes it for a running editor's and does not offer it too. A lock file a
         // power cut left is removed first; one that another editor holds cannot be.
-        files::RemoveFile(InFolder(folder, RecoveryLockName(name)), reason);
-        std::unique_ptr<files::LockFile> claim = TakeLock(folder, name);
-        const std::string copyPath = InFolder(folder, RecoveryCopyName(name));
+        files::RemoveFile(files::JoinPath(folder, RecoveryLockName(name)), reason);
+        std::unique_ptr<files::LockFile> claim = TakeRecoveryLock(folder, name);
+        const std::string copyPath = files::JoinPath(folder, RecoveryCopyName(name));
         if (!claim || files::FileIsMissing(copyPath)) continue;
 
         RecoveryReadResult read;

@@ -1,9 +1,9 @@
 // Recovery copies: while the stage has unsaved changes, this editor writes it now and then to
 // a file of its own in the program's folder `recovery`, with the path of the map it belongs
-// to, and holds a lock there for as long as it runs. An editor that crashed, was killed or
-// lost its power leaves its copy behind without a lock; the next editor that starts offers
-// it back. Whatever goes wrong with that folder, the designer is never bothered: a copy that
-// cannot be written is simply not there.
+// to, and holds a lock there for as long as it runs (RecoverySession.h). An editor that
+// crashed, was killed or lost its power leaves its copy behind without a lock; the next editor
+// that starts offers it back. Whatever goes wrong with that folder, the designer is never
+// bothered: a copy that cannot be written is simply not there.
 #pragma once
 #include <windows.h>
 

@@ -7,8 +7,7 @@
 #include "core/RecentFiles.h"
 #include "core/WindowsPathCase.h"
 #include "files/FileAccess.h"
-#include "map/FileDialogs.h"
-#include "map/RecentMaps.h"
+#include "map/RecentMapsFile.h"
 #include "map/core/MapLimits.h"
 #include "map/core/VersionRules.h"
 
@@ -66,10 +65,4 @@ std::wstring SaveProposalForVersion(const std::string& versionPath) {
         if (VersionPathHash(recent) == parts.pathHash && VersionMapName(recent) == parts.mapName)
             return WideFromUtf8(recent);
     return WideFromUtf8(parts.mapName);
-}
-
-void OpenSavedVersion(HWND owner) {
-    const std::string folder = SavedVersionsFolder();
-    // A folder path with its separator opens the dialog in that folder with no name filled in.
-    OpenMapFileAt(owner, folder.empty() ? std::wstring() : WideFromUtf8(folder) + L"\\");
 }

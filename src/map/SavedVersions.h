@@ -2,8 +2,6 @@
 // file, its old content is kept there, the newest 20 of each map (map/core/VersionRules.h
 // names them). A version that cannot be kept never stops the save and is never mentioned.
 #pragma once
-#include <windows.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,7 +20,3 @@ bool IsSavedVersionPath(const std::string& path);
 // What Save As proposes for a version opened from the versions folder: the map it is a version
 // of, when one of the recent maps is that map, else the map's name alone.
 std::wstring SaveProposalForVersion(const std::string& versionPath);
-
-// 以前の版を開く: the Open dialog in the versions folder, after the question about unsaved
-// changes.
-void OpenSavedVersion(HWND owner);

@@ -1,17 +1,15 @@
 #include "map/SelectionCommands.h"
 
+#include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
-#include "StageDisplay.h"
-#include "ToolCursors.h"
-#include "map/BlockClipboard.h"
 #include "map/MapTools.h"
-#include "render/core/ViewGeometry.h"
-#include "resource.h"
 
 namespace {
 
 HWND Owner() { return mainWindow != nullptr ? mainWindow->handle : nullptr; }
+
+bool HasSelection() { return mainWindow != nullptr && editor != nullptr && editor->tools.HasSelection(); }
 
 // Where the pointer is now, if it is over the view: the paste shows there at once.
 void NotePointerForPaste() {
@@ -19,52 +17,39 @@ void NotePointerForPaste() {
     GetCursorPos(&point);
     if (WindowFromPoint(point) != Owner()) return;
     ScreenToClient(Owner(), &point);
-    if (IsViewPoint(point)) Tools().PointerAt(CellUnder(point));
+    if (IsViewPoint(point)) editor->tools.PointerAt(CellUnder(point));
+}
+
+bool CopyToClipboard() {
+    NoteChanges(kChangedClipboard);
+    return editor->clipboard.Put(Owner(), CopyBlock(mainWindow->map, editor->tools.Selection()));
 }
 
 }  // namespace
 
-bool CanActOnSelection() { return mainWindow != nullptr && Tools().HasSelection(); }
-
-bool CanPaste() { return mainWindow != nullptr && ClipboardHoldsBlock(Owner()); }
-
-void ShowSelectionCommands(HMENU menu, bool readClipboard) {
-    const bool selected = CanActOnSelection();
-    EnableMenuCommand(menu, ID_EDIT_CUT, selected);
-    EnableMenuCommand(menu, ID_EDIT_COPY, selected);
-    EnableMenuCommand(menu, ID_EDIT_DELETE, selected);
-    EnableMenuCommand(menu, ID_EDIT_PASTE, readClipboard ? CanPaste() : ClipboardMayHoldBlock());
-}
-
 void CopySelection() {
-    if (!CanActOnSelection()) return;
-    PutBlockOnClipboard(Owner(), CopyBlock(mainWindow->map, Tools().Selection()));
-    ShowEdit();
+    if (HasSelection()) CopyToClipboard();
 }
 
 void CutSelection() {
-    if (!CanActOnSelection()) return;
     // Nothing is emptied unless the block is safely on the clipboard.
-    if (!PutBlockOnClipboard(Owner(), CopyBlock(mainWindow->map, Tools().Selection()))) return;
-    mainWindow->EmptyCells(Tools().Selection());
-    mainWindow->Paint();
-    ShowEdit();
+    if (!HasSelection() || !CopyToClipboard()) return;
+    mainWindow->EmptyCells(editor->tools.Selection());
+    NoteChanges(kRedrawView);
 }
 
 void DeleteSelection() {
-    if (!CanActOnSelection()) return;
-    mainWindow->EmptyCells(Tools().Selection());
-    mainWindow->Paint();
+    if (!HasSelection()) return;
+    mainWindow->EmptyCells(editor->tools.Selection());
+    NoteChanges(kRedrawView);
 }
 
 void StartPaste() {
-    if (mainWindow == nullptr) return;
+    if (mainWindow == nullptr || editor == nullptr) return;
     CellBlock block;
-    if (!BlockOnClipboard(Owner(), block)) return;
-    mainWindow->EndStroke();
-    Tools().EndDrag();
-    Tools().StartPaste(std::move(block));
+    if (!editor->clipboard.Block(Owner(), block)) return;
+    mainWindow->CancelStroke();
+    editor->tools.StartPaste(std::move(block));
     NotePointerForPaste();
-    mainWindow->Paint();
-    ShowToolCursor();
+    NoteChanges(kChangedMarks);
 }

@@ -1,9 +1,8 @@
 // The 編集 menu's commands on the selection and the clipboard: 切り取り (Ctrl+X), コピー (Ctrl+C),
 // 貼り付け (Ctrl+V) and 削除 (Delete). Copy takes all three layers of the selected cells, hidden
 // ones too, as the map file holds them; cut and delete empty the shown layers, and a stamp of
-// the pasted block writes only into them.
+// the pasted block writes only into them. The menu greys each item when it cannot act.
 #pragma once
-#include <windows.h>
 
 // The selection's block on the clipboard; nothing without a selection.
 void CopySelection();
@@ -14,10 +13,3 @@ void DeleteSelection();
 // The clipboard's block follows the pointer over the view, stamped by each left click, until
 // the right button, Escape or another tool ends it. Nothing when the clipboard holds no block.
 void StartPaste();
-
-// Whether the commands can act: cut, copy and delete need a selection, paste a block on the
-// clipboard. The menu items are greyed when they cannot. After an edit the clipboard is only
-// looked at (readClipboard false: any text may be a block); when the menu opens it is read.
-bool CanActOnSelection();
-bool CanPaste();
-void ShowSelectionCommands(HMENU menu, bool readClipboard);

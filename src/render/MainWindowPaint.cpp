@@ -1,10 +1,9 @@
 // The map view: composed in the back buffer, then copied to the window in one piece.
+#include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
 #include "OverviewWindow.h"
 #include "PaletteWindow.h"
-#include "map/MapTools.h"
-#include "render/ShownStage.h"
 #include "render/core/MapView.h"
 #include "render/core/PreviewView.h"
 #include "render/core/ToolOutline.h"
@@ -24,22 +23,33 @@ void PaintOutsideMapArea(HDC windowDC, MapArea area) {
     if (below.top < below.bottom && below.left < below.right) FillRect(windowDC, &below, grey);
 }
 
-// The cells and the block being pasted over them where a click would stamp it, as the stamp
-// would write them (hidden layers left out).
+// What a click would write, shown where it would land without being written: the block being
+// pasted at the pointer, else what the tool in hand previews (a line being dragged).
+CellWrites PendingWrites(const MainWindow& window, const ToolState& tools) {
+    if (tools.Pasting()) {
+        if (tools.PasteCells(window.CellCounts()).Empty()) return {};
+        // Only the cells the view draws: a large block costs no more than a small one.
+        const CellRect drawn{scrollX - 1, scrollY - 1, scrollX + kViewColumns - 1, scrollY + kViewRows - 1};
+        return StampWrites(window.map, tools.PasteBlock(), tools.Pointer(), smallPalette->model,
+                           largePalette->model, drawn);
+    }
+    if (!tools.Dragging()) return {};
+    return tools.Tool().Preview(window.map, CurrentChip, ViewCells(scrollX, scrollY));
+}
+
+// The cells, with what a click would write over them as the stage would write it (hidden
+// layers left out).
 void ComposeCells(MainWindow& window) {
-    const ToolState& tools = Tools();
-    if (!tools.Pasting() || tools.PasteCells(window.CellCounts()).Empty()) {
+    const LayerVisibility& shown = editor->shownLayers;
+    CellWrites pending = PendingWrites(window, editor->tools);
+    DropHiddenLayerWrites(pending, shown);
+    if (pending.empty()) {
         ComposeMapView(*window.backBuffer, *window.backdrop, *window.smallSheet, *window.largeSheet,
-                       window.map, scrollX, scrollY, shownLayers);
+                       window.map, scrollX, scrollY, shown);
         return;
     }
-    // Only the cells the view draws: a large block costs no more than a small one.
-    const CellRect drawn{scrollX - 1, scrollY - 1, scrollX + kViewColumns - 1, scrollY + kViewRows - 1};
-    CellWrites stamp = StampWrites(window.map, tools.PasteBlock(), tools.Pointer(), smallPalette->model,
-                                   largePalette->model, drawn);
-    DropHiddenLayerWrites(stamp, shownLayers);
     ComposeMapViewWith(*window.backBuffer, *window.backdrop, *window.smallSheet, *window.largeSheet,
-                       window.map, scrollX, scrollY, shownLayers, stamp);
+                       window.map, scrollX, scrollY, shown, pending);
 }
 
 void Stroke(Texture& texture, const LineSegment& s) {
@@ -50,25 +60,24 @@ void Stroke(Texture& texture, const LineSegment& s) {
 
 void MainWindow::Paint() {
     // Every change of the map or the view ends here, so the overview follows them all.
-    if (PaintView() && overviewWindow != nullptr) overviewWindow->Refresh();
+    if (PaintView() && editor->overview != nullptr) editor->overview->Refresh(stage);
 }
 
 bool MainWindow::PaintView() {
-    if (largePalette == nullptr || smallPalette == nullptr) return false;
+    if (largePalette == nullptr || smallPalette == nullptr || editor == nullptr) return false;
     if (!map.HasLayers()) return false;
     if (backBuffer == nullptr || !backBuffer->HasSurface()) return false;
 
-    if (redrawTrace != nullptr) redrawTrace("view");
-    KeepToolsUnderPointer();
+    if (editor->redrawTrace != nullptr) editor->redrawTrace("view");
     GdiFlush();  // no GDI drawing may still be pending on the pixels composed below
     ComposeCells(*this);
     const ViewOverlay overlay = ComposeViewOverlay(CellCounts(), scrollX, scrollY);
     for (size_t i = 0; i < overlay.count; ++i) Stroke(*backBuffer, overlay.segments[i]);
-    int32_t startX = 0, startY = 0;
-    if (ShownStartPosition(startX, startY))
-        DrawStartMarker(*backBuffer, ViewStartMarker(startX, startY, scrollX, scrollY));
+    const StageSettings& settings = stage.Settings();
+    if (!settings.startUnspecified)
+        DrawStartMarker(*backBuffer, ViewStartMarker(settings.startX, settings.startY, scrollX, scrollY));
     // What a tool is about to act on, over everything else.
-    for (const CellRect& cells : Tools().Outlines(CellCounts())) {
+    for (const CellRect& cells : editor->tools.Outlines(CellCounts())) {
         const ToolOutline outline = ToolOutlineSegments(cells, scrollX, scrollY);
         for (size_t i = 0; i < outline.count; ++i) Stroke(*backBuffer, outline.segments[i]);
     }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "map/core/ToolState.h"
+#include "map/core/tools/ToolTable.h"
+#include "resource.h"
 
 // Found by argument-dependent lookup, so it must live where CellRect does; static keeps it to
 // this file.
@@ -38,9 +40,24 @@ CellBlock BlockOf(uint32_t columns, uint32_t rows) {
 
 const MapCellCounts k16x12{16, 12};
 
+const size_t kPen = ToolOfCommand(ID_TOOL_PEN);
+const size_t kRectangle = ToolOfCommand(ID_TOOL_RECTANGLE);
+const size_t kFill = ToolOfCommand(ID_TOOL_FILL);
+const size_t kSelection = ToolOfCommand(ID_TOOL_SELECTION);
+
+// The editor's tools over a 16 x 12 map, pressed and dragged over cells as the mouse would.
+struct Tools : ToolState {
+    MapModel map;
+    Tools() : ToolState(MakeTools()) {}
+    ToolInput At(CellPoint cell) const { return ToolInput{map, ChipEntry{}, cell, ViewCells(0, 0)}; }
+    void BeginDrag(CellPoint cell) { Press(At(cell)); }
+    bool DragTo(CellPoint cell) { return Drag(At(cell)).redraw; }
+    void EndDrag() { Tool().Cancel(); }
+};
+
 TEST(ToolState, EscapeClearsThePasteThenTheDragThenTheSelection) {
-    ToolState tools;
-    tools.SelectTool(EditingTool::kSelection);
+    Tools tools;
+    tools.SelectTool(kSelection);
     tools.Select(CellRect{1, 1, 3, 3}, k16x12);
     tools.BeginDrag(CellPoint{5, 5});
     tools.StartPaste(BlockOf(2, 2));
@@ -51,30 +68,33 @@ TEST(ToolState, EscapeClearsThePasteThenTheDragThenTheSelection) {
     EXPECT_EQ(tools.Escape(), Cleared::kSelection);
     EXPECT_FALSE(tools.HasSelection());
     EXPECT_EQ(tools.Escape(), Cleared::kNothing);
-    // A pen stroke is no mark to clear: Escape then closes the program as before.
-    tools.SelectTool(EditingTool::kPen);
+    // A pen stroke is no mark to clear: Escape then closes the program as before, and the
+    // stroke goes on.
+    tools.SelectTool(kPen);
     tools.BeginDrag(CellPoint{0, 0});
     EXPECT_EQ(tools.Escape(), Cleared::kNothing);
+    EXPECT_TRUE(tools.Dragging());
 }
 
 TEST(ToolState, AnotherToolOrANewMapEndsEveryMarkButTheSameToolKeepsThem) {
-    ToolState tools;
-    EXPECT_EQ(tools.Tool(), EditingTool::kPen);
+    Tools tools;
+    EXPECT_EQ(tools.Active(), kPen);
     auto mark = [&tools] {
         tools.Select(CellRect{0, 0, 1, 1}, k16x12);
         tools.BeginDrag(CellPoint{2, 2});
         tools.StartPaste(BlockOf(1, 1));
     };
-    tools.SelectTool(EditingTool::kSelection);
+    tools.SelectTool(kSelection);
     mark();
-    tools.SelectTool(EditingTool::kSelection);
+    tools.SelectTool(kSelection);
     EXPECT_TRUE(tools.HasSelection() && tools.Dragging() && tools.Pasting());
-    tools.SelectTool(EditingTool::kFill);
+    tools.SelectTool(kFill);
     EXPECT_FALSE(tools.HasSelection() || tools.Dragging() || tools.Pasting());
+    tools.SelectTool(kSelection);
     mark();
-    tools.ForgetMarks();
+    tools.ForgetMap();
     EXPECT_FALSE(tools.HasSelection() || tools.Dragging() || tools.Pasting());
-    EXPECT_EQ(tools.Tool(), EditingTool::kFill);
+    EXPECT_EQ(tools.Active(), kSelection);
     // A block of no cells starts no paste.
     tools.StartPaste(CellBlock{});
     EXPECT_FALSE(tools.Pasting());
@@ -94,14 +114,14 @@ TEST(ToolState, TheSelectionIsTheDraggedRectanglesPartInsideTheMap) {
         {{-5, -5, -1, 2}, {}},   // wholly left of it
     };
     for (const SelectCase& c : cases) {
-        ToolState tools;
+        Tools tools;
         tools.Select(CellRect{1, 1, 1, 1}, k16x12);
         tools.Select(c.dragged, k16x12);
         EXPECT_EQ(tools.HasSelection(), !c.selected.Empty()) << c.dragged;
         if (!c.selected.Empty()) EXPECT_EQ(tools.Selection(), c.selected) << c.dragged;
     }
     // A map made smaller (an undo, the edit area) keeps the part still inside it.
-    ToolState tools;
+    Tools tools;
     tools.Select(CellRect{10, 8, 15, 11}, k16x12);
     tools.KeepInMap(MapCellCounts{12, 10});
     EXPECT_EQ(tools.Selection(), (CellRect{10, 8, 11, 9}));
@@ -110,8 +130,8 @@ TEST(ToolState, TheSelectionIsTheDraggedRectanglesPartInsideTheMap) {
 }
 
 TEST(ToolState, OutlinesFollowTheDragTheSelectionAndThePastedBlock) {
-    ToolState tools;
-    tools.SelectTool(EditingTool::kRectangle);
+    Tools tools;
+    tools.SelectTool(kRectangle);
     EXPECT_TRUE(tools.Outlines(k16x12).empty());
     tools.BeginDrag(CellPoint{5, 4});
     EXPECT_FALSE(tools.DragTo(CellPoint{5, 4}));  // the same cell: nothing to redraw
@@ -123,7 +143,7 @@ TEST(ToolState, OutlinesFollowTheDragTheSelectionAndThePastedBlock) {
     EXPECT_TRUE(tools.Outlines(k16x12).empty());
 
     // The selection shows while no new one is dragged; a fill's click outlines nothing.
-    tools.SelectTool(EditingTool::kSelection);
+    tools.SelectTool(kSelection);
     tools.Select(CellRect{1, 1, 2, 2}, k16x12);
     tools.BeginDrag(CellPoint{7, 7});
     EXPECT_EQ(tools.Outlines(k16x12), (std::vector<CellRect>{{7, 7, 7, 7}}));
@@ -142,7 +162,7 @@ TEST(ToolState, OutlinesFollowTheDragTheSelectionAndThePastedBlock) {
     tools.PointerGone();
     EXPECT_TRUE(tools.PasteCells(k16x12).Empty());
 
-    tools.SelectTool(EditingTool::kFill);
+    tools.SelectTool(kFill);
     tools.BeginDrag(CellPoint{3, 3});
     EXPECT_TRUE(tools.Outlines(k16x12).empty());
 }

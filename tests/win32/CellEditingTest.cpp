@@ -19,7 +19,7 @@ const MapCell& Cell(int layer, uint32_t index) { return mainWindow->map.Layer(la
 // the view), the button comes up at the last. Returns the redraws it caused.
 std::string Drag(UINT down, UINT up, WPARAM held, const std::vector<POINT>& points) {
     redraws.clear();
-    redrawTrace = RecordRedraw;
+    editor->redrawTrace = RecordRedraw;
     HWND window = mainWindow->handle;
     POINT screen = points.front();
     ClientToScreen(window, &screen);
@@ -27,7 +27,7 @@ std::string Drag(UINT down, UINT up, WPARAM held, const std::vector<POINT>& poin
     SendMessageA(window, down, held, MAKELPARAM(points.front().x, points.front().y));
     for (const POINT& p : points) SendMessageA(window, WM_MOUSEMOVE, held, MAKELPARAM(p.x, p.y));
     SendMessageA(window, up, 0, MAKELPARAM(points.back().x, points.back().y));
-    redrawTrace = nullptr;
+    editor->redrawTrace = nullptr;
     return redraws;
 }
 
@@ -49,13 +49,13 @@ TEST_F(EditorTest, LeftClickAfterStartUpPutsTheFirstLargeChipIntoLayerTwoOnly) {
 
 TEST_F(EditorTest, PalettesAreRedrawnBeforeTheViewAfterALeftClickAndAfterItForARightClick) {
     redraws.clear();
-    redrawTrace = RecordRedraw;
+    editor->redrawTrace = RecordRedraw;
     ClickAt(mainWindow->handle, 100, 100, WM_LBUTTONDOWN);
     const std::string afterLeft = redraws;
     redraws.clear();
     ClickAt(mainWindow->handle, 100, 100, WM_RBUTTONDOWN);
     const std::string afterRight = redraws;
-    redrawTrace = nullptr;
+    editor->redrawTrace = nullptr;
     EXPECT_EQ(afterLeft, "small large view ");
     EXPECT_EQ(afterRight, "view small large ");
 }

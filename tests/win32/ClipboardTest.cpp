@@ -91,7 +91,7 @@ TEST_F(ClipboardTest, CopyPasteTwiceCutAndDeleteEachUndoneGiveBackTheFileBefore)
     FillSourceCells();
     for (int column = 5; column <= 8; ++column) SetCell(1, static_cast<uint32_t>(4 * 16 + column), MapCell{4, 40, 0});
     Select(mainWindow->handle, CellCentre(1, 1), CellCentre(2, 2));
-    ASSERT_TRUE(Tools().HasSelection());
+    ASSERT_TRUE(editor->tools.HasSelection());
     PressKey('C', true);
     EXPECT_FALSE(Greyed(ID_EDIT_PASTE));
     EXPECT_NE(ClipboardText().find(L"\"columns\": 2"), std::wstring::npos);
@@ -99,7 +99,7 @@ TEST_F(ClipboardTest, CopyPasteTwiceCutAndDeleteEachUndoneGiveBackTheFileBefore)
 
     // The block follows the pointer; what the view shows there is what the click stamps.
     PressKey('V', true);
-    ASSERT_TRUE(Tools().Pasting());
+    ASSERT_TRUE(editor->tools.Pasting());
     const std::vector<uint16_t> overSelection = ViewPixels();
     const POINT target = CellCentre(6, 3);
     PointerTo(mainWindow->handle, target);
@@ -119,7 +119,7 @@ TEST_F(ClipboardTest, CopyPasteTwiceCutAndDeleteEachUndoneGiveBackTheFileBefore)
     const std::string oneStamp = SaveAndRead(path);
     Click(mainWindow->handle, CellCentre(15, 11));  // a second stamp, partly beyond the map's edge
     EXPECT_EQ(MapCellAt(0, 15, 11).chipId, 100u);
-    EXPECT_TRUE(Tools().Pasting());
+    EXPECT_TRUE(editor->tools.Pasting());
     const std::string twoStamps = SaveAndRead(path);
     PressKey('Z', true);
     EXPECT_EQ(SaveAndRead(path), oneStamp);
@@ -132,7 +132,7 @@ TEST_F(ClipboardTest, CopyPasteTwiceCutAndDeleteEachUndoneGiveBackTheFileBefore)
     // The right button ends the paste and picks nothing.
     const ChipEntry chip = CurrentChip;
     ClickAt(mainWindow->handle, CellCentre(6, 3).x, CellCentre(6, 3).y, WM_RBUTTONDOWN);
-    EXPECT_FALSE(Tools().Pasting());
+    EXPECT_FALSE(editor->tools.Pasting());
     EXPECT_EQ(CurrentChip, chip);
 
     // Cut copies and empties; delete empties; each is one step.
@@ -161,18 +161,18 @@ TEST_F(ClipboardTest, EscapeEndsThePasteThenClearsTheSelection) {
     Select(mainWindow->handle, CellCentre(1, 1), CellCentre(2, 2));
     PressKey('C', true);
     PressKey('V', true);
-    ASSERT_TRUE(Tools().Pasting());
+    ASSERT_TRUE(editor->tools.Pasting());
     PressKey(VK_ESCAPE);
-    EXPECT_FALSE(Tools().Pasting());
-    EXPECT_TRUE(Tools().HasSelection());
+    EXPECT_FALSE(editor->tools.Pasting());
+    EXPECT_TRUE(editor->tools.HasSelection());
     PressKey(VK_ESCAPE);
-    EXPECT_FALSE(Tools().HasSelection());
+    EXPECT_FALSE(editor->tools.HasSelection());
     PumpMessages();
     EXPECT_TRUE(IsWindow(mainWindow->handle));
     // Another tool ends a paste too.
     PressKey('V', true);
     PressKey('B');
-    EXPECT_FALSE(Tools().Pasting());
+    EXPECT_FALSE(editor->tools.Pasting());
 }
 
 // Text another program put there: a block's JSON pastes, with each chip's picture from its
@@ -181,7 +181,7 @@ TEST_F(ClipboardTest, TextPastesOnlyWhenItIsABlock) {
     PutText(L"{\"columns\": 2, \"rows\": 1, \"layers\": {\"0\": [[100, 0]], \"1\": [[0, 0]], \"2\": [[0, 35]]}}");
     EXPECT_FALSE(Greyed(ID_EDIT_PASTE));
     PressKey('V', true);
-    ASSERT_TRUE(Tools().Pasting());
+    ASSERT_TRUE(editor->tools.Pasting());
     Click(mainWindow->handle, CellCentre(3, 3));
     EXPECT_EQ(MapCellAt(0, 3, 3), (MapCell{100, 120, 80}));
     EXPECT_EQ(MapCellAt(2, 4, 3), (MapCell{35, 80, 160}));
@@ -193,7 +193,7 @@ TEST_F(ClipboardTest, TextPastesOnlyWhenItIsABlock) {
         PutText(text);
         EXPECT_TRUE(Greyed(ID_EDIT_PASTE));
         PressKey('V', true);
-        EXPECT_FALSE(Tools().Pasting());
+        EXPECT_FALSE(editor->tools.Pasting());
     }
     PumpMessages();
     EXPECT_TRUE(watcher.Boxes().empty());
@@ -214,7 +214,7 @@ TEST_F(ClipboardTest, ABlockCopiedInOneEditorPastesInAnother) {
     Select(other, CellCentre(1, 1), CellCentre(2, 1));
     Send(other, WM_COMMAND, ID_EDIT_COPY, 0);
     PressKey('V', true);
-    ASSERT_TRUE(Tools().Pasting());
+    ASSERT_TRUE(editor->tools.Pasting());
     Click(mainWindow->handle, CellCentre(10, 8));
     for (int column = 10; column <= 11; ++column) {
         EXPECT_EQ(MapCellAt(0, column, 8), (MapCell{100, 120, 80})) << column;

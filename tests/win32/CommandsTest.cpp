@@ -31,6 +31,7 @@ void EditEverything() {
     configWindow->SetValues(55, 66, 7, 8);
     messageWindow->SetComment("hello", 5);
     CurrentChip = ChipEntry{100, 120, 80, 0};
+    ShowChanges();
 }
 
 class CommandTest : public EditorTest {};

@@ -11,9 +11,12 @@
 #include "TestFiles.h"
 #include "Globals.h"
 #include "Commands.h"
+#include "Display.h"
+#include "Editor.h"
 #include "MainWindow.h"
 #include "map/CurrentFile.h"
 #include "map/core/CellWrite.h"
+#include "map/core/tools/ToolTable.h"
 
 // Handles every message that is waiting, as the message loop would.
 inline void PumpMessages() {
@@ -67,6 +70,9 @@ inline void SetStart(int32_t x, int32_t y) {
 }
 
 inline const StageSettings& Settings() { return mainWindow->stage.Settings(); }
+
+// The menu command of the tool in hand.
+inline UINT ActiveTool() { return ToolRows()[editor->tools.Active()].command; }
 
 // A dialog's button clicked, as the button tells its dialog.
 inline void PressButton(const Window* dialog, int id) {

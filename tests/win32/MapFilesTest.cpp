@@ -61,6 +61,7 @@ TEST_F(MapFileTest, SavedMapReadsBackWithEverySettingAndNotSpecifiedKept) {
     messageWindow->SetComment("zzz", 3);
     cursorWindow->SetUnspecified(false);
     ASSERT_TRUE(mainWindow->LoadMap(path.c_str(), true));
+    ShowChanges();
     EXPECT_EQ(mainWindow->map.mapWidth, 1200);
     EXPECT_EQ(mainWindow->map.Layer(2)[31], (MapCell{35, 80, 160}));
     EXPECT_EQ(mainWindow->map.Layer(0)[31], (MapCell{100, 120, 80}));
@@ -160,6 +161,7 @@ TEST_F(MapFileTest, AfterOpenTheStartPositionBoxesShowTheMapsPositionAndOkKeepsI
         WriteBytes(path, c.bytes);
         cursorWindow->SetPositionFields(320, 240);
         ASSERT_TRUE(mainWindow->LoadMap(path.c_str(), !IsTextMapPath(path.c_str())));
+        ShowChanges();
         EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_X), std::to_string(c.x));
         EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_Y), std::to_string(c.y));
         EXPECT_FALSE(cursorWindow->IsUnspecified());

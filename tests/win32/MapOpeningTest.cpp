@@ -150,6 +150,7 @@ TEST_F(MapOpeningTest, ADamagedListOrAFolderThatCannotBeMadeIsAnEmptyListWithout
     ASSERT_TRUE(StartUp());
     EXPECT_TRUE(RecentMenu().empty());
     EXPECT_TRUE(OpenMapPath(map));
+    ShowChanges();
     EXPECT_EQ(Caption(), CaptionFor(map));
     EXPECT_TRUE(RecentMenu().empty());
     PumpMessages();

@@ -80,7 +80,7 @@ void ComposeExpected(ExpectedOverview& expected) {
     ASSERT_TRUE(sheets.Prepare(*mainWindow->smallSheet, *mainWindow->largeSheet, *mainWindow->backdrop,
                                SheetCellPixels(expected.scale)));
     for (PixelSurface* surface : {static_cast<PixelSurface*>(&expected.picture), static_cast<PixelSurface*>(&expected.marked)})
-        ComposeOverview(*surface, sheets, expected.scale, map, shownLayers);
+        ComposeOverview(*surface, sheets, expected.scale, map, editor->shownLayers);
     DrawViewFrame(expected.marked, OverviewViewFrame(expected.scale, scrollX, scrollY));
     if (!Settings().startUnspecified)
         DrawStartMarker(expected.marked, OverviewStartMarker(expected.scale, Settings().startX, Settings().startY));
@@ -92,7 +92,7 @@ void ExpectOverviewShowsTheMap() {
     ExpectedOverview expected;
     ASSERT_NO_FATAL_FAILURE(ComposeExpected(expected));
     GdiFlush();
-    const Texture& picture = *overviewWindow->picture;
+    const Texture& picture = *editor->overview->picture;
     int differing = 0;
     for (int32_t y = 0; y < expected.scale.height; ++y)
         for (int32_t x = 0; x < expected.scale.width; ++x)
@@ -101,9 +101,9 @@ void ExpectOverviewShowsTheMap() {
     EXPECT_EQ(differing, 0) << "scrolled to " << scrollX << ", " << scrollY;
 
     RECT client;
-    GetClientRect(overviewWindow->handle, &client);
+    GetClientRect(editor->overview->handle, &client);
     EXPECT_EQ(client.right, std::max<LONG>(expected.scale.width, 288));
-    HDC windowDC = GetDC(overviewWindow->handle);
+    HDC windowDC = GetDC(editor->overview->handle);
     HDC copyDC = CreateCompatibleDC(windowDC);
     HBITMAP copy = CreateCompatibleBitmap(windowDC, client.right, client.bottom);
     HGDIOBJ previous = SelectObject(copyDC, copy);
@@ -119,7 +119,7 @@ void ExpectOverviewShowsTheMap() {
     SelectObject(copyDC, previous);
     DeleteObject(copy);
     DeleteDC(copyDC);
-    ReleaseDC(overviewWindow->handle, windowDC);
+    ReleaseDC(editor->overview->handle, windowDC);
 }
 
 void SendWheel(UINT message, int delta, bool shift = false) {
@@ -145,8 +145,8 @@ class OverviewTest : public EditorTest {};
 }  // namespace
 
 TEST_F(OverviewTest, HiddenAtStartUpShownByF6AndTheMenuClosingOnlyHides) {
-    ASSERT_NE(overviewWindow, nullptr);
-    HWND overview = overviewWindow->handle;
+    ASSERT_NE(editor->overview, nullptr);
+    HWND overview = editor->overview->handle;
     ASSERT_TRUE(IsWindow(overview));
     EXPECT_FALSE(Visible(overview));
     EXPECT_EQ(GetWindow(overview, GW_OWNER), mainWindow->handle);
@@ -180,14 +180,14 @@ TEST_F(OverviewTest, FirstAppearsRightOfThePalettesLevelWithTheSmallOne) {
     SetWindowPos(smallPalette->handle, nullptr, 400, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(largePalette->handle, nullptr, 390, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     PressKey(VK_F6);
-    const RECT placed = WindowRect(overviewWindow->handle);
+    const RECT placed = WindowRect(editor->overview->handle);
     EXPECT_EQ(placed.left, std::max(WindowRect(smallPalette->handle).right, WindowRect(largePalette->handle).right));
     EXPECT_EQ(placed.top, 120);
     // Later it stays where the designer put it.
-    SetWindowPos(overviewWindow->handle, nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(overviewWindow->handle, WM_CLOSE, 0, 0);
+    SetWindowPos(editor->overview->handle, nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(editor->overview->handle, WM_CLOSE, 0, 0);
     PressKey(VK_F6);
-    EXPECT_EQ(WindowRect(overviewWindow->handle).left, 50);
+    EXPECT_EQ(WindowRect(editor->overview->handle).left, 50);
 }
 
 // The overview, the core's composition and the map tool's picture at the same size agree.
@@ -234,7 +234,7 @@ TEST_F(OverviewTest, PixelsAreTheCoresCompositionAndTheToolsPicture) {
     for (int32_t y = 0; y < 480; ++y)
         for (int32_t x = 0; x < 480; ++x) {
             if (expected.marked.Pixel(x, y) != expected.picture.Pixel(x, y)) continue;
-            const uint16_t p = overviewWindow->picture->Pixel(x, y);
+            const uint16_t p = editor->overview->picture->Pixel(x, y);
             const uint8_t* t = &rgb[(static_cast<size_t>(y) * 480 + x) * 3];
             const auto expand = [](uint32_t v) { return static_cast<uint8_t>((v << 3) | (v >> 2)); };
             ++compared;
@@ -251,12 +251,12 @@ TEST_F(OverviewTest, PixelsAreTheCoresCompositionAndTheToolsPicture) {
 TEST_F(OverviewTest, ClicksAndDragsCentreTheViewWhereThePointerIs) {
     ASSERT_TRUE(mainWindow->ResizeMap(2400, 2400));  // 8 pixels a cell: 480 x 480
     PressKey(VK_F6);
-    HWND overview = overviewWindow->handle;
+    HWND overview = editor->overview->handle;
     ClickAt(overview, 240, 240);  // map pixel (1202, 1202): the view's centre at (1200, 1200)
     EXPECT_EQ(scrollX, 22);
     EXPECT_EQ(scrollY, 24);
     ExpectOverviewShowsTheMap();
-    EXPECT_EQ(overviewWindow->picture->Pixel(22 * 8, 24 * 8 + 20), kViewFramePixel);
+    EXPECT_EQ(editor->overview->picture->Pixel(22 * 8, 24 * 8 + 20), kViewFramePixel);
 
     SendMessageA(overview, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
     EXPECT_EQ(scrollX, 0);
@@ -300,7 +300,7 @@ TEST_F(OverviewTest, WheelAndShiftWheelScrollByTheSystemsLinesANotch) {
     SendWheel(WM_MOUSEWHEEL, 120);
     EXPECT_EQ(scrollY, 47);
     PressKey(VK_F6);
-    SendMessageA(overviewWindow->handle, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(120)), 0);
+    SendMessageA(editor->overview->handle, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(120)), 0);
     EXPECT_EQ(scrollY, 46);  // over the overview too
     ExpectOverviewShowsTheMap();
 }
@@ -317,12 +317,12 @@ TEST_F(OverviewTest, HiddenLayerIsNotDrawnStaysInTheFileAndTakesNoPaint) {
     PressKey(VK_F6);
 
     PressKey('1', true);  // Ctrl+1
-    EXPECT_FALSE(shownLayers.Shows(0));
+    EXPECT_FALSE(editor->shownLayers.Shows(0));
     EXPECT_FALSE(MenuChecked(ID_VIEW_LAYER0));
     EXPECT_TRUE(MenuChecked(ID_VIEW_LAYER2));
     GdiFlush();
     MemorySurface withoutLayer0(kViewWidth, kViewHeight), withAll(kViewWidth, kViewHeight);
-    ComposeMapView(withoutLayer0, *mainWindow->backdrop, *mainWindow->smallSheet, *mainWindow->largeSheet, map, 0, 0, shownLayers);
+    ComposeMapView(withoutLayer0, *mainWindow->backdrop, *mainWindow->smallSheet, *mainWindow->largeSheet, map, 0, 0, editor->shownLayers);
     ComposeMapView(withAll, *mainWindow->backdrop, *mainWindow->smallSheet, *mainWindow->largeSheet, map, 0, 0);
     int showing = 0, differing = 0;
     for (int32_t y = 5; y < kViewHeight; y += 40)  // inside the cells, clear of the grid
@@ -350,14 +350,14 @@ TEST_F(OverviewTest, HiddenLayerIsNotDrawnStaysInTheFileAndTakesNoPaint) {
     EXPECT_EQ(map.Layer(2)[17].chipId, 0u);
 
     SendMessageA(mainWindow->handle, WM_COMMAND, ID_VIEW_LAYER0, 0);  // the menu shows it again
-    EXPECT_TRUE(shownLayers.Shows(0));
+    EXPECT_TRUE(editor->shownLayers.Shows(0));
     EXPECT_TRUE(MenuChecked(ID_VIEW_LAYER0));
     PressKey('3', true);
     PressKey('2', true);
     EXPECT_FALSE(MenuChecked(ID_VIEW_LAYER2));
     EXPECT_FALSE(MenuChecked(ID_VIEW_LAYER1));
     PressKey('2');  // without Ctrl: nothing
-    EXPECT_FALSE(shownLayers.Shows(1));
+    EXPECT_FALSE(editor->shownLayers.Shows(1));
 }
 
 TEST_F(OverviewTest, StartMarkerFollowsTheStartPositionDialog) {
@@ -377,7 +377,7 @@ TEST_F(OverviewTest, StartMarkerFollowsTheStartPositionDialog) {
     EXPECT_TRUE(markerShows(200, 120));
     EXPECT_TRUE(markerShows(181, 121));  // one cell across
     EXPECT_FALSE(markerShows(230, 130));
-    EXPECT_EQ(overviewWindow->picture->Pixel(50, 30), kStartMarkerPixel);  // 10 pixels a cell
+    EXPECT_EQ(editor->overview->picture->Pixel(50, 30), kStartMarkerPixel);  // 10 pixels a cell
     ExpectOverviewShowsTheMap();
     // The rest of the view is the shared geometry with the marker on top.
     MemorySurface view(kViewWidth, kViewHeight);
@@ -395,7 +395,7 @@ TEST_F(OverviewTest, StartMarkerFollowsTheStartPositionDialog) {
     SendMessageA(GetDlgItem(cursorWindow->handle, IDC_CURSOR_UNSPECIFIED), BM_CLICK, 0, 0);
     PressButton(cursorWindow, IDC_CURSOR_OK);
     EXPECT_FALSE(markerShows(200, 120));
-    EXPECT_NE(overviewWindow->picture->Pixel(50, 30), kStartMarkerPixel);
+    EXPECT_NE(editor->overview->picture->Pixel(50, 30), kStartMarkerPixel);
     ExpectOverviewShowsTheMap();
 }
 
@@ -405,7 +405,7 @@ TEST_F(OverviewTest, FollowsEveryChangeOfTheMapAndTheView) {
     GdiFlush();
     std::vector<uint16_t> empty;
     for (int32_t y = 20; y < 40; ++y)
-        for (int32_t x = 20; x < 40; ++x) empty.push_back(overviewWindow->picture->Pixel(x, y));
+        for (int32_t x = 20; x < 40; ++x) empty.push_back(editor->overview->picture->Pixel(x, y));
     const std::vector<uint32_t> large = PaletteChips(largePalette, 2);
     const MapCell chip = CellFromChipId(large.at(0), 2, largePalette->model);
     CurrentChip = ChipEntry{chip.chipId, static_cast<uint32_t>(chip.srcX), static_cast<uint32_t>(chip.srcY), 2};
@@ -415,15 +415,16 @@ TEST_F(OverviewTest, FollowsEveryChangeOfTheMapAndTheView) {
     int changed = 0;
     for (int32_t y = 20; y < 40; ++y)
         for (int32_t x = 20; x < 40; ++x)
-            changed += overviewWindow->picture->Pixel(x, y) != empty[static_cast<size_t>((y - 20) * 20 + x - 20)];
+            changed += editor->overview->picture->Pixel(x, y) != empty[static_cast<size_t>((y - 20) * 20 + x - 20)];
     EXPECT_GT(changed, 100);
 
     ResizeMapFromDialog(1200, 800);  // 30 x 20 cells: 300 x 200 pixels
+    ShowChanges();
     ExpectOverviewShowsTheMap();
     for (int i = 0; i < 3; ++i) HandleKey(VK_RIGHT);
     HandleKey(VK_DOWN);
     ExpectOverviewShowsTheMap();
-    EXPECT_EQ(overviewWindow->picture->Pixel(30, 50), kViewFramePixel);  // the frame moved along
+    EXPECT_EQ(editor->overview->picture->Pixel(30, 50), kViewFramePixel);  // the frame moved along
     PressKey('Z', true);  // undo of the size
     ExpectOverviewShowsTheMap();
 
@@ -435,6 +436,7 @@ TEST_F(OverviewTest, FollowsEveryChangeOfTheMapAndTheView) {
     const std::string path = TempPath("picoran-overview-2x1.txt");
     WriteBytes(path, "80 40\n5 6\n0 0\n1 2\n0 0\n");
     ASSERT_TRUE(mainWindow->LoadMap(path.c_str(), false));
+    ShowChanges();
     DeleteFileA(path.c_str());
     ExpectOverviewShowsTheMap();
 }
@@ -448,11 +450,11 @@ TEST_F(OverviewTest, CaptionNamesTheCellUnderThePointerAndItsChips) {
     PressKey(VK_F6);
     const RECT mainBefore = WindowRect(mainWindow->handle);
     SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(370, 130));  // view cell (9, 3)
-    EXPECT_EQ(WindowText(overviewWindow->handle), kTitle + " (12, 5) 0:0 1:2 2:35");
+    EXPECT_EQ(WindowText(editor->overview->handle), kTitle + " (12, 5) 0:0 1:2 2:35");
     HandleKey(VK_LEFT);  // the view moves under the still pointer
-    EXPECT_EQ(WindowText(overviewWindow->handle), kTitle + " (11, 5) 0:0 1:0 2:0");
+    EXPECT_EQ(WindowText(editor->overview->handle), kTitle + " (11, 5) 0:0 1:0 2:0");
     SendMessageA(mainWindow->handle, WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(WindowText(overviewWindow->handle), kTitle);
+    EXPECT_EQ(WindowText(editor->overview->handle), kTitle);
     const RECT mainAfter = WindowRect(mainWindow->handle);
     EXPECT_EQ(mainAfter.right - mainAfter.left, mainBefore.right - mainBefore.left);
     EXPECT_EQ(mainAfter.bottom - mainAfter.top, mainBefore.bottom - mainBefore.top);
@@ -460,9 +462,9 @@ TEST_F(OverviewTest, CaptionNamesTheCellUnderThePointerAndItsChips) {
 
 TEST_F(OverviewTest, KeysInTheOverviewReachTheShortcuts) {
     PressKey(VK_F6);
-    SendMessageA(overviewWindow->handle, WM_KEYDOWN, VK_F4, 0);
+    SendMessageA(editor->overview->handle, WM_KEYDOWN, VK_F4, 0);
     EXPECT_TRUE(Visible(cursorWindow->handle));
-    SendMessageA(overviewWindow->handle, WM_SYSKEYDOWN, VK_F10, 0);
+    SendMessageA(editor->overview->handle, WM_SYSKEYDOWN, VK_F10, 0);
     EXPECT_TRUE(Visible(configWindow->handle));
 }
 

@@ -176,6 +176,7 @@ TEST_F(RecoveryCopiesTest, YesOpensTheStageAsModifiedAndSaveWritesItToItsMap) {
     {
         MessageBoxWatcher yes(IDYES);
         OfferLeftBehindCopies();
+        ShowChanges();
         PumpMessages();
         ASSERT_EQ(yes.Boxes().size(), 3u);  // restore first?, restore second?, save first?
         EXPECT_EQ(yes.WideBoxes()[2], L"ぴこらんエディタ|マップへの変更を保存しますか？");

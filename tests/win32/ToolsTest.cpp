@@ -48,45 +48,41 @@ class ToolsTest : public EditorTest {};
 // button, and moves the menu's mark; in a text box it is only typed. Ctrl with the letter, and
 // choosing a tool at all, change nothing in the stage.
 TEST_F(ToolsTest, LettersChooseTheToolFromEveryWindowButNotFromATextBox) {
-    EXPECT_EQ(Tools().Tool(), EditingTool::kPen);
+    EXPECT_EQ(ActiveTool(), UINT{ID_TOOL_PEN});
     EXPECT_TRUE(MenuChecked(ID_TOOL_PEN));
     const struct {
         WPARAM key;
-        EditingTool tool;
         UINT id;
-    } letters[] = {{'P', EditingTool::kRectangle, ID_TOOL_RECTANGLE},
-                   {'F', EditingTool::kFill, ID_TOOL_FILL},
-                   {'R', EditingTool::kSelection, ID_TOOL_SELECTION},
-                   {'B', EditingTool::kPen, ID_TOOL_PEN}};
+    } letters[] = {{'P', ID_TOOL_RECTANGLE}, {'F', ID_TOOL_FILL}, {'R', ID_TOOL_SELECTION}, {'B', ID_TOOL_PEN}};
     PressKey(VK_F6);  // the overview
-    for (HWND window : {mainWindow->handle, smallPalette->handle, largePalette->handle, overviewWindow->handle}) {
+    for (HWND window : {mainWindow->handle, smallPalette->handle, largePalette->handle, editor->overview->handle}) {
         for (const auto& letter : letters) {
             SendMessageA(window, WM_KEYDOWN, letter.key, 0);
-            EXPECT_EQ(Tools().Tool(), letter.tool) << static_cast<char>(letter.key);
-            for (UINT id = ID_TOOL_PEN; id <= ID_TOOL_SELECTION; ++id) EXPECT_EQ(MenuChecked(id), id == letter.id);
+            EXPECT_EQ(ActiveTool(), letter.id) << static_cast<char>(letter.key);
+            for (const ToolRow& row : ToolRows()) EXPECT_EQ(MenuChecked(row.command), row.command == letter.id);
         }
     }
     SetModifiers(true, false);
     SendMessageA(mainWindow->handle, WM_KEYDOWN, 'P', 0);
     SetModifiers(false, false);
-    EXPECT_EQ(Tools().Tool(), EditingTool::kPen);
+    EXPECT_EQ(ActiveTool(), UINT{ID_TOOL_PEN});
 
     // A dialog's button passes the letter on; its text box types it.
     ShowSettingsDialog(cursorWindow, IDC_CURSOR_X);
     SetFocus(GetDlgItem(cursorWindow->handle, IDC_CURSOR_OK));
     Press('F');
-    EXPECT_EQ(Tools().Tool(), EditingTool::kFill);
+    EXPECT_EQ(ActiveTool(), UINT{ID_TOOL_FILL});
     ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT);
     SetDlgItemTextA(messageWindow->handle, IDC_MESSAGE_TEXT, "");
     Press('R');
     PumpMessages();
-    EXPECT_EQ(Tools().Tool(), EditingTool::kFill);
+    EXPECT_EQ(ActiveTool(), UINT{ID_TOOL_FILL});
     char box[16] = {};
     GetDlgItemTextA(messageWindow->handle, IDC_MESSAGE_TEXT, box, sizeof box);
     EXPECT_EQ(std::string(box), "r");
 
     SendMessageA(mainWindow->handle, WM_COMMAND, ID_TOOL_SELECTION, 0);
-    EXPECT_EQ(Tools().Tool(), EditingTool::kSelection);
+    EXPECT_EQ(ActiveTool(), UINT{ID_TOOL_SELECTION});
     EXPECT_FALSE(mainWindow->stage.CanUndo());
     EXPECT_FALSE(mainWindow->stage.IsModified());
 }
@@ -178,8 +174,8 @@ TEST_F(ToolsTest, EscapeClearsTheSelectionThenCloses) {
     ClickAt(mainWindow->handle, CellCentre(0, 0).x, CellCentre(0, 0).y);  // a change, so closing asks
     PressKey('R');
     DragOnMap({CellCentre(2, 3), CellCentre(4, 5)});
-    ASSERT_TRUE(Tools().HasSelection());
-    EXPECT_EQ(Tools().Selection(), (CellRect{2, 3, 4, 5}));
+    ASSERT_TRUE(editor->tools.HasSelection());
+    EXPECT_EQ(editor->tools.Selection(), (CellRect{2, 3, 4, 5}));
     EXPECT_TRUE(OutlineShowsAt(80, 150));
     HMENU menu = GetMenu(mainWindow->handle);
     EXPECT_FALSE(GetMenuState(menu, ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
@@ -188,7 +184,7 @@ TEST_F(ToolsTest, EscapeClearsTheSelectionThenCloses) {
     MessageBoxWatcher watcher(IDCANCEL);
     SendMessageA(smallPalette->handle, WM_KEYDOWN, VK_ESCAPE, 0);
     PumpMessages();
-    EXPECT_FALSE(Tools().HasSelection());
+    EXPECT_FALSE(editor->tools.HasSelection());
     EXPECT_FALSE(OutlineShowsAt(80, 150));
     EXPECT_TRUE(GetMenuState(menu, ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_TRUE(watcher.Boxes().empty());
@@ -206,22 +202,22 @@ TEST_F(ToolsTest, TheSelectionKeepsToTheMap) {
     ASSERT_TRUE(mainWindow->ResizeMap(400, 320));  // 10 x 8 cells: the view reaches past it
     PressKey('R');
     DragOnMap({CellCentre(8, 6), CellCentre(13, 10)});
-    EXPECT_EQ(Tools().Selection(), (CellRect{8, 6, 9, 7}));
+    EXPECT_EQ(editor->tools.Selection(), (CellRect{8, 6, 9, 7}));
     DragOnMap({CellCentre(11, 9), CellCentre(14, 10)});
-    EXPECT_FALSE(Tools().HasSelection());
+    EXPECT_FALSE(editor->tools.HasSelection());
     DragOnMap({CellCentre(1, 1), CellCentre(9, 7)});
     ASSERT_TRUE(mainWindow->ResizeMap(240, 200));
-    EXPECT_EQ(Tools().Selection(), (CellRect{1, 1, 5, 4}));
+    EXPECT_EQ(editor->tools.Selection(), (CellRect{1, 1, 5, 4}));
     PressKey('Z', true);  // back to 10 x 8: the selection stays as it was cut
-    EXPECT_EQ(Tools().Selection(), (CellRect{1, 1, 5, 4}));
+    EXPECT_EQ(editor->tools.Selection(), (CellRect{1, 1, 5, 4}));
     PressKey('F');
-    EXPECT_FALSE(Tools().HasSelection());
+    EXPECT_FALSE(editor->tools.HasSelection());
     PressKey('R');
     DragOnMap({CellCentre(1, 1), CellCentre(2, 2)});
     mainWindow->stage.MarkSaved();
     PressKey('N', true);
-    EXPECT_FALSE(Tools().HasSelection());
-    EXPECT_EQ(Tools().Tool(), EditingTool::kSelection);
+    EXPECT_FALSE(editor->tools.HasSelection());
+    EXPECT_EQ(ActiveTool(), UINT{ID_TOOL_SELECTION});
 }
 
 // Over the map the pointer shows the tool; the pen with no chip shows the eraser. Beyond the
@@ -246,7 +242,7 @@ TEST_F(ToolsTest, ThePointerShowsTheToolOverTheMap) {
     EXPECT_EQ(pointerAt(onMap), resource(IDCUR_FILL));
     PressKey('R');
     EXPECT_EQ(pointerAt(onMap), resource(IDCUR_SELECTION));
-    Tools().StartPaste(CellBlock{1, 1, {{{1}, {0}, {0}}}});
+    editor->tools.StartPaste(CellBlock{1, 1, {{{1}, {0}, {0}}}});
     EXPECT_EQ(pointerAt(onMap), resource(IDCUR_PASTE));
     ASSERT_TRUE(mainWindow->ResizeMap(400, 320));
     EXPECT_EQ(pointerAt(CellCentre(12, 3)), LoadCursor(nullptr, IDC_ARROW));
@@ -293,9 +289,9 @@ TEST_F(ToolsTest, ScrollingUnderAStillPointerMovesTheDragAndThePaste) {
                       column >= 2 && column <= 5 && row >= 2 && row <= 4 ? 100u : 0u)
                 << column << "," << row;
 
-    Tools().StartPaste(CellBlock{1, 1, {{{100}, {0}, {0}}}});
+    editor->tools.StartPaste(CellBlock{1, 1, {{{100}, {0}, {0}}}});
     SendMessageA(mainWindow->handle, WM_MOUSEMOVE, 0, MAKELPARAM(CellCentre(6, 6).x, CellCentre(6, 6).y));
-    EXPECT_EQ(Tools().Pointer(), (CellPoint{7, 7}));
+    EXPECT_EQ(editor->tools.Pointer(), (CellPoint{7, 7}));
     PressKey(VK_LEFT);
-    EXPECT_EQ(Tools().Pointer(), (CellPoint{6, 7}));
+    EXPECT_EQ(editor->tools.Pointer(), (CellPoint{6, 7}));
 }

@@ -47,6 +47,7 @@ protected:
         // Something in the map outside a 16 x 12 corner, so that a smaller size cuts it off.
         ASSERT_TRUE(mainWindow->ResizeMap(1200, 800));
         for (uint32_t i = 0; i < 600; i += 7) SetCell(static_cast<int>(i % 3), i, MapCell{2, 0, 0});
+        ShowChanges();
     }
 };
 
@@ -137,6 +138,7 @@ TEST_F(UndoTest, CtrlZInTheCommentBoxUndoesTheText) {
 TEST_F(UndoTest, CaptionMarksTheMapModifiedUntilSavedOrUndoneToTheSavePoint) {
     const std::string path = TempPath("picoran-caption.bin");
     SetCurrentPath(Wide(path).c_str());
+    ShowChanges();
     const std::string clean = std::string(texts::kProductTitle) + " [" + path + "]";
     EXPECT_EQ(WindowText(mainWindow->handle), clean + " *");
     PressKey('S', true);

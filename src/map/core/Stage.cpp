@@ -32,6 +32,7 @@ void Stage::StartNewHistory() {
     strokeInHistory = nullptr;
     history.Clear();
     MarkSaved();
+    changes |= kChangedStage;
 }
 
 bool Stage::Open(int32_t width, int32_t height, const std::vector<MapCell>& layer1,
@@ -73,6 +74,7 @@ bool Stage::ClearMap() {
         std::unique_ptr<WholeMapEdit> whole = WholeMapEdit::Clear(map);
         if (whole) {
             history.Push(std::move(whole));
+            changes |= kChangedCells | kChangedHistory;
             return true;
         }
     }
@@ -87,6 +89,7 @@ bool Stage::ClearMap() {
     }
     edit->Close();
     history.Push(std::move(edit));
+    changes |= kChangedCells | kChangedHistory;
     return true;
 }
 
@@ -96,6 +99,7 @@ bool Stage::ResizeMap(int32_t width, int32_t height) {
     std::unique_ptr<ResizeEdit> edit = ResizeEdit::Make(content.map, width, height);
     if (!edit) return false;
     history.Push(std::move(edit));
+    changes |= kChangedSize | kChangedCells | kChangedHistory;
     return true;
 }
 
@@ -112,6 +116,7 @@ bool Stage::ChangeSettings(const StageSettings& settings) {
     auto edit = std::make_unique<SettingsEdit>(content.settings);
     content.settings = std::move(next);
     history.Push(std::move(edit));
+    changes |= kChangedSettings | kChangedHistory;
     return true;
 }
 
@@ -133,6 +138,7 @@ bool Stage::WriteCells(const CellWrites& writes) {
         }
     }
     if (ownStep) EndStroke();
+    if (changed) changes |= kChangedCells | kChangedHistory;
     return changed;
 }
 
@@ -149,14 +155,19 @@ void Stage::EndStroke() {
     history.NewestGrew();
 }
 
+// A step may have changed anything the stage holds; everything shows it again.
 bool Stage::Undo() {
     EndStroke();
-    return history.Undo(content);
+    if (!history.Undo(content)) return false;
+    changes |= kChangedStage;
+    return true;
 }
 
 bool Stage::Redo() {
     EndStroke();
-    return history.Redo(content);
+    if (!history.Redo(content)) return false;
+    changes |= kChangedStage;
+    return true;
 }
 
 bool CommentFromBytes(const char* bytes, int32_t length, std::string& comment) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/Changes.h"
 #include "map/core/CellWrite.h"
 #include "map/core/MapDocument.h"
 #include "map/core/MapModel.h"
@@ -39,10 +40,16 @@ public:
     // True while the stage differs from the state last opened, saved or made new, judged by
     // the history: undoing back to that state makes it unmodified again.
     bool IsModified() const { return history.StateId() != savedState; }
-    void MarkSaved() { savedState = history.StateId(); }
+    void MarkSaved() {
+        savedState = history.StateId();
+        changes |= kChangedHistory;
+    }
     // The current state matches no file: a stage recovered after a crash is modified until it
     // is saved, and undo cannot make it otherwise.
-    void MarkUnsaved() { savedState = kNoSavedState; }
+    void MarkUnsaved() {
+        savedState = kNoSavedState;
+        changes |= kChangedHistory;
+    }
     // Names the current state: equal ids mean equal states, as far as the history knows (what
     // the recovery copy holds is judged by it).
     uint64_t StateId() const { return history.StateId(); }
@@ -72,6 +79,13 @@ public:
     bool Undo();
     bool Redo();
 
+    // What changed since the last call (Changes.h), for the displays to follow; then nothing.
+    Changes TakeChanges() {
+        const Changes taken = changes;
+        changes = kNoChange;
+        return taken;
+    }
+
     size_t HistoryBytes() const { return history.Bytes(); }
     size_t UndoableSteps() const { return history.UndoableSteps(); }
 
@@ -86,6 +100,7 @@ private:
     // newest step while the stroke goes on.
     std::unique_ptr<CellChangesEdit> stroke;
     CellChangesEdit* strokeInHistory = nullptr;
+    Changes changes = kNoChange;
 
     void StartNewHistory();
 };

@@ -48,14 +48,43 @@ CellWrites PenCellWrites(const MapModel& map, const ChipEntry& chip, CellPoint s
     return writes;
 }
 
-CellWrites StrokeSegmentWrites(const MapModel& map, const ChipEntry& chip, CellPoint strokeStart,
-                               CellPoint from, CellPoint to, const CellRect& paintable) {
+namespace {
+
+// The pen's writes on the cells of the line from `first` on, each cell seeing those before it.
+CellWrites LineCellWrites(const MapModel& map, const ChipEntry& chip, CellPoint strokeStart,
+                          const std::vector<CellPoint>& cells, size_t first, const CellRect& paintable) {
     CellWrites writes;
-    const std::vector<CellPoint> cells = CellsOnLine(from, to);
-    for (size_t i = 1; i < cells.size(); ++i) {
+    for (size_t i = first; i < cells.size(); ++i) {
         if (!Contains(paintable, cells[i])) continue;
         const CellWrites cellWrites = PenCellWrites(map, chip, strokeStart, cells[i], writes);
         writes.insert(writes.end(), cellWrites.begin(), cellWrites.end());
     }
     return writes;
+}
+
+}  // namespace
+
+CellWrites StrokeSegmentWrites(const MapModel& map, const ChipEntry& chip, CellPoint strokeStart,
+                               CellPoint from, CellPoint to, const CellRect& paintable) {
+    return LineCellWrites(map, chip, strokeStart, CellsOnLine(from, to), 1, paintable);
+}
+
+CellWrites LineWrites(const MapModel& map, const ChipEntry& chip, CellPoint from, CellPoint to,
+                      const CellRect& paintable) {
+    return LineCellWrites(map, chip, from, CellsOnLine(from, to), 0, paintable);
+}
+
+bool LastCellLaidDown(const MapModel& map, const ChipEntry& chip, CellPoint strokeStart,
+                      CellPoint from, CellPoint to, const CellRect& paintable, CellPoint& cell) {
+    const PaintKind kind = PaintKindOf(chip);
+    if (kind == PaintKind::kNothing) return false;
+    const std::vector<CellPoint> cells = CellsOnLine(from, to);
+    for (size_t i = cells.size(); i-- > 0;) {
+        const CellPoint c = cells[i];
+        if (!Contains(paintable, c) || !InMap(c, map.CellCounts())) continue;
+        if (kind == PaintKind::kLarge && !OnLargeChipStride(strokeStart, c)) continue;
+        cell = c;
+        return true;
+    }
+    return false;
 }

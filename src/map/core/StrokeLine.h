@@ -34,3 +34,15 @@ CellWrites PenCellWrites(const MapModel& map, const ChipEntry& chip, CellPoint s
 CellWrites StrokeSegmentWrites(const MapModel& map, const ChipEntry& chip, CellPoint strokeStart,
                                CellPoint from, CellPoint to,
                                const CellRect& paintable = kEveryCell);
+
+// A straight line from `from` to `to`, both included, as a stroke pressed at `from` and
+// dragged at once to `to` paints it: every cell of CellsOnLine that lies in `paintable`,
+// large chips on the stride counted from `from`.
+CellWrites LineWrites(const MapModel& map, const ChipEntry& chip, CellPoint from, CellPoint to,
+                      const CellRect& paintable = kEveryCell);
+
+// The last cell of CellsOnLine(from, to) where a stroke begun at `strokeStart` lays the chip
+// down (in `paintable` and the map, on the large chips' stride): true, with `cell`, when there
+// is one.
+bool LastCellLaidDown(const MapModel& map, const ChipEntry& chip, CellPoint strokeStart,
+                      CellPoint from, CellPoint to, const CellRect& paintable, CellPoint& cell);

@@ -5,10 +5,6 @@
 #include "core/IntegerMath.h"
 #include "render/core/ViewGeometry.h"
 
-namespace {
-
-}  // namespace
-
 CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY) {
     return CellPoint{ClampToInt32(int64_t{scrollX} + FloorDivide(x, kCellSize)),
                      ClampToInt32(int64_t{scrollY} + FloorDivide(y, kCellSize))};
@@ -19,22 +15,19 @@ CellRect ViewCells(int32_t scrollX, int32_t scrollY) {
                     ClampToInt32(int64_t{scrollY} + kViewRows - 1)};
 }
 
-void ToolState::SelectTool(EditingTool next) {
-    if (next == tool) return;
-    tool = next;
+ToolState::ToolState(std::vector<std::unique_ptr<MapTool>> tools) : tools(std::move(tools)) {}
+
+void ToolState::SelectTool(size_t next) {
+    if (next == active || next >= tools.size()) return;
     ForgetMarks();
+    active = next;
 }
 
-void ToolState::BeginDrag(CellPoint cell) {
-    dragging = true;
-    dragStart = cell;
-    dragEnd = cell;
-}
-
-bool ToolState::DragTo(CellPoint cell) {
-    if (!dragging || cell == dragEnd) return false;
-    dragEnd = cell;
-    return true;
+ToolStep ToolState::Release(const ToolInput& in) {
+    if (!Tool().Dragging()) return {};
+    ToolStep step = Tool().Release(in);
+    if (step.selects) Select(step.selection, in.map.CellCounts());
+    return step;
 }
 
 void ToolState::Select(const CellRect& cells, MapCellCounts counts) {
@@ -66,13 +59,22 @@ CellRect ToolState::PasteCells(MapCellCounts counts) const {
     return ClipToMap(covered, counts);
 }
 
+bool ToolState::KeepUnderPointer(CellPoint cell) {
+    bool moved = false;
+    if (pasting && pointerInView && !(pointer == cell)) {
+        pointer = cell;
+        moved = true;
+    }
+    return Tool().KeepUnderPointer(cell) || moved;
+}
+
 Cleared ToolState::Escape() {
     if (pasting) {
         EndPaste();
         return Cleared::kPaste;
     }
-    if (dragging && tool != EditingTool::kPen) {
-        dragging = false;
+    if (Tool().Dragging() && Tool().EscapeDrops()) {
+        Tool().Cancel();
         return Cleared::kDrag;
     }
     if (HasSelection()) {
@@ -84,15 +86,19 @@ Cleared ToolState::Escape() {
 
 void ToolState::ForgetMarks() {
     EndPaste();
-    dragging = false;
+    Tool().Cancel();
     selection = CellRect{};
+}
+
+void ToolState::ForgetMap() {
+    ForgetMarks();
+    for (const std::unique_ptr<MapTool>& tool : tools) tool->Forget();
 }
 
 std::vector<CellRect> ToolState::Outlines(MapCellCounts counts) const {
     std::vector<CellRect> outlines;
-    const bool dragsRectangle = dragging && tool != EditingTool::kPen && tool != EditingTool::kFill;
-    const CellRect first =
-        dragsRectangle ? ClipToMap(RectBetween(dragStart, dragEnd), counts) : selection;
+    CellRect first;
+    if (!Tool().Outline(counts, first)) first = selection;
     if (!first.Empty()) outlines.push_back(first);
     const CellRect pasted = PasteCells(counts);
     if (!pasted.Empty()) outlines.push_back(pasted);

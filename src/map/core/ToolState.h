@@ -1,17 +1,16 @@
-// The editing tools of the map view: which tool the left button uses, a rectangle or a
-// selection being dragged, the selected cells and a block being pasted. View state only: never
-// saved and never an undo step. The shell hands it the cells under the pointer and asks it what
-// to outline and what Escape clears; what a tool writes comes from the fill, stroke and block
-// rules.
+// The editing tools of the map view: the tools themselves (MapTool.h), which one the left
+// button uses, the selected cells and a block being pasted. View state only: never saved and
+// never an undo step. The shell hands it the cells under the pointer and asks it what to
+// outline and what Escape clears; what a tool writes comes from the fill, stroke and block rules.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "map/core/CellArea.h"
 #include "map/core/CellBlock.h"
 #include "map/core/MapModel.h"
-
-enum class EditingTool { kPen, kRectangle, kFill, kSelection };
+#include "map/core/tools/MapTool.h"
 
 // The map cell under view point (x, y) of the view scrolled to (scrollX, scrollY). Points
 // outside the view count too (a drag that left the window): the divisions round down, so a
@@ -26,21 +25,21 @@ enum class Cleared { kNothing, kPaste, kDrag, kSelection };
 
 class ToolState {
 public:
-    EditingTool Tool() const { return tool; }
-    // Another tool ends a paste and a drag and clears the selection. Choosing the tool
-    // already active changes nothing.
-    void SelectTool(EditingTool next);
+    // The tools in their order; the first is in hand at the start.
+    explicit ToolState(std::vector<std::unique_ptr<MapTool>> tools);
 
-    // ---- A rectangle or a selection dragged with the left button, from the cell pressed to
-    // the cell under the pointer.
-    void BeginDrag(CellPoint cell);
-    // True when the drag goes on and its end moved to another cell.
-    bool DragTo(CellPoint cell);
-    bool Dragging() const { return dragging; }
-    CellPoint DragStart() const { return dragStart; }
-    CellPoint DragEnd() const { return dragEnd; }
-    // The release, the capture lost or a key that cancels it.
-    void EndDrag() { dragging = false; }
+    size_t Active() const { return active; }
+    MapTool& Tool() { return *tools[active]; }
+    const MapTool& Tool() const { return *tools[active]; }
+    // Another tool ends a paste and a drag and clears the selection. Choosing the tool
+    // already active changes nothing; a number beyond the tools changes nothing either.
+    void SelectTool(size_t next);
+
+    // ---- The left button on the map, with the tool in hand. A selection's release selects.
+    ToolStep Press(const ToolInput& in) { return Tool().Press(in); }
+    ToolStep Drag(const ToolInput& in) { return Tool().Dragging() ? Tool().Drag(in) : ToolStep{}; }
+    ToolStep Release(const ToolInput& in);
+    bool Dragging() const { return Tool().Dragging(); }
 
     // ---- The selected cells: a rectangle inside the map, or none.
     // The rectangle's part inside the map becomes the selection; none when no part is.
@@ -63,21 +62,25 @@ public:
     // The cells the pasted block covers with its top-left at the pointer, clipped to the map;
     // empty when nothing is pasted, the pointer is away or the block lies wholly outside.
     CellRect PasteCells(MapCellCounts counts) const;
+    // The view moved under a pointer that stayed over `cell`: the pasted block and the end of
+    // a drag follow it. True when what is drawn changed.
+    bool KeepUnderPointer(CellPoint cell);
 
-    // Escape: the first of a paste, a drag and the selection that there is, cleared.
+    // Escape: the first of a paste, a drag that marks cells and the selection that there is,
+    // cleared.
     Cleared Escape();
-    // A new or opened map: no paste, drag or selection is left; the tool stays.
+    // Another tool: no paste, drag or selection is left; the tool stays.
     void ForgetMarks();
+    // A new or opened map: as ForgetMarks, and the tools remember nothing of the last map.
+    void ForgetMap();
 
     // The rectangles to outline over the view, in map cells inside the map: a rectangle or
     // selection being dragged, else the selection; then the pasted block at the pointer.
     std::vector<CellRect> Outlines(MapCellCounts counts) const;
 
 private:
-    EditingTool tool = EditingTool::kPen;
-    bool dragging = false;
-    CellPoint dragStart;
-    CellPoint dragEnd;
+    std::vector<std::unique_ptr<MapTool>> tools;
+    size_t active = 0;
     CellRect selection;
     bool pasting = false;
     CellBlock pasteBlock;

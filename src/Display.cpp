@@ -1,0 +1,88 @@
+#include "Display.h"
+
+#include "Editor.h"
+#include "Globals.h"
+#include "MainWindow.h"
+#include "OverviewWindow.h"
+#include "PaletteWindow.h"
+#include "ToolCursors.h"
+#include "dialogs/DialogValues.h"
+#include "map/CurrentFile.h"
+#include "map/core/tools/ToolTable.h"
+#include "resource.h"
+
+namespace {
+
+void EnableMenuCommand(HMENU menu, UINT command, bool enabled) {
+    EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void CheckMenuCommand(HMENU menu, UINT command, bool checked) {
+    CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void DrawPalettes(bool largeFirst) {
+    PaletteWindow* first = largeFirst ? largePalette : smallPalette;
+    PaletteWindow* second = largeFirst ? smallPalette : largePalette;
+    if (first != nullptr) first->Draw();
+    if (second != nullptr) second->Draw();
+}
+
+// The layers' check marks and the radio mark on the tool in hand.
+void ShowMenuChecks(HMENU menu) {
+    for (int layer = 0; layer < 3; ++layer)
+        CheckMenuCommand(menu, static_cast<UINT>(ID_VIEW_LAYER0 + layer), editor->shownLayers.Shows(layer));
+    const std::vector<ToolRow>& rows = ToolRows();
+    for (size_t i = 0; i < rows.size(); ++i)
+        CheckMenuCommand(menu, rows[i].command, i == editor->tools.Active());
+}
+
+constexpr Changes kDrawsView = kChangedStage | kChangedView | kChangedLayers | kChangedTool |
+                               kChangedMarks | kRedrawView;
+constexpr Changes kShowsInMenu = kChangedStage | kChangedMarks | kChangedTool | kChangedFile |
+                                 kChangedClipboard | kChangedLayers;
+constexpr Changes kShowsInPointer = kChangedTool | kChangedChip | kChangedMarks;
+
+}  // namespace
+
+void ShowMenuCommands(bool readClipboard) {
+    if (mainWindow == nullptr || mainWindow->handle == nullptr || editor == nullptr) return;
+    HMENU menu = GetMenu(mainWindow->handle);
+    if (menu == nullptr) return;
+    EnableMenuCommand(menu, ID_EDIT_UNDO, mainWindow->stage.CanUndo());
+    EnableMenuCommand(menu, ID_EDIT_REDO, mainWindow->stage.CanRedo());
+    const bool selected = editor->tools.HasSelection();
+    EnableMenuCommand(menu, ID_EDIT_CUT, selected);
+    EnableMenuCommand(menu, ID_EDIT_COPY, selected);
+    EnableMenuCommand(menu, ID_EDIT_DELETE, selected);
+    EnableMenuCommand(menu, ID_EDIT_PASTE, readClipboard ? editor->clipboard.HoldsBlock(mainWindow->handle)
+                                                         : editor->clipboard.MayHoldBlock());
+}
+
+void ShowChanges() {
+    if (editor == nullptr || mainWindow == nullptr) return;
+    const Changes changes = editor->pending | mainWindow->stage.TakeChanges();
+    editor->pending = kNoChange;
+    if (changes == kNoChange) return;
+
+    if ((changes & kChangedWholeStage) != 0) ShowStageValues(mainWindow->stage);
+    const bool palettes = (changes & kRedrawPalettes) != 0;
+    const bool palettesFirst = palettes && (changes & kPalettesAfterView) == 0;
+    const bool largeFirst = (changes & kLargePaletteFirst) != 0;
+    if (palettesFirst) DrawPalettes(largeFirst);
+    if ((changes & kDrawsView) != 0) {
+        mainWindow->Paint();  // the overview and its caption too
+    } else {
+        if ((changes & kChangedOutline) != 0) mainWindow->PaintView();  // the overview shows none
+        if ((changes & kChangedPointer) != 0 && editor->overview != nullptr)
+            editor->overview->UpdateCaption(mainWindow->map);
+    }
+    if (palettes && !palettesFirst) DrawPalettes(largeFirst);
+
+    if ((changes & kShowsInMenu) != 0) {
+        ShowCaption();
+        ShowMenuCommands(false);
+        if (HMENU menu = GetMenu(mainWindow->handle)) ShowMenuChecks(menu);
+    }
+    if ((changes & kShowsInPointer) != 0) ShowToolCursor();
+}

@@ -1,0 +1,27 @@
+#include "Editor.h"
+
+#include "Globals.h"
+#include "map/core/tools/ToolTable.h"
+#include "render/Texture.h"
+
+Editor::Editor() : tools(MakeTools()) {}
+
+Editor::~Editor() {
+    delete smallSheet;
+    delete largeSheet;
+    delete backdrop;
+}
+
+void NoteChanges(Changes changes) {
+    if (editor != nullptr) editor->pending |= changes;
+}
+
+void SetViewOffsets(int32_t x, int32_t y) {
+    scrollX = x;
+    scrollY = y;
+    NoteChanges(kChangedView);
+    if (editor == nullptr || !editor->pointerSeen) return;
+    const POINT p = editor->lastPointer;
+    if (editor->tools.KeepUnderPointer(ViewPointCell(p.x, p.y, scrollX, scrollY)))
+        NoteChanges(kChangedOutline);
+}

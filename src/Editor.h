@@ -1,0 +1,65 @@
+// What the shell keeps besides the process-wide pointers and values that name the windows,
+// the chip in hand, the view's offsets and the current file: the entry point makes one editor
+// object at start-up and destroys it at the end, so every start begins afresh. The setters
+// here, and the stage's edits, note what they changed; ShowChanges (Display.h) then brings
+// every display up to date from that report.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "core/Changes.h"
+#include "core/RecentFiles.h"
+#include "map/BlockClipboard.h"
+#include "map/RecoverySession.h"
+#include "map/core/LayerVisibility.h"
+#include "map/core/ToolState.h"
+#include "render/core/WheelScrolling.h"
+
+class OverviewWindow;
+class Texture;
+
+struct Editor {
+    Editor();
+    ~Editor();
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // The pictures the windows draw from: the two chip sheets and the view's backdrop. Owned.
+    Texture* smallSheet = nullptr;
+    Texture* largeSheet = nullptr;
+    Texture* backdrop = nullptr;
+    // The overview "全体図", hidden until shown; the entry point makes and destroys it with the
+    // other windows.
+    OverviewWindow* overview = nullptr;
+
+    ToolState tools;             // the tools of the ツール menu, the selection and a paste
+    LayerVisibility shownLayers; // the layers the view shows and the tools write
+    // Where the pointer was last seen over the main window, in client pixels, if it was.
+    bool pointerSeen = false;
+    POINT lastPointer{0, 0};
+    // What the wheel has turned beyond the last whole cell, along each axis.
+    WheelAccumulator verticalWheel;
+    WheelAccumulator horizontalWheel;
+
+    RecoverySession recovery;
+    RecentFiles recentMaps;      // as the ファイル menu shows them
+    BlockClipboard clipboard;
+    std::string startFolder;     // UTF-8: a bare file name means this folder
+    // The file name without its folder, as the file dialogs give it.
+    wchar_t fileTitle[256] = {};
+    // The question about unsaved changes is open: a second request is refused meanwhile.
+    bool askingAboutChanges = false;
+
+    // What changed since the displays were last brought up to date.
+    Changes pending = kNoChange;
+    // Called with "view", "small" or "large" each time the map view or a palette is redrawn;
+    // null except in tests that check the order of redraws.
+    void (*redrawTrace)(const char* what) = nullptr;
+};
+
+// Notes changes for the next ShowChanges; nothing before the editor object exists.
+void NoteChanges(Changes changes);
+// The view's top-left cell becomes (x, y), as given; what a tool draws under a pointer that
+// stayed still follows the cells now under it. The caller keeps the view inside the map.
+void SetViewOffsets(int32_t x, int32_t y);

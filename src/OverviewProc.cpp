@@ -1,0 +1,75 @@
+#include "OverviewProc.h"
+
+#include <windowsx.h>
+
+#include "Commands.h"
+#include "Display.h"
+#include "Editor.h"
+#include "Globals.h"
+#include "MainWindow.h"
+#include "OverviewWindow.h"
+#include "ViewCommands.h"
+#include "map/DroppedMaps.h"
+
+namespace {
+
+OverviewWindow* OverviewOf(HWND window) {
+    return editor != nullptr && editor->overview != nullptr && editor->overview->handle == window
+               ? editor->overview
+               : nullptr;
+}
+
+// A click or a drag at a client point: the view centred there.
+void CentreViewAt(HWND window, LPARAM lParam) {
+    OverviewWindow* overview = OverviewOf(window);
+    if (overview == nullptr || mainWindow == nullptr) return;
+    MoveView(overview->OffsetsCentredAt(mainWindow->map, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+}
+
+}  // namespace
+
+INT_PTR CALLBACK OverviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC windowDC = BeginPaint(window, &paint);
+        if (OverviewWindow* overview = OverviewOf(window)) overview->Draw(windowDC);
+        EndPaint(window, &paint);
+        return TRUE;
+    }
+    case WM_ERASEBKGND:  // Draw covers the whole client area
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_CLOSE:
+        ShowWindow(window, SW_HIDE);  // hidden, never destroyed
+        return TRUE;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        return ForwardDialogKeyMessage(message, wParam);
+    case WM_LBUTTONDOWN:
+        SetCapture(window);  // a drag that leaves the window still moves the view
+        CentreViewAt(window, lParam);
+        ShowChanges();
+        return TRUE;
+    case WM_MOUSEMOVE:
+        if (GetCapture() == window && (wParam & MK_LBUTTON) != 0) {
+            CentreViewAt(window, lParam);
+            ShowChanges();
+        }
+        return TRUE;
+    case WM_LBUTTONUP:
+        if (GetCapture() == window) ReleaseCapture();
+        return TRUE;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        ScrollViewByWheel(message, wParam);
+        ShowChanges();
+        return TRUE;
+    case WM_DROPFILES:  // a map dropped here opens as one dropped on the main window
+        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
+        ShowChanges();
+        return TRUE;
+    default:
+        return 0;
+    }
+}
