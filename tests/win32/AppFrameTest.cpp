@@ -139,6 +139,7 @@ TEST_F(EditorTest, MenuHasItsPopupsWithExactTextsAndIds) {
 }
 
 TEST(StartUpOutput, EachBitmapThatLoadsPrintsFileLoadOk) {
+    ProfileFolder profile;
     testing::internal::CaptureStdout();
     const bool started = StartUp();
     const std::string output = testing::internal::GetCapturedStdout();
@@ -152,6 +153,7 @@ TEST(StartUpOutput, EachBitmapThatLoadsPrintsFileLoadOk) {
 }
 
 TEST(StartUpOutput, ResourceTexturesAreSixteenBitWithBlackAsKey) {
+    ProfileFolder profile;
     ASSERT_TRUE(StartUp());
     EXPECT_EQ(mainWindow->smallSheet->width, 512);
     EXPECT_EQ(mainWindow->smallSheet->height, 512);

@@ -142,6 +142,7 @@ TEST_F(CommandTest, MenuCommandsReachTheSameActions) {
 }
 
 TEST(CommandExit, EscapeInAPaletteClosesTheWholeProgram) {
+    ProfileFolder profile;
     ASSERT_TRUE(StartUp());
     SendMessageA(smallPalette->handle, WM_KEYDOWN, VK_ESCAPE, 0);
     const int exitCode = RunMessageLoop();  // returns once the quit message arrives

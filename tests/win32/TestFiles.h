@@ -106,7 +106,9 @@ private:
 
 // A local application data folder of its own for everything that starts the editor in this
 // process, the editor itself and any program it starts, so that nothing one test keeps (the
-// recent maps) reaches another. Removed with all it holds.
+// recent maps, recovery copies, versions) reaches another. Removed with all it holds. Every
+// test that starts the editor holds one (EditorTest has its own); scripts/test.sh fails a run
+// that wrote into the editor's folder in the prefix's own profile.
 class ProfileFolder {
 public:
     ProfileFolder()

@@ -178,6 +178,7 @@ TEST_F(EditorTest, LargeMapKeepsEveryCellThroughAnUntouchedEditArea) {
 // Escape with unsaved changes asks; each answer does what it says. Without changes the
 // program closes at once.
 TEST(UnsavedChanges, EscapeAsksAndEachAnswerDoesWhatItSays) {
+    ProfileFolder profile;  // the answer Yes saves, and the saved map becomes a recent one
     const std::string path = TempPath("picoran-escape.bin");
     for (int answer : {IDCANCEL, IDNO, IDYES}) {
         DeleteFileA(path.c_str());
