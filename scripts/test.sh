@@ -40,8 +40,16 @@ fuzz_log="$build_root/fuzz-output.log"
 PICORAN_FUZZ_CORES=1 nice -n 19 bash "$repo_root/scripts/run-fuzzers.sh" "$fuzz_seconds" >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
 ctest_log="$build_root/windows-ctest.log"
+# Every test that starts the editor gives it a local application data folder of its own, so
+# that nothing one test keeps (recent maps, recovery copies, versions) reaches another. The
+# editor's folder in a prefix's own profile is then never written: whatever in it is newer
+# than this mark was written by a test that forgot its folder.
+profile_mark="$build_root/profile-mark"
+touch "$profile_mark"
 (cd "$win_build" && ctest --output-on-failure -j"$((2 * $(nproc)))") 2>&1 | tee "$ctest_log"
 [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+written=$(find "$WINEPREFIX"/drive_c/users/*/AppData/Local/picoran-editor \
+  "$foreign_prefix"/drive_c/users/*/AppData/Local/picoran-editor -newer "$profile_mark" 2>/dev/null)
 echo "== fuzzing the readers ($fuzz_seconds s each, beside the Windows-side tests)"
 wait "$fuzz_pid" || status=1
 cat "$fuzz_log"
@@ -51,5 +59,10 @@ stop_wineserver "$foreign_prefix"
 # CTest's summary of the Windows-side tests comes last, after the fuzzers' outcome.
 echo "== Windows-side and end-to-end tests"
 sed -n '/tests passed/,$p' "$ctest_log"
+if [ -n "$written" ]; then
+  echo "tests wrote into the prefix's own profile instead of a folder of their own:" >&2
+  echo "$written" >&2
+  status=1
+fi
 
 exit $status
