@@ -4,7 +4,11 @@ build_root="${PICORAN_BUILD_DIR:-$repo_root/build}"
 native_build="$build_root/native"
 win_build="$build_root/win"
 
+# The tests' prefix. scripts/run.sh starts the editor in one of its own, which no test
+# touches, so that the editor there starts as for a new user, with nothing the tests left
+# (recent maps, recovery copies, versions, the file dialogs' last folders).
 export WINEPREFIX="$build_root/wineprefix"
+run_prefix="$build_root/wineprefix-run"
 # A second prefix for the Windows-side tests on a system that is not Japanese: another code
 # page and taller window frames.
 foreign_prefix="$build_root/wineprefix-foreign"

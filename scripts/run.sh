@@ -8,6 +8,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 setup_then_restart "$@"
 use_locale
+# A prefix of its own, made on the first run: the tests' prefix holds what they left.
+export WINEPREFIX="$run_prefix"
 configure_and_build_windows || exit 1
 editor="$win_build/picoran-editor.exe"
 
