@@ -30,3 +30,12 @@ DecimalScan ScanDecimal(const char* text, size_t size) {
     }
     return scan;
 }
+
+bool ReadDecimalDigits(const char* text, size_t count, int32_t& value) {
+    // A sign is no digit here, though ScanDecimal would take one.
+    if (count == 0 || !IsDecimalDigit(text[0])) return false;
+    const DecimalScan scan = ScanDecimal(text, count);
+    if (scan.length != count) return false;
+    value = scan.saturated;
+    return true;
+}

@@ -25,3 +25,13 @@ struct DecimalScan {
 // Reads an optional '+' or '-', then digits, from the first `size` bytes of text, up to the first
 // byte that is not a digit. Blanks are not skipped: a leading blank is no number.
 DecimalScan ScanDecimal(const char* text, size_t size);
+
+// The `count` bytes at text as digits only, as the names the program writes spell their
+// numbers: no sign, no blank. False when count is 0 or a byte is no digit; value is held at
+// INT32_MAX beyond it.
+bool ReadDecimalDigits(const char* text, size_t count, int32_t& value);
+
+inline bool AreDecimalDigits(const char* text, size_t count) {
+    int32_t value = 0;
+    return ReadDecimalDigits(text, count, value);
+}
