@@ -36,17 +36,6 @@ std::string LastComponent(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Reads `count` digits at text[at] into value; false when they are not all digits.
-bool ReadDigits(const std::string& text, size_t at, size_t count, int32_t& value) {
-    if (at + count > text.size()) return false;
-    value = 0;
-    for (size_t i = 0; i < count; ++i) {
-        if (!IsDecimalDigit(text[at + i])) return false;
-        value = value * 10 + (text[at + i] - '0');
-    }
-    return true;
-}
-
 // "2026-12-10_15-30-12", then "-N" for N from 2.
 bool ParseTimeAndSequence(const std::string& text, ClockTime& time, uint32_t& sequence) {
     constexpr size_t kTimeLength = 19;
@@ -54,10 +43,11 @@ bool ParseTimeAndSequence(const std::string& text, ClockTime& time, uint32_t& se
     static const char kShape[] = "0000-00-00_00-00-00";
     for (size_t i = 0; i < kTimeLength; ++i)
         if (kShape[i] != '0' && text[i] != kShape[i]) return false;
-    if (!ReadDigits(text, 0, 4, time.year) || !ReadDigits(text, 5, 2, time.month) ||
-        !ReadDigits(text, 8, 2, time.day) || !ReadDigits(text, 11, 2, time.hour) ||
-        !ReadDigits(text, 14, 2, time.minute) || !ReadDigits(text, 17, 2, time.second) ||
-        !IsValidClockTime(time))
+    const char* digits = text.data();
+    if (!ReadDecimalDigits(digits, 4, time.year) || !ReadDecimalDigits(digits + 5, 2, time.month) ||
+        !ReadDecimalDigits(digits + 8, 2, time.day) || !ReadDecimalDigits(digits + 11, 2, time.hour) ||
+        !ReadDecimalDigits(digits + 14, 2, time.minute) ||
+        !ReadDecimalDigits(digits + 17, 2, time.second) || !IsValidClockTime(time))
         return false;
     sequence = 1;
     if (text.size() == kTimeLength) return true;
@@ -65,7 +55,7 @@ bool ParseTimeAndSequence(const std::string& text, ClockTime& time, uint32_t& se
     // "-2" to "-9999", without leading zeros, so that each version has one spelling.
     if (rest.size() < 2 || rest.size() > 5 || rest[0] != '-' || rest[1] == '0') return false;
     int32_t value = 0;
-    if (!ReadDigits(rest, 1, rest.size() - 1, value) || value < 2) return false;
+    if (!ReadDecimalDigits(rest.data() + 1, rest.size() - 1, value) || value < 2) return false;
     sequence = static_cast<uint32_t>(value);
     return true;
 }
