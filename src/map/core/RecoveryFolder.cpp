@@ -13,19 +13,15 @@ constexpr char kLockExtension[] = ".lock";
 
 // "dddddddd-dddddd-hhhhhhhh", then "-N" for N from 1: exactly what RecoverySessionName makes.
 bool IsSessionName(const std::string& name) {
-    static const char kShape[] = "dddddddd-dddddd-hhhhhhhh";
-    const size_t length = sizeof kShape - 1;
-    if (name.size() < length) return false;
-    for (size_t i = 0; i < length; ++i) {
-        const char want = kShape[i];
-        if ((want == 'd' && !IsDecimalDigit(name[i])) || (want == 'h' && !IsLowerHexDigit(name[i])) ||
-            (want == '-' && name[i] != '-'))
-            return false;
-    }
-    if (name.size() == length) return true;
-    const std::string attempt = name.substr(length);
+    constexpr size_t kLength = 24;
+    if (name.size() < kLength || !AreDecimalDigits(name.data(), 8) || name[8] != '-' ||
+        !AreDecimalDigits(name.data() + 9, 6) || name[15] != '-' ||
+        !std::all_of(name.begin() + 16, name.begin() + kLength, IsLowerHexDigit))
+        return false;
+    if (name.size() == kLength) return true;
+    const std::string attempt = name.substr(kLength);
     return attempt.size() >= 2 && attempt.size() <= 5 && attempt[0] == '-' && attempt[1] != '0' &&
-           std::all_of(attempt.begin() + 1, attempt.end(), IsDecimalDigit);
+           AreDecimalDigits(attempt.data() + 1, attempt.size() - 1);
 }
 
 // The session of a name ending in `extension`, or "" when the name is not of that form.
