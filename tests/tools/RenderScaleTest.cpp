@@ -87,7 +87,7 @@ TEST_F(RenderScaleTest, PictureHoldsTheOverviewsCompositionAtThatScale) {
 
 TEST_F(RenderScaleTest, RefusesScalesItCannotDrawAndTheGridBesideThem) {
     WriteMap(folder / "map.bin", EmptyMap(16, 12));
-    for (const char* scale : {"0", "41", "x", "8px", "", "-3", "007"}) {
+    for (const char* scale : {"0", "41", "x", "8px", "", "-3", "007", "+5", " 5"}) {
         const ToolRun run = RunTool({"render", "--scale", scale, folder / "map.bin", folder / "a.png"});
         EXPECT_EQ(run.status, 2) << scale;
         EXPECT_NE(run.err.find("--scale takes the pixels a cell"), std::string::npos) << run.err;

@@ -1,16 +1,14 @@
 #include "ScaledRaster.h"
 
 #include "MapRaster.h"
+#include "core/DecimalText.h"
 #include "render/core/OverviewCompose.h"
 
 bool ParseCellPixels(const std::string& text, int32_t& cellPixels, std::string& error) {
+    // One or two digits, "05" as well as "5"; no sign, no blank.
     int32_t value = 0;
-    bool digits = !text.empty() && text.size() <= 2;
-    for (char c : text) {
-        digits = digits && c >= '0' && c <= '9';
-        if (digits) value = value * 10 + (c - '0');
-    }
-    if (!digits || value < kMinScaledCellPixels || value > kMaxScaledCellPixels) {
+    if (text.size() > 2 || !ReadDecimalDigits(text.data(), text.size(), value) ||
+        value < kMinScaledCellPixels || value > kMaxScaledCellPixels) {
         error = "--scale takes the pixels a cell as a whole number from " +
                 std::to_string(kMinScaledCellPixels) + " to " + std::to_string(kMaxScaledCellPixels) +
                 ", not \"" + text + "\"";
