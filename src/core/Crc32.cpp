@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/LittleEndian.h"
+
 namespace {
 
 // Eight tables, for eight bytes a step ("slicing by 8"): table 0 is the byte-wise CRC table,
@@ -29,9 +31,7 @@ uint32_t Crc32(const uint8_t* data, size_t size) {
     uint32_t crc = 0xFFFFFFFFu;
     size_t i = 0;
     for (; i + 8 <= size; i += 8) {
-        // The bytes are taken one by one, so the host's byte order plays no part.
-        const uint32_t low = crc ^ (uint32_t{data[i]} | uint32_t{data[i + 1]} << 8 |
-                                    uint32_t{data[i + 2]} << 16 | uint32_t{data[i + 3]} << 24);
+        const uint32_t low = crc ^ little_endian::Load32(data + i);
         crc = kTables[7][low & 0xFFu] ^ kTables[6][(low >> 8) & 0xFFu] ^
               kTables[5][(low >> 16) & 0xFFu] ^ kTables[4][low >> 24] ^ kTables[3][data[i + 4]] ^
               kTables[2][data[i + 5]] ^ kTables[1][data[i + 6]] ^ kTables[0][data[i + 7]];
