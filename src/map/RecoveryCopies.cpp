@@ -1,6 +1,5 @@
 #include "map/RecoveryCopies.h"
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "ProgramFolder.h"
 #include "UnsavedChanges.h"
 #include "WideText.h"
+#include "core/DecimalText.h"
 #include "core/ProgramFolderNames.h"
 #include "core/Texts.h"
 #include "files/FileAccess.h"
@@ -57,14 +57,13 @@ bool PathFitsCurrentFile(const std::string& mapPath, const std::string& copyPath
 }  // namespace
 
 // Read from the process's environment as the system keeps it, which a test changes for the
-// editors it starts.
+// editors it starts: plain digits, nothing else.
 UINT RecoveryCopyInterval() {
     char value[16] = {};
     const DWORD length = GetEnvironmentVariableA("PICORAN_RECOVERY_INTERVAL_MS", value, sizeof value);
-    if (length == 0 || length >= sizeof value) return kDefaultIntervalMs;
-    char* end = nullptr;
-    const unsigned long ms = std::strtoul(value, &end, 10);
-    if (end == value || *end != '\0' || ms < kShortestIntervalMs || ms > kDefaultIntervalMs)
+    int32_t ms = 0;
+    if (length == 0 || length >= sizeof value || !ReadDecimalDigits(value, length, ms) ||
+        ms < static_cast<int32_t>(kShortestIntervalMs) || ms > static_cast<int32_t>(kDefaultIntervalMs))
         return kDefaultIntervalMs;
     return static_cast<UINT>(ms);
 }
