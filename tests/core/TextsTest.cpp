@@ -237,12 +237,14 @@ std::vector<std::string> CheckTexts(const std::string& source, size_t* checked =
     return problems;
 }
 
-std::string ReadHeader() {
-    std::ifstream file(std::string(PICORAN_SOURCE_DIR) + "/src/core/Texts.h", std::ios::binary);
+std::string ReadSource(const char* path) {
+    std::ifstream file(std::string(PICORAN_SOURCE_DIR) + "/" + path, std::ios::binary);
     std::ostringstream content;
     content << file.rdbuf();
     return content.str();
 }
+
+std::string ReadHeader() { return ReadSource("src/core/Texts.h"); }
 
 std::string Bytes(const char* literal, size_t size) { return std::string(literal, size - 1); }
 #define TEXT_BYTES(name) Bytes(texts::name, sizeof(texts::name))
@@ -257,6 +259,10 @@ TEST(Texts, EveryJapaneseTextMatchesItsSpellingInCp932) {
     for (const std::string& p : problems) ADD_FAILURE() << p;
     // The header holds well over a dozen Japanese texts; a scan that finds few is broken.
     EXPECT_GE(checked, 12u);
+    // The tools' menu texts stand in the tool table, each beside its row.
+    const std::string table = ReadSource("src/map/core/tools/ToolTable.cpp");
+    for (const std::string& p : CheckTexts(table, &checked)) ADD_FAILURE() << "ToolTable.cpp: " << p;
+    EXPECT_GE(checked, 4u);
 }
 
 // The scanned file is the header this program compiles: constants taken through the
