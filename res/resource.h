@@ -58,6 +58,7 @@
 #define ID_TOOL_RECTANGLE 40055
 #define ID_TOOL_FILL 40056
 #define ID_TOOL_SELECTION 40057
+#define ID_TOOL_ERASER 40058
 // 以前の版を開く: the Open dialog in the folder of saved versions
 #define ID_FILE_OPEN_VERSION 40090
 

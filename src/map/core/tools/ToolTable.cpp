@@ -22,6 +22,8 @@ constexpr char kRectangleText[] = "\x8e\x6c\x8a\x70\x8c\x60";
 constexpr char kFillText[] = "\x93\x68\x82\xe8\x82\xc2\x82\xd4\x82\xb5";
 // 範囲選択
 constexpr char kSelectionText[] = "\x94\xcd\x88\xcd\x91\x49\x91\xf0";
+// 消しゴム
+constexpr char kEraserText[] = "\x8f\xc1\x82\xb5\x83\x53\x83\x80";
 
 }  // namespace
 
@@ -31,6 +33,7 @@ const std::vector<ToolRow>& ToolRows() {
         {Make<RectangleTool>, ID_TOOL_RECTANGLE, 'P', kRectangleText, IDCUR_RECTANGLE},
         {Make<FillTool>, ID_TOOL_FILL, 'F', kFillText, IDCUR_FILL},
         {Make<SelectionTool>, ID_TOOL_SELECTION, 'R', kSelectionText, IDCUR_SELECTION},
+        {Make<EraserTool>, ID_TOOL_ERASER, 'E', kEraserText, IDCUR_ERASER},
     };
     return rows;
 }
