@@ -22,6 +22,7 @@
 #define IDCUR_FILL 123
 #define IDCUR_SELECTION 124
 #define IDCUR_PASTE 125
+#define IDCUR_LINE 126
 
 // Bitmaps
 #define IDB_SMALL_SHEET 114
@@ -59,6 +60,7 @@
 #define ID_TOOL_FILL 40056
 #define ID_TOOL_SELECTION 40057
 #define ID_TOOL_ERASER 40058
+#define ID_TOOL_LINE 40059
 // 以前の版を開く: the Open dialog in the folder of saved versions
 #define ID_FILE_OPEN_VERSION 40090
 

@@ -3,13 +3,13 @@
 
 Run from anywhere:  python3 res/art/make_cursors.py
 Writes res/cursor_pen.cur, cursor_eraser.cur, cursor_rectangle.cur, cursor_fill.cur,
-cursor_selection.cur and cursor_paste.cur: 32 x 32 two-colour cursors, black shapes
+cursor_selection.cur, cursor_line.cur and cursor_paste.cur: 32 x 32 two-colour cursors, black shapes
 with a white edge (or white with a black edge), so each shows on light and dark chips.
 Only the standard library is used; the outputs are committed and the build never runs
 this script.
 
 The hot spot is the pixel that names the cell: the pen's and the eraser's tip, the
-centre of the cross of the rectangle, the fill and the selection, and the top-left
+centre of the cross of the rectangle, the fill, the selection and the line, and the top-left
 corner of the pasted block.
 """
 import math
@@ -127,6 +127,18 @@ def selection():
     return c
 
 
+def line():
+    c = Cursor(8, 8)
+    c.cross(8)
+    # A straight stroke from low left to high right, with a dot at each end.
+    start, angle = (15.0, 29.0), -math.atan2(13, 15)
+    c.polygon([along(start, angle, u, v) for u, v in ((0, -2), (20, -2), (20, 2), (0, 2))], BLACK, WHITE)
+    for x, y in ((15, 29), (30, 16)):
+        c.rect(x - 2, y - 2, x + 1, y + 1, WHITE)
+        c.rect(x - 1, y - 1, x, y, BLACK)
+    return c
+
+
 def paste():
     c = Cursor(0, 0)
     # The block's top-left corner at the hot spot, and a block of 2 x 2 cells below it.
@@ -166,7 +178,7 @@ def write_cur(path, cursor):
 
 def main():
     cursors = {"pen": pen(), "eraser": eraser(), "rectangle": rectangle(), "fill": fill(),
-               "selection": selection(), "paste": paste()}
+               "selection": selection(), "line": line(), "paste": paste()}
     pictures = [tuple(map(tuple, c.pixels)) for c in cursors.values()]
     assert len(set(pictures)) == len(pictures), "two tools share a cursor"
     for name, cursor in cursors.items():

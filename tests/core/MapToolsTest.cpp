@@ -5,6 +5,7 @@
 
 #include "CellRulesTestSupport.h"
 #include "map/core/tools/EraserTool.h"
+#include "map/core/tools/LineTool.h"
 #include "map/core/tools/PenTool.h"
 
 namespace {
@@ -53,6 +54,49 @@ TEST(EraserTool, ErasesAsThePenWithTheEraserWhateverChipIsInHand) {
             EXPECT_EQ(eraser.Pointer(inHand), ToolPointer::kOwn) << c.name;
         }
     }
+}
+
+struct LineCase {
+    const char* name;
+    ChipEntry chip;
+    CellPoint from, to;
+    std::vector<CellPoint> penStroke;  // the pen's stroke before its Shift+click on `to`
+    Pictures after;                    // of an empty 6 x 4 map
+};
+
+// The line tool paints the pen's gapless line between the cell pressed and the cell released
+// over, large chips on the stride from the cell pressed, whatever the drag passed meanwhile; a
+// Shift+click of the pen paints the same line from the last cell its stroke laid a chip on.
+TEST(LineTool, PaintsThePensLineBetweenPressAndReleaseAsAShiftClickOfThePenDoes) {
+    const Pictures empty{"......|......|......|......", "......|......|......|......",
+                         "......|......|......|......"};
+    const LineCase cases[] = {
+        {"a row of small chips", ChipEntry{1, 40, 0, 0}, {0, 1}, {4, 1}, {{0, 1}},
+         {"......|11111.|......|......", empty.layer1, empty.layer2}},
+        {"a diagonal leaves no corner gap", ChipEntry{1, 40, 0, 0}, {0, 0}, {3, 3}, {{0, 0}},
+         {"11....|.11...|..11..|...1..", empty.layer1, empty.layer2}},
+        {"large chips on the stride from the start", ChipEntry{3, 120, 0, 2}, {0, 1}, {5, 1},
+         {{0, 1}, {3, 1}}, {empty.layer0, empty.layer1, "......|3.3.3.|......|......"}},
+    };
+    for (const LineCase& c : cases) {
+        MapModel lined, penned;
+        Draw(lined, empty);
+        Draw(penned, empty);
+        LineTool line;
+        Use(line, lined, c.chip, {c.from, {5, 3}, {0, 3}, c.to});
+        EXPECT_TRUE(line.Preview(lined, c.chip, ViewCells(0, 0)).empty()) << c.name;
+        PenTool pen;
+        Use(pen, penned, c.chip, c.penStroke);
+        Use(pen, penned, c.chip, {c.to}, true);
+        ExpectPictures(lined, c.after);
+        ExpectPictures(penned, c.after);
+    }
+    // Without a cell painted before, Shift+click paints the cell clicked alone.
+    MapModel map;
+    Draw(map, empty);
+    PenTool pen;
+    Use(pen, map, ChipEntry{1, 40, 0, 0}, {{2, 2}}, true);
+    ExpectPictures(map, {"......|......|..1...|......", empty.layer1, empty.layer2});
 }
 
 }  // namespace

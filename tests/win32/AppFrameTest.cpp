@@ -136,6 +136,7 @@ TEST_F(EditorTest, MenuHasItsPopupsWithExactTextsAndIds) {
         {"\x93\x68\x82\xe8\x82\xc2\x82\xd4\x82\xb5    F", ID_TOOL_FILL},  // 塗りつぶし
         {"\x94\xcd\x88\xcd\x91\x49\x91\xf0    R", ID_TOOL_SELECTION},    // 範囲選択
         {"\x8f\xc1\x82\xb5\x83\x53\x83\x80    E", ID_TOOL_ERASER},       // 消しゴム
+        {"\x92\xbc\x90\xfc    L", ID_TOOL_LINE},                          // 直線
     });
 }
 

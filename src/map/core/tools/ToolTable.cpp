@@ -2,6 +2,7 @@
 
 #include "map/core/tools/EraserTool.h"
 #include "map/core/tools/FillTool.h"
+#include "map/core/tools/LineTool.h"
 #include "map/core/tools/PenTool.h"
 #include "map/core/tools/RectangleTool.h"
 #include "map/core/tools/SelectionTool.h"
@@ -24,6 +25,8 @@ constexpr char kFillText[] = "\x93\x68\x82\xe8\x82\xc2\x82\xd4\x82\xb5";
 constexpr char kSelectionText[] = "\x94\xcd\x88\xcd\x91\x49\x91\xf0";
 // 消しゴム
 constexpr char kEraserText[] = "\x8f\xc1\x82\xb5\x83\x53\x83\x80";
+// 直線
+constexpr char kLineText[] = "\x92\xbc\x90\xfc";
 
 }  // namespace
 
@@ -34,6 +37,7 @@ const std::vector<ToolRow>& ToolRows() {
         {Make<FillTool>, ID_TOOL_FILL, 'F', kFillText, IDCUR_FILL},
         {Make<SelectionTool>, ID_TOOL_SELECTION, 'R', kSelectionText, IDCUR_SELECTION},
         {Make<EraserTool>, ID_TOOL_ERASER, 'E', kEraserText, IDCUR_ERASER},
+        {Make<LineTool>, ID_TOOL_LINE, 'L', kLineText, IDCUR_LINE},
     };
     return rows;
 }
