@@ -3,6 +3,7 @@
 // rectangle is dragged, the selection and Escape, the pointer's shapes.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -294,4 +295,61 @@ TEST_F(ToolsTest, ScrollingUnderAStillPointerMovesTheDragAndThePaste) {
     EXPECT_EQ(editor->tools.Pointer(), (CellPoint{7, 7}));
     PressKey(VK_LEFT);
     EXPECT_EQ(editor->tools.Pointer(), (CellPoint{6, 7}));
+}
+
+// The line by L, the pen's Shift+click and the eraser by E, as the designer uses them: each
+// paints what it should, and one undo brings back the very bytes saved before it.
+TEST_F(ToolsTest, LineShiftClickAndEraserAreEachOneUndoStep) {
+    const std::string path = profile.Path() + "\\tools.bin";
+    auto click = [](int column, int row, WPARAM keys = MK_LBUTTON) {
+        const POINT p = CellCentre(column, row);
+        SendMessageA(mainWindow->handle, WM_LBUTTONDOWN, keys, MAKELPARAM(p.x, p.y));
+        SendMessageA(mainWindow->handle, WM_LBUTTONUP, keys & ~WPARAM{MK_LBUTTON}, MAKELPARAM(p.x, p.y));
+    };
+    const struct {
+        const char* name;
+        std::function<void()> before, act;
+        std::vector<CellPoint> painted;  // layer 0 holds chip 100 there afterwards, or none
+    } steps[] = {
+        {"line", [] { PressKey('L'); },
+         [] { DragOnMap({CellCentre(1, 1), CellCentre(9, 9), CellCentre(5, 3)}); },
+         {{1, 1}, {2, 1}, {3, 2}, {5, 3}}},
+        {"shift+click", [&] { PressKey('B'); click(1, 6); }, [&] { click(6, 6, MK_LBUTTON | MK_SHIFT); },
+         {{2, 6}, {4, 6}, {6, 6}}},
+        {"eraser", [] { PressKey('E'); }, [&] { click(1, 1); }, {}},
+    };
+    CurrentChip = ChipEntry{100, 120, 80, 0};
+    for (const auto& step : steps) {
+        step.before();
+        const std::string saved = SaveAndRead(path);
+        step.act();
+        for (const CellPoint& cell : step.painted)
+            EXPECT_EQ(MapCellAt(0, cell.column, cell.row).chipId, 100u) << step.name << " " << cell.column;
+        if (step.painted.empty()) EXPECT_EQ(MapCellAt(0, 1, 1).chipId, 0u) << step.name;
+        EXPECT_NE(SaveAndRead(path), saved) << step.name;
+        PressKey('Z', true);
+        EXPECT_EQ(SaveAndRead(path), saved) << step.name;
+        step.act();  // again, for the next step to build on
+    }
+}
+
+// A press is handled where it was made: posted at one cell while the pointer has moved on before
+// it is handled, the rectangle still starts in the cell pressed.
+TEST_F(ToolsTest, ARectangleStartsInTheCellPressedWhereverThePointerWentSince) {
+    PressKey('P');
+    CurrentChip = ChipEntry{100, 120, 80, 0};
+    const POINT pressed = CellCentre(2, 2);
+    PostMessageA(mainWindow->handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pressed.x, pressed.y));
+    POINT away = CellCentre(9, 8);
+    ClientToScreen(mainWindow->handle, &away);
+    SetCursorPos(away.x, away.y);
+    PumpMessages();
+    const POINT released = CellCentre(4, 3);
+    SendMessageA(mainWindow->handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(released.x, released.y));
+    SendMessageA(mainWindow->handle, WM_LBUTTONUP, 0, MAKELPARAM(released.x, released.y));
+    for (uint32_t row = 0; row < 12; ++row)
+        for (uint32_t column = 0; column < 16; ++column)
+            EXPECT_EQ(MapCellAt(0, column, row).chipId,
+                      column >= 2 && column <= 4 && row >= 2 && row <= 3 ? 100u : 0u)
+                << column << "," << row;
 }
