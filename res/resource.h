@@ -63,6 +63,13 @@
 #define ID_TOOL_LINE 40059
 // 以前の版を開く: the Open dialog in the folder of saved versions
 #define ID_FILE_OPEN_VERSION 40090
+// What keys do that no menu item does: Escape clears a paste or the selection before it
+// closes, and the arrow keys move the view.
+#define ID_KEY_ESCAPE 40110
+#define ID_KEY_SCROLL_LEFT 40111
+#define ID_KEY_SCROLL_UP 40112
+#define ID_KEY_SCROLL_RIGHT 40113
+#define ID_KEY_SCROLL_DOWN 40114
 
 // Edit-area dialog controls
 #define IDC_RESIZE_WIDTH 1001

@@ -7,6 +7,7 @@
 #include "MapCommands.h"
 #include "PaletteWindow.h"
 #include "ViewCommands.h"
+#include "core/Shortcuts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/DialogControls.h"
@@ -38,65 +39,8 @@ void ShowPalette(PaletteWindow* palette) {
 void HandleKey(uint32_t virtualKey) {
     if (virtualKey < VK_ESCAPE || virtualKey > VK_F10) return;
     if (mainWindow == nullptr) return;
-    switch (virtualKey) {
-    case VK_ESCAPE:
-        // A paste or a selection goes first; only with nothing to clear does Escape close.
-        if (!ClearToolMarks()) PostClose();
-        break;
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN: ScrollView(virtualKey); break;
-    case 'N':
-        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_FILE_NEW);
-        break;
-    case 'O':
-        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_FILE_OPEN);
-        break;
-    case 'Z':
-        // Ctrl+Shift+Z redoes, as in many programs; Ctrl+Y is the Windows way.
-        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(IsKeyHeld(VK_SHIFT) ? ID_EDIT_REDO : ID_EDIT_UNDO);
-        break;
-    case 'Y':
-        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_REDO);
-        break;
-    case 'X':
-        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_CUT);
-        break;
-    case 'C':
-        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_COPY);
-        break;
-    case 'V':
-        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_EDIT_PASTE);
-        break;
-    case VK_DELETE: DispatchCommand(ID_EDIT_DELETE); break;
-    case 'S':
-        if (!IsKeyHeld(VK_CONTROL)) break;
-        if (IsKeyHeld(VK_SHIFT)) {
-            DispatchCommand(ID_FILE_SAVEAS);
-        } else if (currentPath[0] != '\0') {
-            SaveToCurrentFile(mainWindow->handle);
-        }
-        break;
-    case VK_F1: DispatchCommand(ID_EDIT_SMALL_PALETTE); break;
-    case VK_F2: DispatchCommand(ID_EDIT_LARGE_PALETTE); break;
-    case VK_F3: DispatchCommand(ID_EDIT_AREA); break;
-    case VK_F4: DispatchCommand(ID_EDIT_START_POSITION); break;
-    case VK_F6: DispatchCommand(ID_EDIT_OVERVIEW); break;
-    case '1':
-    case '2':
-    case '3':
-        if (IsKeyHeld(VK_CONTROL)) DispatchCommand(ID_VIEW_LAYER0 + (virtualKey - '1'));
-        break;
-    case VK_F8: DispatchCommand(ID_EDIT_CLEAR_MAP); break;
-    case VK_F9: DispatchCommand(ID_EDIT_COMMENT); break;
-    case VK_F10: DispatchCommand(ID_EDIT_OTHER_SETTINGS); break;
-    default:
-        // The tools, by their letters alone: with Ctrl they are no shortcut.
-        if (ToolOfKey(virtualKey) < ToolRows().size() && !IsKeyHeld(VK_CONTROL))
-            DispatchCommand(ToolRows()[ToolOfKey(virtualKey)].command);
-        break;
-    }
+    const Shortcut* shortcut = FindShortcut(virtualKey, IsKeyHeld(VK_CONTROL), IsKeyHeld(VK_SHIFT));
+    if (shortcut != nullptr) DispatchCommand(shortcut->command);
     ShowChanges();
 }
 
@@ -117,9 +61,19 @@ void DispatchCommand(uint32_t commandId) {
     case ID_FILE_NEW: NewMap(); break;
     case ID_FILE_OPEN: OpenMapFile(mainWindow->handle); break;
     case ID_FILE_OPEN_VERSION: OpenSavedVersion(mainWindow->handle); break;
-    case ID_FILE_SAVE: SaveToCurrentFile(mainWindow->handle); break;
+    case ID_FILE_SAVE:
+        if (currentPath[0] != '\0') SaveToCurrentFile(mainWindow->handle);
+        break;
     case ID_FILE_SAVEAS: SaveMapFileAs(mainWindow->handle); break;
     case ID_FILE_EXIT: PostClose(); break;
+    case ID_KEY_ESCAPE:
+        // A paste or a selection goes first; only with nothing to clear does Escape close.
+        if (!ClearToolMarks()) PostClose();
+        break;
+    case ID_KEY_SCROLL_LEFT: ScrollView(VK_LEFT); break;
+    case ID_KEY_SCROLL_UP: ScrollView(VK_UP); break;
+    case ID_KEY_SCROLL_RIGHT: ScrollView(VK_RIGHT); break;
+    case ID_KEY_SCROLL_DOWN: ScrollView(VK_DOWN); break;
     case ID_EDIT_UNDO: mainWindow->Undo(); break;
     case ID_EDIT_REDO: mainWindow->Redo(); break;
     case ID_EDIT_CUT: CutSelection(); break;

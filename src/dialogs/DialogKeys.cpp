@@ -7,7 +7,7 @@
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
-#include "map/core/tools/ToolTable.h"
+#include "core/Shortcuts.h"
 #include "resource.h"
 
 namespace {
@@ -55,18 +55,11 @@ bool IsTextBox(HWND window) {
 
 }  // namespace
 
-bool IsProgramShortcut(WPARAM virtualKey, bool controlHeld, bool inTextBox) {
-    if (virtualKey >= VK_F1 && virtualKey <= VK_F10) return true;
-    // A text box keeps its letters, Delete, and its own undo, cut, copy and paste.
-    if (!inTextBox) {
-        if (virtualKey == VK_DELETE) return true;
-        if (!controlHeld && ToolOfKey(static_cast<uint32_t>(virtualKey)) < ToolRows().size()) return true;
-    }
-    if (!controlHeld) return false;
-    if (virtualKey == 'N' || virtualKey == 'O' || virtualKey == 'S') return true;
-    if (virtualKey >= '1' && virtualKey <= '3') return true;
-    return !inTextBox && (virtualKey == 'Z' || virtualKey == 'Y' || virtualKey == 'X' ||
-                          virtualKey == 'C' || virtualKey == 'V');
+bool IsProgramShortcut(WPARAM virtualKey, bool controlHeld, bool shiftHeld, bool inTextBox) {
+    const Shortcut* shortcut = FindShortcut(static_cast<uint32_t>(virtualKey), controlHeld, shiftHeld);
+    if (shortcut == nullptr) return false;
+    return shortcut->dialogs == InDialogs::kEverywhere ||
+           (shortcut->dialogs == InDialogs::kOutsideTextBoxes && !inTextBox);
 }
 
 bool HandleSettingsDialogKeys(MSG& message) {
@@ -74,7 +67,8 @@ bool HandleSettingsDialogKeys(MSG& message) {
     if (keys.dialog == nullptr) return false;
     // Of the system keys only F10 is a shortcut; Alt+F4 and the like keep their meaning.
     const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    if (keyDown && IsProgramShortcut(message.wParam, IsKeyHeld(VK_CONTROL), IsTextBox(message.hwnd)) &&
+    if (keyDown &&
+        IsProgramShortcut(message.wParam, IsKeyHeld(VK_CONTROL), IsKeyHeld(VK_SHIFT), IsTextBox(message.hwnd)) &&
         ForwardKeyMessage(message.message, message.wParam))
         return true;
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {

@@ -10,9 +10,8 @@
 // for a settings dialog and has been handled; the loop must then leave it.
 bool HandleSettingsDialogKeys(MSG& message);
 
-// The shortcut keys of the program's commands that a dialog's controls leave alone: the
-// function keys, Ctrl+N, Ctrl+O, Ctrl+S (with or without Shift) and Ctrl+1 to Ctrl+3
+// The shortcut keys of the program's commands that a dialog's controls leave alone (Shortcuts.h):
+// the function keys, Ctrl+N, Ctrl+O, Ctrl+S (with or without Shift) and Ctrl+1 to Ctrl+3
 // everywhere; outside a text box, which keeps them as its own, also undo and redo (Ctrl+Z,
-// Ctrl+Y), cut, copy and paste (Ctrl+X, Ctrl+C, Ctrl+V), Delete and the tools' letters B, P,
-// F and R.
-bool IsProgramShortcut(WPARAM virtualKey, bool controlHeld, bool inTextBox);
+// Ctrl+Y), cut, copy and paste (Ctrl+X, Ctrl+C, Ctrl+V), Delete and the tools' letters.
+bool IsProgramShortcut(WPARAM virtualKey, bool controlHeld, bool shiftHeld, bool inTextBox);
