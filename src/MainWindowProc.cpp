@@ -26,50 +26,28 @@ void CloseProgramWindows() {
 
 bool ShiftHeld(WPARAM wParam) { return (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0; }
 
-// The messages that come from the designer: what they changed is shown once they are handled.
-LRESULT HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The messages that come from the designer. True when one is handled wholly here and must not
+// go on to the default window procedure.
+bool HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_KEYDOWN:
         ForwardKeyMessage(message, wParam);
-        break;
+        return false;
     case WM_SYSKEYDOWN:
         // F10 is a shortcut of the menu here, so it must not select the menu bar as well.
-        if (ForwardKeyMessage(message, wParam)) return 0;
-        break;
-    case WM_COMMAND:
-        DispatchCommand(LOWORD(wParam));
-        break;
-    case WM_LBUTTONDOWN:
-        OnMapLeftButtonDown(window, PointOfMessage(lParam), ShiftHeld(wParam));
-        break;
-    case WM_MOUSEMOVE:
-        OnMapPointerMove(window, PointOfMessage(lParam));
-        break;
-    case WM_MOUSELEAVE:
-        OnMapPointerLeft();
-        break;
+        return ForwardKeyMessage(message, wParam);
+    case WM_COMMAND: DispatchCommand(LOWORD(wParam)); return false;
+    case WM_LBUTTONDOWN: OnMapLeftButtonDown(window, PointOfMessage(lParam), ShiftHeld(wParam)); return false;
+    case WM_MOUSEMOVE: OnMapPointerMove(window, PointOfMessage(lParam)); return false;
+    case WM_MOUSELEAVE: OnMapPointerLeft(); return false;
     case WM_MOUSEWHEEL:
-    case WM_MOUSEHWHEEL:
-        ScrollViewByWheel(message, wParam);
-        break;
-    case WM_LBUTTONUP:
-        OnMapLeftButtonUp(window);
-        break;
-    case WM_CAPTURECHANGED:
-        OnMapCaptureLost();
-        break;
-    case WM_RBUTTONDOWN:
-        OnMapRightButtonDown(PointOfMessage(lParam));
-        break;
-    case WM_DROPFILES:
-        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
-        ShowChanges();
-        return 0;
-    default:
-        break;
+    case WM_MOUSEHWHEEL: ScrollViewByWheel(message, wParam); return false;
+    case WM_LBUTTONUP: OnMapLeftButtonUp(window); return false;
+    case WM_CAPTURECHANGED: OnMapCaptureLost(); return false;
+    case WM_RBUTTONDOWN: OnMapRightButtonDown(PointOfMessage(lParam)); return false;
+    case WM_DROPFILES: OpenDroppedMap(reinterpret_cast<HDROP>(wParam)); return true;
+    default: return false;
     }
-    ShowChanges();
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -105,8 +83,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
     case WM_RBUTTONDOWN:
-    case WM_DROPFILES:
-        return HandleInput(window, message, wParam, lParam);
+    case WM_DROPFILES: {
+        const bool handled = HandleInput(window, message, wParam, lParam);
+        ShowChanges();  // what the message changed, shown once it is handled
+        return handled ? 0 : DefWindowProcW(window, message, wParam, lParam);
+    }
     default:
         break;
     }

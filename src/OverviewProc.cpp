@@ -26,6 +26,32 @@ void CentreViewAt(HWND window, LPARAM lParam) {
     MoveView(overview->OffsetsCentredAt(mainWindow->map, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
 }
 
+// The messages that come from the designer: what they changed is shown once they are handled.
+void HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        SetCapture(window);  // a drag that leaves the window still moves the view
+        CentreViewAt(window, lParam);
+        break;
+    case WM_MOUSEMOVE:
+        if (GetCapture() == window && (wParam & MK_LBUTTON) != 0) CentreViewAt(window, lParam);
+        break;
+    case WM_LBUTTONUP:
+        if (GetCapture() == window) ReleaseCapture();
+        break;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        ScrollViewByWheel(message, wParam);
+        break;
+    case WM_DROPFILES:  // a map dropped here opens as one dropped on the main window
+        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
+        break;
+    default:
+        break;
+    }
+    ShowChanges();
+}
+
 }  // namespace
 
 INT_PTR CALLBACK OverviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,27 +73,12 @@ INT_PTR CALLBACK OverviewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_SYSKEYDOWN:
         return ForwardDialogKeyMessage(message, wParam);
     case WM_LBUTTONDOWN:
-        SetCapture(window);  // a drag that leaves the window still moves the view
-        CentreViewAt(window, lParam);
-        ShowChanges();
-        return TRUE;
     case WM_MOUSEMOVE:
-        if (GetCapture() == window && (wParam & MK_LBUTTON) != 0) {
-            CentreViewAt(window, lParam);
-            ShowChanges();
-        }
-        return TRUE;
     case WM_LBUTTONUP:
-        if (GetCapture() == window) ReleaseCapture();
-        return TRUE;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
-        ScrollViewByWheel(message, wParam);
-        ShowChanges();
-        return TRUE;
-    case WM_DROPFILES:  // a map dropped here opens as one dropped on the main window
-        OpenDroppedMap(reinterpret_cast<HDROP>(wParam));
-        ShowChanges();
+    case WM_DROPFILES:
+        HandleInput(window, message, wParam, lParam);
         return TRUE;
     default:
         return 0;
