@@ -82,6 +82,8 @@ void ShowChanges() {
     if ((changes & kShowsInMenu) != 0) {
         ShowCaption();
         ShowMenuCommands(false);
+    }
+    if ((changes & (kChangedLayers | kChangedTool)) != 0) {
         if (HMENU menu = GetMenu(mainWindow->handle)) ShowMenuChecks(menu);
     }
     if ((changes & kShowsInPointer) != 0) ShowToolCursor();

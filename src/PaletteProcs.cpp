@@ -14,10 +14,10 @@ void OnPaletteClick(HWND window, PaletteWindow* clicked, PaletteWindow* other) {
     POINT point{0, 0};
     GetCursorPos(&point);
     ScreenToClient(window, &point);
+    // The pointer is over the palette, so the map's pointer shape has nothing to show yet.
     if (clicked->Pick(point)) {
         clicked->model.active = true;
         if (other != nullptr) other->model.active = false;
-        NoteChanges(kChangedChip);
     }
     NoteChanges(kRedrawPalettes | (clicked == largePalette ? kLargePaletteFirst : kNoChange));
     ShowChanges();

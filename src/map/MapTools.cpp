@@ -60,7 +60,6 @@ void SelectTool(size_t tool) {
 
 void OnMapLeftButtonDown(HWND window, POINT point, bool shift) {
     if (!Ready()) return;
-    NotePointer(point);
     // A click shows as it always has: the palettes, then the view, whatever it changed.
     NoteChanges(kRedrawPalettes | kRedrawView);
     ToolState& tools = editor->tools;
