@@ -3,11 +3,11 @@
 #include "Commands.h"
 #include "Globals.h"
 #include "KeyState.h"
+#include "core/Shortcuts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
-#include "core/Shortcuts.h"
 #include "resource.h"
 
 namespace {
