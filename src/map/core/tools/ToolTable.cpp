@@ -54,10 +54,3 @@ size_t ToolOfCommand(uint32_t command) {
     while (i < rows.size() && rows[i].command != command) ++i;
     return i;
 }
-
-size_t ToolOfKey(uint32_t virtualKey) {
-    const std::vector<ToolRow>& rows = ToolRows();
-    size_t i = 0;
-    while (i < rows.size() && static_cast<uint32_t>(rows[i].key) != virtualKey) ++i;
-    return i;
-}

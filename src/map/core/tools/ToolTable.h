@@ -22,6 +22,5 @@ struct ToolRow {
 const std::vector<ToolRow>& ToolRows();
 // One object of each tool, in the rows' order.
 std::vector<std::unique_ptr<MapTool>> MakeTools();
-// The row number of a menu command or a key, or ToolRows().size() when no tool has it.
+// The row number of a menu command, or ToolRows().size() when no tool has it.
 size_t ToolOfCommand(uint32_t command);
-size_t ToolOfKey(uint32_t virtualKey);
