@@ -23,6 +23,7 @@
 #define IDCUR_SELECTION 124
 #define IDCUR_PASTE 125
 #define IDCUR_LINE 126
+#define IDCUR_TERRAIN 127
 
 // Bitmaps
 #define IDB_SMALL_SHEET 114
@@ -61,6 +62,7 @@
 #define ID_TOOL_SELECTION 40057
 #define ID_TOOL_ERASER 40058
 #define ID_TOOL_LINE 40059
+#define ID_TOOL_TERRAIN 40060
 // 以前の版を開く: the Open dialog in the folder of saved versions
 #define ID_FILE_OPEN_VERSION 40090
 // What keys do that no menu item does: Escape clears a paste or the selection before it

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/IntegerMath.h"
+#include "map/core/tools/ChipHand.h"
 #include "render/core/ViewGeometry.h"
 
 CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY) {
@@ -25,8 +26,13 @@ void ToolState::SelectTool(size_t next) {
 
 ToolStep ToolState::Release(const ToolInput& in) {
     if (!Tool().Dragging()) return {};
-    ToolStep step = Tool().Release(in);
+    ToolStep step = Resolved(in, Tool().Release(in));
     if (step.selects) Select(step.selection, in.map.CellCounts());
+    return step;
+}
+
+ToolStep ToolState::Resolved(const ToolInput& in, ToolStep step) {
+    if (in.hand != nullptr) ResolveRandomChips(in.map, *in.hand, step.writes);
     return step;
 }
 

@@ -36,8 +36,11 @@ public:
     void SelectTool(size_t next);
 
     // ---- The left button on the map, with the tool in hand. A selection's release selects.
-    ToolStep Press(const ToolInput& in) { return Tool().Press(in); }
-    ToolStep Drag(const ToolInput& in) { return Tool().Dragging() ? Tool().Drag(in) : ToolStep{}; }
+    // The random brush's placeholder in what a tool writes becomes the chips in hand.
+    ToolStep Press(const ToolInput& in) { return Resolved(in, Tool().Press(in)); }
+    ToolStep Drag(const ToolInput& in) {
+        return Tool().Dragging() ? Resolved(in, Tool().Drag(in)) : ToolStep{};
+    }
     ToolStep Release(const ToolInput& in);
     bool Dragging() const { return Tool().Dragging(); }
 
@@ -79,6 +82,8 @@ public:
     std::vector<CellRect> Outlines(MapCellCounts counts) const;
 
 private:
+    static ToolStep Resolved(const ToolInput& in, ToolStep step);
+
     std::vector<std::unique_ptr<MapTool>> tools;
     size_t active = 0;
     CellRect selection;

@@ -9,6 +9,8 @@
 #include "map/core/CellWrite.h"
 #include "map/core/MapModel.h"
 
+class ChipHand;
+
 // What a tool is told of one event.
 struct ToolInput {
     const MapModel& map;
@@ -16,6 +18,7 @@ struct ToolInput {
     CellPoint cell;       // under the pointer; outside the map or the view while a drag is
     CellRect paintable;   // the cells the view shows: the pen paints only these
     bool shift = false;   // Shift held at the press
+    const ChipHand* hand = nullptr;  // the random brush and the terrains; none: the chip only
 };
 
 // What a tool does with one event.
@@ -24,6 +27,9 @@ struct ToolStep {
     bool redraw = false;      // what the tool draws over the view (an outline, a preview) moved
     bool selects = false;     // the release of a selection: `selection` becomes the selected cells
     CellRect selection;
+    // Painting terrain: the cells of the stroke so far that the set draws with a substitute,
+    // for want of a chip with the corners they need; -1 when no terrain was painted.
+    int32_t substitutes = -1;
 };
 
 // The pointer a tool shows over the map: its own, or the eraser's while what it lays down

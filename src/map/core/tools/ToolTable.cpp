@@ -6,6 +6,7 @@
 #include "map/core/tools/PenTool.h"
 #include "map/core/tools/RectangleTool.h"
 #include "map/core/tools/SelectionTool.h"
+#include "map/core/tools/TerrainTool.h"
 #include "resource.h"
 
 namespace {
@@ -27,6 +28,8 @@ constexpr char kSelectionText[] = "\x94\xcd\x88\xcd\x91\x49\x91\xf0";
 constexpr char kEraserText[] = "\x8f\xc1\x82\xb5\x83\x53\x83\x80";
 // 直線
 constexpr char kLineText[] = "\x92\xbc\x90\xfc";
+// 地形
+constexpr char kTerrainText[] = "\x92\x6e\x8c\x60";
 
 }  // namespace
 
@@ -38,6 +41,7 @@ const std::vector<ToolRow>& ToolRows() {
         {Make<SelectionTool>, ID_TOOL_SELECTION, 'R', kSelectionText, IDCUR_SELECTION},
         {Make<EraserTool>, ID_TOOL_ERASER, 'E', kEraserText, IDCUR_ERASER},
         {Make<LineTool>, ID_TOOL_LINE, 'L', kLineText, IDCUR_LINE},
+        {Make<TerrainTool>, ID_TOOL_TERRAIN, 'T', kTerrainText, IDCUR_TERRAIN},
     };
     return rows;
 }
