@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "CellRulesTestSupport.h"
+#include "TerrainTestSupport.h"
 #include "map/core/CellBlock.h"
 #include "map/core/CoveringChips.h"
 #include "map/core/DocumentCells.h"
@@ -14,6 +15,7 @@
 #include "map/core/MapFileWriter.h"
 #include "map/core/Stage.h"
 #include "map/core/StrokeLine.h"
+#include "map/core/terrain/TerrainRules.h"
 
 using namespace cell_rules_test;
 
@@ -115,6 +117,18 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         RuleCase{"strokeErased", [](const MapModel& map, const EditorPalettes&) {
                      return StrokeSegmentWrites(map, ChipEntry{0, 0, 0, 3}, {0, 1}, {0, 1}, {7, 4});
+                 }},
+        RuleCase{"terrainPainted", [](const MapModel& map, const EditorPalettes&) {
+                     static const TerrainSets sets = terrain_test::ReadSets(terrain_test::GroundJson());
+                     return TerrainPaintWrites(map, sets, 0, CellsOnLine({0, 5}, {6, 1}), true, ChipRandom(3)).writes;
+                 }},
+        RuleCase{"terrainTakenAway", [](const MapModel& map, const EditorPalettes&) {
+                     static const TerrainSets sets = terrain_test::ReadSets(terrain_test::GroundJson());
+                     return TerrainPaintWrites(map, sets, 0, CellsOfRect({0, 0, 4, 3}), false, ChipRandom(3)).writes;
+                 }},
+        RuleCase{"autotiled", [](const MapModel& map, const EditorPalettes&) {
+                     static const TerrainSets sets = terrain_test::ReadSets(terrain_test::GroundJson());
+                     return AutotileWrites(map, sets, ChipRandom(3)).writes;
                  }},
         RuleCase{"cellErasedWithItsCoveringChip", [](const MapModel& map, const EditorPalettes&) {
                      return EraseCellWrites(map, {1, 1});

@@ -69,7 +69,7 @@ private:
     }
 
     TerrainChip ReadChip(const Json& value, const Pointer& at, int layer) {
-        ExpectObject(value, at, "a chip", {"chip", "corners", "weight"}, {"weight"});
+        ExpectObject(value, at, "a chip", {"chip", "corners"}, {"weight"});
         TerrainChip chip;
         chip.code = static_cast<uint32_t>(Integer(value["chip"], at / "chip", "chip code", 0, UINT32_MAX));
         const ChipEntry decoded = DecodeChipCode(chip.code);
