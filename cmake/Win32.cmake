@@ -72,8 +72,15 @@ set(SHELL_OVERVIEW_SOURCES
   src/OverviewProc.cpp
   src/ViewCommands.cpp
 )
+set(SHELL_TERRAIN_SOURCES
+  src/TerrainWindow.cpp
+  src/TerrainProc.cpp
+  src/map/TerrainLoading.cpp
+  src/map/ChipsInHand.cpp
+)
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
-  ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES} ${SHELL_TOOL_SOURCES})
+  ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES} ${SHELL_TOOL_SOURCES}
+  ${SHELL_TERRAIN_SOURCES})
 target_include_directories(shell PUBLIC src res)
 target_link_libraries(shell PUBLIC core gdi32 comdlg32 comctl32 user32 shell32 ole32 uuid)
 target_compile_options(shell PRIVATE -Wall -Wextra)

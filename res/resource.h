@@ -47,6 +47,7 @@
 #define ID_EDIT_REDO 40031
 // The overview and the layers shown; the three layer ids are consecutive, layer 0 first.
 #define ID_EDIT_OVERVIEW 40032
+#define ID_EDIT_TERRAINS 40061
 #define ID_VIEW_LAYER0 40033
 #define ID_VIEW_LAYER1 40034
 #define ID_VIEW_LAYER2 40035

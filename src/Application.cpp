@@ -14,6 +14,8 @@
 #include "OverviewWindow.h"
 #include "PaletteProcs.h"
 #include "PaletteWindow.h"
+#include "TerrainProc.h"
+#include "TerrainWindow.h"
 #include "UnsavedChanges.h"
 #include "WideText.h"
 #include "core/ChipTable.h"
@@ -27,6 +29,7 @@
 #include "map/RecentMaps.h"
 #include "map/RecoveryCopies.h"
 #include "map/StartFolder.h"
+#include "map/TerrainLoading.h"
 #include "render/Texture.h"
 #include "resource.h"
 
@@ -82,6 +85,10 @@ bool StartUp() {
     editor->overview = new OverviewWindow(instanceHandle, mainWindow->handle, OverviewProc, smallSheet,
                                           largeSheet, backdrop);
     editor->overview->Create(texts::kOverviewTitle, 0, 0);
+    // The terrains after the palettes, whose chip tables name their chips.
+    LoadTerrains();
+    editor->terrainWindow = new TerrainWindow(instanceHandle, mainWindow->handle, TerrainProc, smallSheet);
+    editor->terrainWindow->Create(texts::kTerrainTitle, 0, 0);
     ShowRecentMaps();
     AcceptDroppedMaps(mainWindow->handle);
     AcceptDroppedMaps(editor->overview->handle);
@@ -114,6 +121,7 @@ void Teardown() {
     if (mainWindow != nullptr && mainWindow->classRegistered)
         UnregisterClassW(mainWindow->wideClassName.c_str(), mainWindow->instance);
     if (editor != nullptr) DeleteAndClear(editor->overview);
+    if (editor != nullptr) DeleteAndClear(editor->terrainWindow);
     DeleteSettingsDialogs();
     DeleteAndClear(largePalette);
     DeleteAndClear(smallPalette);
@@ -129,6 +137,7 @@ int RunEditor(const std::wstring& startMap) {
     if (StartUp()) {
         // Work a crash left is offered first; a map named on the command line then opens as
         // Open opens it, after the question should a recovered stage hold changes.
+        ReportRefusedTerrains(mainWindow->handle);
         OfferLeftBehindCopies();
         if (!startMap.empty() && ConfirmDropChanges()) OpenMapPath(startMap);
         ShowChanges();

@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "OverviewWindow.h"
 #include "PaletteWindow.h"
+#include "TerrainWindow.h"
 #include "ToolCursors.h"
 #include "dialogs/DialogValues.h"
 #include "map/CurrentFile.h"
@@ -87,4 +88,5 @@ void ShowChanges() {
         if (HMENU menu = GetMenu(mainWindow->handle)) ShowMenuChecks(menu);
     }
     if ((changes & kShowsInPointer) != 0) ShowToolCursor();
+    if ((changes & kChangedTerrain) != 0 && editor->terrainWindow != nullptr) editor->terrainWindow->Refresh();
 }

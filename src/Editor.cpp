@@ -4,7 +4,11 @@
 #include "map/core/tools/ToolTable.h"
 #include "render/Texture.h"
 
-Editor::Editor() : tools(MakeTools()) {}
+Editor::Editor() : tools(MakeTools()) {
+    hand.terrains = &terrains;
+    // Each run chooses other variations; a saved map keeps the chips chosen.
+    hand.random = ChipRandom(GetTickCount64() ^ (uint64_t{GetCurrentProcessId()} << 32));
+}
 
 Editor::~Editor() {
     delete smallSheet;

@@ -14,9 +14,12 @@
 #include "map/RecoverySession.h"
 #include "map/core/LayerVisibility.h"
 #include "map/core/ToolState.h"
+#include "map/core/terrain/TerrainSet.h"
+#include "map/core/tools/ChipHand.h"
 #include "render/core/WheelScrolling.h"
 
 class OverviewWindow;
+class TerrainWindow;
 class Texture;
 
 struct Editor {
@@ -34,6 +37,17 @@ struct Editor {
     OverviewWindow* overview = nullptr;
 
     ToolState tools;             // the tools of the ツール menu, the selection and a paste
+    // The terrain sets of data/terrains.json beside the program; none when it is missing or
+    // was refused, and then why, in UTF-8 ("" for a missing file).
+    TerrainSets terrains;
+    std::string terrainsRefused;
+    bool terrainFileFound = false;
+    // The random brush's chips and the terrain set chosen or in hand, besides CurrentChip.
+    ChipHand hand;
+    // The cells of the last terrain stroke drawn with a substitute chip; -1 before the first.
+    int32_t terrainSubstitutes = -1;
+    // The window "地形" listing the sets, hidden until shown.
+    TerrainWindow* terrainWindow = nullptr;
     LayerVisibility shownLayers; // the layers the view shows and the tools write
     // Where the pointer was last seen over the main window, in client pixels, if it was.
     bool pointerSeen = false;

@@ -14,6 +14,7 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/MapOpening.h"
+#include "map/ChipsInHand.h"
 #include "map/MapTools.h"
 #include "map/OpenCommands.h"
 #include "map/SaveCommands.h"
@@ -88,6 +89,7 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_COMMENT: ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT); break;
     case ID_EDIT_OTHER_SETTINGS: ShowSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
     case ID_EDIT_OVERVIEW: ShowOverview(); break;
+    case ID_EDIT_TERRAINS: ShowTerrainWindow(); break;
     case ID_VIEW_LAYER0:
     case ID_VIEW_LAYER1:
     case ID_VIEW_LAYER2: ToggleLayer(static_cast<int>(commandId - ID_VIEW_LAYER0)); break;

@@ -5,19 +5,24 @@
 #include "Editor.h"
 #include "Globals.h"
 #include "PaletteWindow.h"
+#include "map/ChipsInHand.h"
 
 namespace {
 
 // A left click selects in the clicked palette, which then becomes the active one; both
 // palettes are redrawn whether or not a cell was hit.
-void OnPaletteClick(HWND window, PaletteWindow* clicked, PaletteWindow* other) {
+void OnPaletteClick(HWND window, PaletteWindow* clicked, PaletteWindow* other, bool control) {
     POINT point{0, 0};
     GetCursorPos(&point);
     ScreenToClient(window, &point);
     // The pointer is over the palette, so the map's pointer shape has nothing to show yet.
+    const ChipEntry before = CurrentChip;
     if (clicked->Pick(point)) {
         clicked->model.active = true;
         if (other != nullptr) other->model.active = false;
+        TakePaletteChip(before, control);
+        // Ctrl+click on a chip in hand takes it out: the frame goes to the chip kept.
+        clicked->SetHighlight(static_cast<int32_t>(CurrentChip.srcX / 2), static_cast<int32_t>(CurrentChip.srcY / 2));
     }
     NoteChanges(kRedrawPalettes | (clicked == largePalette ? kLargePaletteFirst : kNoChange));
     ShowChanges();
@@ -36,7 +41,7 @@ INT_PTR HandlePaletteMessage(PaletteWindow* self, PaletteWindow* other, HWND win
     case WM_SYSKEYDOWN:
         return ForwardDialogKeyMessage(message, wParam);
     case WM_LBUTTONDOWN:
-        if (self != nullptr) OnPaletteClick(window, self, other);
+        if (self != nullptr) OnPaletteClick(window, self, other, (wParam & MK_CONTROL) != 0);
         break;
     default:
         break;

@@ -122,6 +122,18 @@ void PaletteWindow::Draw() {
         DrawLine(*workSurface, frame.x2, frame.y1, frame.x2, frame.y2, 4, 0, 255, 0);
         DrawLine(*workSurface, frame.x1, frame.y2, frame.x2, frame.y2, 4, 0, 255, 0);
     }
+    // The random brush's other chips in hand, framed alike.
+    if (editor != nullptr && model.active) {
+        for (const ChipEntry& chip : editor->hand.RandomChips()) {
+            if ((chip.layer == 2) != (this == largePalette)) continue;
+            const int32_t x1 = static_cast<int32_t>(chip.srcX), y1 = static_cast<int32_t>(chip.srcY);
+            const int32_t side = static_cast<int32_t>(model.cellSize * 2);
+            DrawLine(*workSurface, x1, y1, x1 + side, y1, 4, 0, 255, 0);
+            DrawLine(*workSurface, x1, y1, x1, y1 + side, 4, 0, 255, 0);
+            DrawLine(*workSurface, x1 + side, y1, x1 + side, y1 + side, 4, 0, 255, 0);
+            DrawLine(*workSurface, x1, y1 + side, x1 + side, y1 + side, 4, 0, 255, 0);
+        }
+    }
     const int sheetWidth = chipSheet->width;
     const int sheetHeight = chipSheet->height;
     StretchBlt(windowDC, 0, 0, sheetWidth / 2, sheetHeight / 2, workSurface->memoryDC, 0, 0,

@@ -3,13 +3,13 @@
 
 Run from anywhere:  python3 res/art/make_cursors.py
 Writes res/cursor_pen.cur, cursor_eraser.cur, cursor_rectangle.cur, cursor_fill.cur,
-cursor_selection.cur, cursor_line.cur and cursor_paste.cur: 32 x 32 two-colour cursors, black shapes
+cursor_selection.cur, cursor_line.cur, cursor_terrain.cur and cursor_paste.cur: 32 x 32 two-colour cursors, black shapes
 with a white edge (or white with a black edge), so each shows on light and dark chips.
 Only the standard library is used; the outputs are committed and the build never runs
 this script.
 
 The hot spot is the pixel that names the cell: the pen's and the eraser's tip, the
-centre of the cross of the rectangle, the fill, the selection and the line, and the top-left
+centre of the cross of the rectangle, the fill, the selection, the line and the terrain, and the top-left
 corner of the pasted block.
 """
 import math
@@ -139,6 +139,15 @@ def line():
     return c
 
 
+def terrain():
+    c = Cursor(8, 8)
+    c.cross(8)
+    # A patch of ground: a hill whose top edge rises and falls, as the terrain's edge chips draw it.
+    hill = [(14, 30), (14, 24), (18, 19), (22, 21), (26, 16), (31, 22), (31, 30)]
+    c.polygon(hill, BLACK, WHITE)
+    return c
+
+
 def paste():
     c = Cursor(0, 0)
     # The block's top-left corner at the hot spot, and a block of 2 x 2 cells below it.
@@ -178,7 +187,7 @@ def write_cur(path, cursor):
 
 def main():
     cursors = {"pen": pen(), "eraser": eraser(), "rectangle": rectangle(), "fill": fill(),
-               "selection": selection(), "line": line(), "paste": paste()}
+               "selection": selection(), "line": line(), "terrain": terrain(), "paste": paste()}
     pictures = [tuple(map(tuple, c.pixels)) for c in cursors.values()]
     assert len(set(pictures)) == len(pictures), "two tools share a cursor"
     for name, cursor in cursors.items():

@@ -31,6 +31,8 @@ enum : Changes {
     kRedrawPalettes = 1u << 15,  // both palettes, before the view, the small one first
     kPalettesAfterView = 1u << 16,   // ... after the view, as after a right click
     kLargePaletteFirst = 1u << 17,   // ... the large one first, as after a click in it
+    // ---- The terrains: the set chosen or in hand, the last stroke's substitutes.
+    kChangedTerrain = 1u << 18,
 };
 
 // Everything the stage holds.

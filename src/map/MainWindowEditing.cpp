@@ -4,6 +4,7 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
+#include "map/ChipsInHand.h"
 #include "map/core/CoveringChips.h"
 #include "map/core/FillRules.h"
 #include "map/core/ToolState.h"
@@ -15,14 +16,16 @@ bool MainWindow::WriteToolCells(CellWrites writes) {
 }
 
 ToolInput MainWindow::InputAt(POINT point, bool shift) const {
-    return ToolInput{map, CurrentChip, ViewPointCell(point.x, point.y, scrollX, scrollY),
-                     ViewCells(scrollX, scrollY), shift};
+    return ToolInput{map, editor->hand.ChipToLay(CurrentChip), ViewPointCell(point.x, point.y, scrollX, scrollY),
+                     ViewCells(scrollX, scrollY), shift, &editor->hand};
 }
 
 void MainWindow::PlaceChip(POINT point, bool shift) {
     if (editor == nullptr) return;
     stage.BeginStroke();
-    WriteToolCells(editor->tools.Press(InputAt(point, shift)).writes);
+    const ToolStep step = editor->tools.Press(InputAt(point, shift));
+    WriteToolCells(step.writes);
+    NoteTerrainStep(step);
     // A tool whose press is all it does is one step already.
     if (!editor->tools.Dragging()) stage.EndStroke();
 }
@@ -33,6 +36,7 @@ void MainWindow::ContinueStroke(POINT point) {
     // Each move that paints shows as a click does: the palettes, then the view.
     if (WriteToolCells(step.writes)) NoteChanges(kRedrawPalettes);
     if (step.redraw) NoteChanges(kChangedOutline);
+    NoteTerrainStep(step);
 }
 
 void MainWindow::EndStroke() {
@@ -65,6 +69,7 @@ void MainWindow::PickChip(POINT point) {
     const PickResult picked = PickDrawnChip(map, scrollX, scrollY, point.x, point.y, editor->shownLayers);
     if (picked.kind == PickResult::Kind::kNothing) return;
     CurrentChip = picked.chip;
+    ChooseTerrainOfChipInHand();
     NoteChanges(kChangedChip);
     if (picked.kind == PickResult::Kind::kEraser) return;  // the palettes keep their frames
     const bool small = picked.palette == PickResult::Palette::kSmall;

@@ -5,6 +5,9 @@
 #include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "map/ChipsInHand.h"
+#include "map/core/tools/ToolTable.h"
+#include "resource.h"
 #include "render/core/ViewGeometry.h"
 
 namespace {
@@ -56,6 +59,8 @@ void SelectTool(size_t tool) {
         editor->tools.SelectTool(tool);
     }
     NoteChanges(kChangedTool | kChangedMarks);
+    // The terrain tool paints the set the window "地形" marks.
+    if (ToolRows()[tool].command == ID_TOOL_TERRAIN) ShowTerrainWindow();
 }
 
 void OnMapLeftButtonDown(HWND window, POINT point, bool shift) {

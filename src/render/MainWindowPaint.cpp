@@ -34,7 +34,9 @@ CellWrites PendingWrites(const MainWindow& window, const ToolState& tools) {
                            largePalette->model, drawn);
     }
     if (!tools.Dragging()) return {};
-    return tools.Tool().Preview(window.map, CurrentChip, ViewCells(scrollX, scrollY));
+    CellWrites preview = tools.Tool().Preview(window.map, editor->hand.ChipToLay(CurrentChip), ViewCells(scrollX, scrollY));
+    ResolveRandomChips(window.map, editor->hand, preview);
+    return preview;
 }
 
 // The cells, with what a click would write over them as the stage would write it (hidden

@@ -135,3 +135,42 @@ private:
     std::string previous_;
     bool hadPrevious_ = false;
 };
+
+#ifdef PICORAN_HAS_MAP_TOOL
+// picoran-map.exe beside the tests, with this process's environment; its exit code and what it
+// printed.
+inline DWORD RunMapTool(const std::string& arguments, std::string& output) {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string tool(exe);
+    tool = tool.substr(0, tool.find_last_of("\\/") + 1) + "picoran-map.exe";
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0)) return 1000;
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    std::string commandLine = "\"" + tool + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write;
+    startup.hStdError = write;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                        nullptr, nullptr, &startup, &process);
+    CloseHandle(write);
+    if (!started) {
+        CloseHandle(read);
+        return 1001;
+    }
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(read, chunk, sizeof chunk, &got, nullptr) && got > 0) output.append(chunk, got);
+    CloseHandle(read);
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD exitCode = 1002;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+#endif

@@ -9,13 +9,16 @@ namespace {
 constexpr uint32_t kRandomBrushSalt = 0x52414E44;  // apart from the terrain sets' numbers
 
 bool SameChip(const ChipEntry& a, const ChipEntry& b) { return a.chipId == b.chipId && a.layer == b.layer; }
+bool SamePalette(const ChipEntry& a, const ChipEntry& b) { return (a.layer == 2) == (b.layer == 2); }
 
 }  // namespace
 
 ChipEntry ChipHand::ToggleRandomChip(const ChipEntry& current, const ChipEntry& clicked) {
     inHand = false;
     if (clicked.chipId == 0) return current;
-    if (randomChips.empty() && current.chipId != 0) randomChips.push_back(current);
+    // The chips of one palette only: a chip of the other starts afresh.
+    if (!randomChips.empty() && !SamePalette(randomChips.front(), clicked)) randomChips.clear();
+    if (randomChips.empty() && current.chipId != 0 && SamePalette(current, clicked)) randomChips.push_back(current);
     const auto there = std::find_if(randomChips.begin(), randomChips.end(),
                                     [&](const ChipEntry& chip) { return SameChip(chip, clicked); });
     if (there == randomChips.end()) {

@@ -47,7 +47,8 @@ public:
         randomChips.clear();
     }
     // Ctrl+click on `clicked` while `current` is in hand: `clicked` joins the chips in hand, or
-    // leaves them when it is there already (the last one stays). Empty chips never join.
+    // leaves them when it is there already (the last one stays). Empty chips never join, and
+    // a chip of the other palette starts the chips in hand afresh.
     // Returns the chip to keep as the one in hand.
     ChipEntry ToggleRandomChip(const ChipEntry& current, const ChipEntry& clicked);
     bool RandomBrush() const { return randomChips.size() >= 2; }
