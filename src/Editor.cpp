@@ -6,8 +6,9 @@
 
 Editor::Editor() : tools(MakeTools()) {
     hand.terrains = &terrains;
-    // Each run chooses other variations; a saved map keeps the chips chosen.
-    hand.random = ChipRandom(GetTickCount64() ^ (uint64_t{GetCurrentProcessId()} << 32));
+    // Seed 0, as the map tool's autotile takes by default: a cell takes the same variation in
+    // both, so a script's re-fitting gives what the brush paints.
+    hand.random = ChipRandom(0);
 }
 
 Editor::~Editor() {

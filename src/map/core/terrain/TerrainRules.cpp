@@ -73,9 +73,10 @@ public:
     int setLayer;
 };
 
-// Gives the cell the set's chip for `needed`, unless its chip already has the corners drawn.
+// Gives the cell the set's chip for `needed`; with `keep`, a chip that already has the corners
+// drawn stays, whichever variation it is.
 void Fit(const MapModel& map, const CornerReader& reader, const TerrainSet& set, uint32_t index,
-         uint8_t needed, const ChipRandom& random, TerrainWrites& out) {
+         uint8_t needed, const ChipRandom& random, bool keep, TerrainWrites& out) {
     uint8_t own = 0;
     const bool ofSet = reader.OfSet(index, own);
     if (needed == 0) {
@@ -84,7 +85,7 @@ void Fit(const MapModel& map, const CornerReader& reader, const TerrainSet& set,
     }
     const uint8_t drawn = set.drawnAs[needed];
     (drawn == needed ? out.exact : out.substituted).push_back(index);
-    if (ofSet && own == drawn) return;
+    if (keep && ofSet && own == drawn) return;
     const TerrainChip& chip = set.ChipFor(needed, random.At(index, static_cast<uint32_t>(reader.set)));
     AppendIfChanged(map, index, set.layer, CellOf(chip.chip), out.writes);
 }
@@ -147,7 +148,7 @@ TerrainWrites TerrainPaintWrites(const MapModel& map, const TerrainSets& sets, s
             const bool foreign = reader.layer[index].chipId != 0 && !reader.OfSet(index, own);
             // A chip of no set, or of another, gives way only to the terrain painted onto it.
             if (foreign && !(inside && painted[static_cast<size_t>(y) * width + x])) continue;
-            Fit(map, reader, terrain, index, needed, random, out);
+            Fit(map, reader, terrain, index, needed, random, true, out);
         }
     }
     return out;
@@ -177,7 +178,7 @@ TerrainWrites AutotileWrites(const MapModel& map, const TerrainSets& sets, const
                     if (!ofSet && (member >= 0 || cells[index].chipId != 0)) continue;
                     const uint8_t needed = readers[i].CornersAt(cell);
                     if (!ofSet && needed == 0) continue;
-                    Fit(map, readers[i], sets.Set(ofLayer[i]), index, needed, random, out);
+                    Fit(map, readers[i], sets.Set(ofLayer[i]), index, needed, random, false, out);
                     break;
                 }
             }

@@ -4,9 +4,9 @@
 // points of the painted cells, and every cell touching one of them takes the chip of the set
 // whose corners match its own, or, when the set lacks that combination, the chip that
 // differs in the fewest corners (TerrainSet::drawnAs). A cell with no corner inside becomes
-// empty in the set's layer. A cell whose chip already has the corners it needs keeps it, so
-// a stroke passing again re-rolls no variation. Cells holding a chip of no set, or of another
-// set, keep it unless the brush paints the terrain onto them.
+// empty in the set's layer. Variations are chosen by the cell (ChipRandom.h), so the brush and
+// the map tool choose alike. Cells holding a chip of no set, or of another set, keep it unless
+// the brush paints the terrain onto them.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -31,13 +31,15 @@ uint8_t CornersInMap(const MapModel& map, const TerrainSets& sets, size_t set, C
 
 // Paints the terrain onto `cells` (inside: every corner of theirs inside) or takes it away from
 // them (inside false: every corner outside), and re-fits them and their eight neighbours.
+// A cell whose chip already has the corners it needs keeps it, also a variation placed by hand.
 // Cells outside the map are left out; nothing is written for a set beyond the sets.
 TerrainWrites TerrainPaintWrites(const MapModel& map, const TerrainSets& sets, size_t set,
                                  const std::vector<CellPoint>& cells, bool inside,
                                  const ChipRandom& random);
 
 // Re-fits every cell of the map: each cell of a set and each empty cell beside one takes the
-// chip its corners need, as the brush would have drawn it.
+// chip its corners need, the variation chosen afresh, as the brush would have drawn it: a map
+// filled with any of the set's full chips comes out as the brush paints those cells.
 TerrainWrites AutotileWrites(const MapModel& map, const TerrainSets& sets, const ChipRandom& random);
 
 // The cells of a rectangle, for painting a rectangle of terrain.
