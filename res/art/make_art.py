@@ -16,6 +16,9 @@ Rules the pictures follow, because the editor depends on them:
   font. Strokes and pattern dots are aligned to 2 sheet pixels (4 on the
   large sheet) so they survive the palette's half-size shrink unblurred.
 - Empty cells and the unused strip right of and below the grid stay black.
+- The chips of the two terrain sets (ground and water, see TERRAINS) carry no
+  code: each shows the terrain over the corners it marks inside, so chips
+  whose shared corners agree join without a seam.
 """
 
 import colorsys
@@ -53,6 +56,33 @@ LARGE_CODES = [
     [2000, 2000, 2000, 2000, 2000, 2000],
 ]
 LARGE_EMPTY = 2000
+
+# The learning template: a 4 x 4 block of chips a designer paints to define a terrain
+# set, row by row. Each cell names its corners top-left, top-right, bottom-right,
+# bottom-left; "#" is inside the terrain, "." outside. The block's 5 x 5 corner points
+# make one shape, so a correctly painted block shows no seam.
+TEMPLATE = [
+    ["....", ".##.", "#.##", "...#"],
+    ["..##", ".#.#", "##..", "#.#."],
+    ["####", "#..#", "..#.", ".###"],
+    ["##.#", "#...", ".#..", "###."],
+]
+# Every combination but the empty one and the full one, in the template's order.
+EDGE_CORNERS = [c for row in TEMPLATE for c in row if c not in ("....", "####")]
+
+# The terrain sets on the small sheet: name, layer and (chip code, corners, weight) in
+# palette order. The full chip comes first; the ground has a rarer second full chip
+# with pebbles, then both follow the template's order.
+TERRAINS = [
+    ("地面", 1, list(zip([1002, 1004, 1006, 1161, 1008, 1009, 1141, 1142, 1202, 1204, 1206,
+                         1014, 1013, 1032, 1038, 1037],
+                        ["####", "####"] + EDGE_CORNERS,
+                        [1, 0.25] + [1] * len(EDGE_CORNERS)))),
+    ("水", 0, list(zip([26, 22, 27, 23, 24, 20, 25, 21, 71, 72, 73, 74, 34, 36, 35],
+                      ["####"] + EDGE_CORNERS,
+                      [1] * 15))),
+]
+GROUND_VARIATION = 1004
 
 # 3 x 5 digit glyphs, one string per row.
 DIGITS = {
@@ -237,13 +267,165 @@ def draw_chip(canvas, ox, oy, size, code, style, kind, hole):
                     canvas.put(x, y, BLACK)
 
 
-def make_sheet(codes, empty, cell, hue_offset, hole):
+# ---------------------------------------------------------------- terrain chips
+
+TERRAIN_CELL = 40
+TERRAIN_RADIUS = 20   # of the round ends and holes, centred on a chip corner
+
+
+def corner_inside(corners, x, y):
+    """Whether point (x, y) of a terrain chip lies inside the terrain.
+
+    The chip's quarter next to an inside corner is terrain, but a corner that is
+    the only one inside ends in a quarter circle around it, and a corner that is
+    the only one outside cuts a quarter circle out. Either way the boundary meets
+    each chip edge at its middle, so it depends on that edge's two corners only
+    and chips that share them join. A point up to 6 pixels past an edge is read
+    from the chip that continues this one straight across it; the real neighbour
+    agrees there, as the circles bend away from an edge only further in.
+    """
+    tl, tr, br, bl = corners
+    if x < 0:
+        return corner_inside((tl, tl, bl, bl), x + TERRAIN_CELL, y)
+    if x >= TERRAIN_CELL:
+        return corner_inside((tr, tr, br, br), x - TERRAIN_CELL, y)
+    if y < 0:
+        return corner_inside((tl, tr, tr, tl), x, y + TERRAIN_CELL)
+    if y >= TERRAIN_CELL:
+        return corner_inside((bl, br, br, bl), x, y - TERRAIN_CELL)
+    half = TERRAIN_CELL // 2
+    right, low = x >= half, y >= half
+    at = [[0, 3], [1, 2]]           # corner index by [right][low]
+    here = corners[at[right][low]] == "#"
+    across = corners[at[not right][low]] == "#"    # along the horizontal edge
+    above = corners[at[right][not low]] == "#"     # along the vertical edge
+    far = corners[at[not right][not low]] == "#"
+    cx = TERRAIN_CELL if right else 0
+    cy = TERRAIN_CELL if low else 0
+    near = (x - cx) ** 2 + (y - cy) ** 2 < TERRAIN_RADIUS ** 2
+    if here:
+        return across or above or near
+    return across and above and far and not near
+
+
+class TerrainLook:
+    """How a terrain chip is coloured, in blocks of 2 x 2 sheet pixels."""
+
+    def __init__(self, corners):
+        self.corners = corners
+
+    def inside(self, bx, by):
+        """Block (bx, by) counted from the chip's top-left block, taken at its centre."""
+        return corner_inside(self.corners, 2 * bx + 1, 2 * by + 1)
+
+    def near_outside(self, bx, by, reach):
+        """Whether a block within reach blocks (across and diagonally) is outside."""
+        return any(not self.inside(bx + dx, by + dy)
+                   for dy in range(-reach, reach + 1) for dx in range(-reach, reach + 1))
+
+
+GROUND = {
+    "soil": solid((152, 98, 56)),
+    "soil dark": solid((120, 74, 40)),
+    "soil light": solid((178, 124, 74)),
+    "edge": solid((74, 44, 24)),
+    "grass": solid((112, 200, 56)),
+    "grass low": solid((56, 150, 40)),
+    "pebble": solid((170, 160, 144)),
+    "pebble light": solid((214, 206, 190)),
+    "pebble shade": solid((106, 96, 88)),
+}
+# Speckles of the soil, repeating every 10 blocks (20 pixels) so that they run on
+# from chip to chip.
+SOIL_DARK = {(1, 2), (6, 4), (3, 7), (8, 9), (9, 1)}
+SOIL_LIGHT = {(4, 1), (9, 6), (0, 8), (5, 9)}
+# Pebbles of the second full chip: top-left blocks of 3 x 2 stones, well inside.
+PEBBLES = [(3, 4), (12, 7), (6, 13), (14, 15)]
+
+
+def ground_block(look, bx, by, pebbles):
+    if not look.inside(bx, by):
+        return BLACK
+    if not look.inside(bx, by - 1):
+        return GROUND["grass"]          # grass on every top surface
+    if not look.inside(bx, by - 2):
+        return GROUND["grass low"]
+    if look.near_outside(bx, by, 1):
+        return GROUND["edge"]
+    if pebbles:
+        for px, py in PEBBLES:
+            if px <= bx < px + 3 and py <= by < py + 2:
+                if by == py and bx < px + 2:
+                    return GROUND["pebble light"]
+                return GROUND["pebble shade"] if bx == px + 2 and by == py + 1 else GROUND["pebble"]
+    u, v = bx % 10, by % 10
+    if (u, v) in SOIL_DARK:
+        return GROUND["soil dark"]
+    if (u, v) in SOIL_LIGHT:
+        return GROUND["soil light"]
+    return GROUND["soil"]
+
+
+WATER = {
+    "deep": solid((32, 86, 184)),
+    "wave": solid((96, 160, 232)),
+    "shallow": solid((48, 122, 210)),
+    "foam": solid((184, 226, 248)),
+}
+# Little wave marks, repeating every 10 blocks like the soil's speckles.
+WAVES = {(2, 2), (3, 2), (1, 3), (4, 3), (7, 7), (8, 7), (6, 8), (9, 8)}
+
+
+def water_block(look, bx, by, pebbles):
+    if not look.inside(bx, by):
+        return BLACK
+    if look.near_outside(bx, by, 1):
+        return WATER["foam"]
+    if look.near_outside(bx, by, 2):
+        return WATER["shallow"]
+    return WATER["wave"] if (bx % 10, by % 10) in WAVES else WATER["deep"]
+
+
+TERRAIN_DRAWERS = {"地面": ground_block, "水": water_block}
+
+
+def draw_terrain_chip(canvas, ox, oy, corners, block, pebbles=False):
+    look = TerrainLook(corners)
+    blocks = TERRAIN_CELL // 2
+    for by in range(blocks):
+        for bx in range(blocks):
+            colour = block(look, bx, by, pebbles)
+            canvas.fill_rect(ox + 2 * bx, oy + 2 * by, ox + 2 * bx + 2, oy + 2 * by + 2, colour)
+
+
+def terrain_chips():
+    """Chip code -> (corners, block drawer, pebbles) for every terrain chip."""
+    chips = {}
+    for name, _, entries in TERRAINS:
+        for code, corners, _ in entries:
+            chips[code] = (corners, TERRAIN_DRAWERS[name], code == GROUND_VARIATION)
+    return chips
+
+
+def make_sheet(codes, empty, cell, hue_offset, hole, terrain=None):
+    """Draws a sheet; chips named in terrain are drawn as terrain, the rest as tiles.
+
+    Every chip keeps the style its position gives it, so a chip drawn as terrain
+    leaves the colours of the others as they were. Returns the styles drawn.
+    """
+    terrain = terrain or {}
     sheet = Canvas(512, 512)
     used = [(r, c, code) for r, row in enumerate(codes) for c, code in enumerate(row) if code != empty]
     styles = chip_styles(len(used), hue_offset)
+    drawn = []
     for n, (r, c, code) in enumerate(used):
-        draw_chip(sheet, c * cell, r * cell, cell, code, styles[n], n % 6, hole)
-    return sheet, styles
+        if code in terrain:
+            corners, block, pebbles = terrain[code]
+            draw_terrain_chip(sheet, c * cell, r * cell, corners, block, pebbles)
+        else:
+            draw_chip(sheet, c * cell, r * cell, cell, code, styles[n], n % 6, hole)
+            drawn.append(styles[n])
+    return sheet, drawn
 
 
 # ---------------------------------------------------------------- backdrop
@@ -373,10 +555,43 @@ def check(small, small_styles, large, large_styles, backdrop):
     chip_colours = (colours_555(small) | colours_555(large)) - {0}
     shared = chip_colours & colours_555(backdrop)
     assert not shared, "chip and backdrop colours overlap: %r" % sorted(shared)[:8]
+    check_terrains(small)
+
+
+def check_terrains(small):
+    """Each set covers every combination once (the full one may repeat) on its sheet
+    cells, and its chips, with an empty cell for "....", join without a seam: along
+    an edge two chips share, the one's last pixel line and the other's first are
+    transparent at the same places."""
+    where = {code: (c, r) for r, row in enumerate(SMALL_CODES) for c, code in enumerate(row)}
+    cell = TERRAIN_CELL
+    for name, layer, entries in TERRAINS:
+        assert layer in (0, 1), name
+        marks = [corners for _, corners, _ in entries]
+        assert sorted(set(marks)) == sorted(EDGE_CORNERS + ["####"]), name
+        assert all(m == "####" for m in marks if marks.count(m) > 1), name
+        assert all(weight > 0 for _, _, weight in entries), name
+
+        def clear(chip, x, y):
+            if chip is None:
+                return True
+            col, row = where[chip]
+            return small.get(col * cell + x, row * cell + y) == BLACK
+
+        chips = [(code, corners) for code, corners, _ in entries] + [(None, "....")]
+        for a, ca in chips:
+            for b, cb in chips:
+                if (ca[1], ca[2]) == (cb[0], cb[3]):   # a's right edge is b's left one
+                    for k in range(cell):
+                        assert clear(a, cell - 1, k) == clear(b, 0, k), (name, a, b, k)
+                if (ca[3], ca[2]) == (cb[0], cb[1]):   # a's bottom edge is b's top one
+                    for k in range(cell):
+                        assert clear(a, k, cell - 1) == clear(b, k, 0), (name, a, b, k)
 
 
 def main():
-    small, small_styles = make_sheet(SMALL_CODES, SMALL_EMPTY, 40, 0.02, hole=False)
+    small, small_styles = make_sheet(SMALL_CODES, SMALL_EMPTY, 40, 0.02, hole=False,
+                                     terrain=terrain_chips())
     large, large_styles = make_sheet(LARGE_CODES, LARGE_EMPTY, 80, 0.31, hole=True)
     backdrop = make_backdrop()
     check(small, small_styles, large, large_styles, backdrop)
