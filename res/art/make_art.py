@@ -2,10 +2,10 @@
 """Draws the editor's stand-in art: both chip sheets, the backdrop and the icon.
 
 Run from anywhere:  python3 res/art/make_art.py
-Writes res/small_sheet.bmp, res/large_sheet.bmp, res/backdrop.bmp and
-res/editor.ico. Only the standard library is used, so the pictures can be
-remade on any machine; the outputs are committed and the build never runs
-this script.
+Writes res/small_sheet.bmp, res/large_sheet.bmp, res/backdrop.bmp,
+res/editor.ico and the terrain sets in data/terrains.json. Only the standard
+library is used, so the pictures can be remade on any machine; the outputs are
+committed and the build never runs this script.
 
 Rules the pictures follow, because the editor depends on them:
 - 24-bit bottom-up BMP; the program turns them into 16-bit 5-5-5 surfaces,
@@ -22,11 +22,13 @@ Rules the pictures follow, because the editor depends on them:
 """
 
 import colorsys
+import json
 import math
 import os
 import struct
 
 RES_DIR = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+REPO_DIR = os.path.dirname(RES_DIR)
 
 BLACK = (0, 0, 0)
 
@@ -428,6 +430,23 @@ def make_sheet(codes, empty, cell, hue_offset, hole, terrain=None):
     return sheet, drawn
 
 
+# ---------------------------------------------------------------- terrain data
+
+def terrains_json():
+    """The terrain sets as data/terrains.json holds them, one chip to a line."""
+    sets = []
+    for name, layer, entries in TERRAINS:
+        chips = []
+        for code, corners, weight in entries:
+            line = '        {"chip": %d, "corners": %s' % (code, json.dumps(corners))
+            if weight != 1:
+                line += ', "weight": %s' % weight
+            chips.append(line + "}")
+        sets.append('    {\n      "name": %s,\n      "layer": %d,\n      "chips": [\n%s\n      ]\n    }'
+                    % (json.dumps(name, ensure_ascii=False), layer, ",\n".join(chips)))
+    return '{\n  "terrains": [\n' + ",\n".join(sets) + "\n  ]\n}\n"
+
+
 # ---------------------------------------------------------------- backdrop
 
 # Centres and radii of the black stones in the backdrop (transparent pixels).
@@ -600,6 +619,9 @@ def main():
     write_bmp(os.path.join(RES_DIR, "backdrop.bmp"), backdrop)
     write_ico(os.path.join(RES_DIR, "editor.ico"), [32, 16])
     print("wrote small_sheet.bmp, large_sheet.bmp, backdrop.bmp, editor.ico in", RES_DIR)
+    with open(os.path.join(REPO_DIR, "data", "terrains.json"), "w", encoding="utf-8", newline="\n") as f:
+        f.write(terrains_json())
+    print("wrote data/terrains.json in", REPO_DIR)
 
 
 if __name__ == "__main__":
