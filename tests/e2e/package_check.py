@@ -13,7 +13,7 @@ import sys
 import zipfile
 
 EXPECTED = {"picoran-editor.exe", "data/MapChip_S.txt", "data/MapChip_L.txt",
-            "docs/README-ja.txt", "docs/README-en.txt"}
+            "data/terrains.json", "docs/README-ja.txt", "docs/README-en.txt"}
 # What the static build may import: parts of Windows itself.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll", "msvcrt.dll",
                "advapi32.dll", "shell32.dll", "version.dll", "comctl32.dll", "ole32.dll"}
