@@ -3,9 +3,10 @@
 
 Run from anywhere:  python3 res/art/make_art.py
 Writes res/small_sheet.bmp, res/large_sheet.bmp, res/backdrop.bmp,
-res/editor.ico and the terrain sets in data/terrains.json. Only the standard
-library is used, so the pictures can be remade on any machine; the outputs are
-committed and the build never runs this script.
+res/editor.ico, the terrain sets in data/terrains.json and their learning
+template as docs/terrain-template.png. Only the standard library is used, so
+the pictures can be remade on any machine; the outputs are committed and the
+build never runs this script.
 
 Rules the pictures follow, because the editor depends on them:
 - 24-bit bottom-up BMP; the program turns them into 16-bit 5-5-5 surfaces,
@@ -26,6 +27,7 @@ import json
 import math
 import os
 import struct
+import zlib
 
 RES_DIR = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 REPO_DIR = os.path.dirname(RES_DIR)
@@ -142,6 +144,23 @@ def write_bmp(path, canvas):
                               image_size, 2835, 2835, 0, 0)
     with open(path, "wb") as f:
         f.write(file_header + info_header + bytes(data))
+
+
+def write_png(path, canvas):
+    """Writes an 8-bit RGB PNG."""
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+
+    raw = bytearray()
+    for row in canvas.rows:
+        raw.append(0)                   # no filter
+        for colour in row:
+            raw += bytes(colour)
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 2, 0, 0, 0)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
 
 def to555(colour):
@@ -430,7 +449,7 @@ def make_sheet(codes, empty, cell, hue_offset, hole, terrain=None):
     return sheet, drawn
 
 
-# ---------------------------------------------------------------- terrain data
+# ---------------------------------------------------------------- terrain data and template
 
 def terrains_json():
     """The terrain sets as data/terrains.json holds them, one chip to a line."""
@@ -445,6 +464,76 @@ def terrains_json():
         sets.append('    {\n      "name": %s,\n      "layer": %d,\n      "chips": [\n%s\n      ]\n    }'
                     % (json.dumps(name, ensure_ascii=False), layer, ",\n".join(chips)))
     return '{\n  "terrains": [\n' + ",\n".join(sets) + "\n  ]\n}\n"
+
+
+def make_template_picture(small):
+    """The learning template painted with the ground chips, for the read-me.
+
+    The 4 x 4 block at 1:1 with a 1-pixel grid between the cells, its column
+    and row numbers, and beside it the block's 5 x 5 corner points: a filled dot
+    for a corner inside the ground, a ring for one outside. Transparent pixels
+    show as a light checker board.
+    """
+    cell, line, margin = TERRAIN_CELL, 1, 16
+    block = 4 * cell + 5 * line
+    gap = 24
+    width, height = margin + block + gap + block + 8, margin + block + 8
+    paper, ink, grid = (255, 255, 255), (64, 64, 64), (128, 128, 128)
+    pic = Canvas(width, height, paper)
+
+    ground = {corners: code for code, corners, weight in TERRAINS[0][2] if weight == 1}
+    where = {code: (c, r) for r, row in enumerate(SMALL_CODES) for c, code in enumerate(row)}
+    left, top = margin, margin
+    pic.fill_rect(left, top, left + block, top + block, grid)
+    for r, row in enumerate(TEMPLATE):
+        for c, corners in enumerate(row):
+            x0, y0 = left + line + c * (cell + line), top + line + r * (cell + line)
+            sheet_col, sheet_row = where.get(ground.get(corners), (None, None))
+            for y in range(cell):
+                for x in range(cell):
+                    colour = BLACK
+                    if sheet_col is not None:
+                        colour = small.get(sheet_col * cell + x, sheet_row * cell + y)
+                    if colour == BLACK:
+                        colour = (236, 236, 236) if (x // 8 + y // 8) % 2 == 0 else (212, 212, 212)
+                    pic.put(x0 + x, y0 + y, colour)
+        draw_digits(pic, str(r), 4, top + line + r * (cell + line) + 15, 2, ink)
+    for c in range(4):
+        draw_digits(pic, str(c), left + line + c * (cell + line) + 17, 3, 2, ink)
+
+    # The corner points, at the same spacing as the grid's crossings.
+    points_left = left + block + gap
+    span = 4 * (cell + line)
+    for k in range(5):
+        at = k * (cell + line)
+        pic.fill_rect(points_left, top + at, points_left + span + 1, top + at + 1, (200, 200, 200))
+        pic.fill_rect(points_left + at, top, points_left + at + 1, top + span + 1, (200, 200, 200))
+    for r in range(5):
+        for c in range(5):
+            inside = corner_mark(r, c) == "#"
+            cx, cy = points_left + c * (cell + line), top + r * (cell + line)
+            for y in range(-5, 6):
+                for x in range(-5, 6):
+                    d = x * x + y * y
+                    if d <= 25:
+                        rim = d >= 13
+                        if inside:
+                            colour = GROUND["edge"] if rim else GROUND["soil"]
+                        else:
+                            colour = ink if rim else paper
+                        pic.put(cx + x, cy + y, colour)
+    return pic
+
+
+def corner_mark(r, c):
+    """The mark of corner point (row r, column c) of the template block, from its cells."""
+    if r < 4 and c < 4:
+        return TEMPLATE[r][c][0]
+    if r < 4:
+        return TEMPLATE[r][3][1]
+    if c < 4:
+        return TEMPLATE[3][c][3]
+    return TEMPLATE[3][3][2]
 
 
 # ---------------------------------------------------------------- backdrop
@@ -621,7 +710,8 @@ def main():
     print("wrote small_sheet.bmp, large_sheet.bmp, backdrop.bmp, editor.ico in", RES_DIR)
     with open(os.path.join(REPO_DIR, "data", "terrains.json"), "w", encoding="utf-8", newline="\n") as f:
         f.write(terrains_json())
-    print("wrote data/terrains.json in", REPO_DIR)
+    write_png(os.path.join(REPO_DIR, "docs", "terrain-template.png"), make_template_picture(small))
+    print("wrote data/terrains.json and docs/terrain-template.png in", REPO_DIR)
 
 
 if __name__ == "__main__":
