@@ -22,7 +22,7 @@ public:
     ChipRandom random;
 
     // ---- Terrains.
-    // The set the terrain tool paints; -1 for none.
+    // The set the terrain tool paints, the first until another is chosen; -1 without sets.
     int ChosenTerrain() const { return HasTerrain() ? chosen : -1; }
     bool HasTerrain() const {
         return terrains != nullptr && chosen >= 0 && static_cast<size_t>(chosen) < terrains->Count();
@@ -58,7 +58,7 @@ public:
     ChipEntry ChipToLay(const ChipEntry& current) const;
 
 private:
-    int chosen = -1;
+    int chosen = 0;
     bool inHand = false;
     std::vector<ChipEntry> randomChips;
 };
