@@ -11,6 +11,7 @@
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
 #include "dialogs/DialogControls.h"
+#include "dialogs/DialogValues.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/MapOpening.h"
@@ -23,6 +24,14 @@
 #include "resource.h"
 
 namespace {
+
+// A settings dialog that was hidden opens on the stage's values, not on what was typed
+// before a cancel; one already open keeps what is being typed.
+void OpenSettingsDialog(const Window* dialog, int focusControlId) {
+    if (dialog != nullptr && dialog->handle != nullptr && !IsWindowVisible(dialog->handle) && mainWindow != nullptr)
+        ShowStageValuesIn(dialog, mainWindow->stage);
+    ShowSettingsDialog(dialog, focusControlId);
+}
 
 void PostClose() {
     if (mainWindow != nullptr && mainWindow->handle != nullptr)
@@ -83,11 +92,11 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_DELETE: DeleteSelection(); break;
     case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;
     case ID_EDIT_LARGE_PALETTE: ShowPalette(largePalette); break;
-    case ID_EDIT_AREA: ShowSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;
-    case ID_EDIT_START_POSITION: ShowSettingsDialog(cursorWindow, IDC_CURSOR_X); break;
+    case ID_EDIT_AREA: OpenSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;
+    case ID_EDIT_START_POSITION: OpenSettingsDialog(cursorWindow, IDC_CURSOR_X); break;
     case ID_EDIT_CLEAR_MAP: ClearMapCommand(); break;
-    case ID_EDIT_COMMENT: ShowSettingsDialog(messageWindow, IDC_MESSAGE_TEXT); break;
-    case ID_EDIT_OTHER_SETTINGS: ShowSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
+    case ID_EDIT_COMMENT: OpenSettingsDialog(messageWindow, IDC_MESSAGE_TEXT); break;
+    case ID_EDIT_OTHER_SETTINGS: OpenSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
     case ID_EDIT_OVERVIEW: ShowOverview(); break;
     case ID_EDIT_TERRAINS: ShowTerrainWindow(); break;
     case ID_VIEW_LAYER0:

@@ -5,18 +5,21 @@
 #include "dialogs/CursorWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
-#include "dialogs/core/SettingsRules.h"
+
+void ShowStageValuesIn(const Window* dialog, const Stage& stage) {
+    const StageSettings& settings = stage.Settings();
+    if (dialog == nullptr) return;
+    if (dialog == resizeWindow) resizeWindow->SetSizeFields(stage.Map().mapWidth, stage.Map().mapHeight);
+    if (dialog == cursorWindow) {
+        cursorWindow->SetUnspecified(settings.startUnspecified);
+        cursorWindow->SetPositionFields(settings.startX, settings.startY);
+    }
+    if (dialog == configWindow) configWindow->ShowValues(settings.numbers);
+    if (dialog == messageWindow) messageWindow->ShowComment(settings.comment);
+}
 
 void ShowStageValues(const Stage& stage) {
-    const StageSettings& settings = stage.Settings();
-    if (resizeWindow != nullptr) resizeWindow->SetSizeFields(stage.Map().mapWidth, stage.Map().mapHeight);
-    if (cursorWindow != nullptr) {
-        cursorWindow->SetUnspecified(settings.startUnspecified);
-        const StartPosition accepted = ApplyStartPositionRules(settings.startX, settings.startY);
-        const bool acceptable = accepted.x == settings.startX && accepted.y == settings.startY;
-        if (!settings.startUnspecified || acceptable)
-            cursorWindow->SetPositionFields(settings.startX, settings.startY);
-    }
-    if (configWindow != nullptr) configWindow->ShowValues(settings.numbers);
-    if (messageWindow != nullptr) messageWindow->ShowComment(settings.comment);
+    for (const Window* dialog : {static_cast<const Window*>(resizeWindow), static_cast<const Window*>(cursorWindow),
+                                 static_cast<const Window*>(configWindow), static_cast<const Window*>(messageWindow)})
+        ShowStageValuesIn(dialog, stage);
 }

@@ -72,8 +72,8 @@ void ApplyEditArea(HWND dialog) {
     ResizeMapFromDialog(size.width, size.height);
 }
 
-// Start position: a coordinate outside the view falls back to the view's centre; the check
-// box says whether the position counts at all.
+// Start position: a coordinate typed anew outside the view falls back to the view's centre;
+// the check box says whether the position counts at all.
 void FillStartPosition(HWND dialog) {
     WriteNumberBox(dialog, IDC_CURSOR_X, kViewWidth / 2);
     WriteNumberBox(dialog, IDC_CURSOR_Y, kViewHeight / 2);
@@ -82,8 +82,10 @@ void FillStartPosition(HWND dialog) {
 }
 
 void ApplyStartPosition(HWND dialog) {
+    StartPosition held{kViewWidth / 2, kViewHeight / 2};
+    if (mainWindow != nullptr) held = StartPosition{mainWindow->stage.Settings().startX, mainWindow->stage.Settings().startY};
     const StartPosition position = ApplyStartPositionRules(ReadNumberBox(dialog, IDC_CURSOR_X),
-                                                           ReadNumberBox(dialog, IDC_CURSOR_Y));
+                                                           ReadNumberBox(dialog, IDC_CURSOR_Y), held);
     WriteNumberBox(dialog, IDC_CURSOR_X, position.x);
     WriteNumberBox(dialog, IDC_CURSOR_Y, position.y);
     SetStartPosition(position.x, position.y,

@@ -61,6 +61,14 @@ TEST(StartPositionRules, EachCoordinateFallsBackOnItsOwn) {
     expect(640, -1, 640, 240);
     expect(1000, 2000, 320, 240);
     expect(INT32_MIN, INT32_MAX, 320, 240);
+    // A coordinate that reads as the stage holds it stays, whatever its value.
+    const StartPosition held{120, 2200};
+    const StartPosition kept = ApplyStartPositionRules(120, 2200, held);
+    EXPECT_EQ(kept.x, 120);
+    EXPECT_EQ(kept.y, 2200);
+    const StartPosition typed = ApplyStartPositionRules(700, 2200, held);
+    EXPECT_EQ(typed.x, 320);
+    EXPECT_EQ(typed.y, 2200);
 }
 
 TEST(StageNumberRules, ClampsToZeroTo999) {

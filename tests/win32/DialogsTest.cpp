@@ -15,6 +15,8 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResizeWindow.h"
 #include "dialogs/SettingsDialogProcs.h"
+#include "TestFiles.h"
+#include "map/core/MapFileWriter.h"
 #include "resource.h"
 
 namespace {
@@ -314,4 +316,32 @@ TEST_F(DialogTest, DialogsThatWereNeverMadeStillHandOnTheirValues) {
     CursorWindow cursor(noTemplates, mainWindow->handle, CursorDialogProc);
     cursor.SetUnspecified(true);
     EXPECT_FALSE(cursor.IsUnspecified());
+}
+
+// F4 on a map whose start lies beyond the dialog's bounds: OK without typing keeps it and
+// leaves the map unmodified; what was typed before a cancel is gone when the dialog opens again.
+TEST_F(DialogTest, F4KeepsAStartBeyondTheBoundsAndOpensOnTheStagesValuesAfterACancel) {
+    MapDocument document;
+    document.startX = 120;
+    document.startY = 2200;
+    document.startUnspecified = false;
+    const std::string path = TempPath("picoran-far-start.bin");
+    WriteBytes(path, Bytes(WriteBinaryMap(document)));
+    ASSERT_TRUE(mainWindow->LoadMap(path.c_str(), true));
+    ShowChanges();
+    PressKey(VK_F4);
+    EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_Y), "2200");
+    PressButton(cursorWindow, IDC_CURSOR_OK);
+    EXPECT_EQ(Settings().startX, 120);
+    EXPECT_EQ(Settings().startY, 2200);
+    EXPECT_FALSE(mainWindow->stage.IsModified());
+
+    PressKey(VK_F4);
+    Type(cursorWindow, IDC_CURSOR_X, "7");
+    PressButton(cursorWindow, IDC_CURSOR_CANCEL);
+    PressKey(VK_F4);
+    EXPECT_EQ(BoxText(cursorWindow, IDC_CURSOR_X), "120");
+    PressButton(cursorWindow, IDC_CURSOR_OK);
+    EXPECT_EQ(Settings().startX, 120);
+    DeleteFileA(path.c_str());
 }

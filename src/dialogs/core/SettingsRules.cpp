@@ -35,6 +35,11 @@ StartPosition ApplyStartPositionRules(int32_t x, int32_t y) {
     return {x, y};
 }
 
+StartPosition ApplyStartPositionRules(int32_t x, int32_t y, StartPosition held) {
+    const StartPosition typed = ApplyStartPositionRules(x, y);
+    return {x == held.x ? x : typed.x, y == held.y ? y : typed.y};
+}
+
 int32_t ClampStageNumber(int32_t value) {
     if (value > kMaxStageNumber) return kMaxStageNumber;
     if (value < kMinStageNumber) return kMinStageNumber;

@@ -24,6 +24,10 @@ MapSize ApplyEditAreaRules(int32_t width, int32_t height, MapSize current);
 // A coordinate outside the 640 x 480 view falls back to its centre (320 or 240), each
 // coordinate on its own; the map size plays no part.
 StartPosition ApplyStartPositionRules(int32_t x, int32_t y);
+// The same for the boxes of a stage whose start position is `held`: a coordinate that still
+// reads as the stage holds it is kept, whatever its value (a file may hold one beyond the
+// view), so OK without typing changes nothing; only a coordinate typed anew falls back.
+StartPosition ApplyStartPositionRules(int32_t x, int32_t y, StartPosition held);
 
 // A stage number typed into the other-settings dialog is kept within 0..999.
 int32_t ClampStageNumber(int32_t value);
