@@ -7,6 +7,7 @@
 #include "BenchScene.h"
 #include "render/core/Blit.h"
 #include "render/core/MapView.h"
+#include "render/core/OverviewSheets.h"
 
 namespace {
 
@@ -76,6 +77,24 @@ void BM_MapViewPlainCopy(benchmark::State& state) {
     ->Args({16, 12, 0, 0})->Args({60, 60, 0, 0})->Args({60, 60, 22, 24})->Unit(benchmark::kMicrosecond)
 
 BENCHMARK(BM_MapViewCompose) MAP_VIEW_CASES;
+
+// The zoomed view of a 60 x 60 map from the top-left, against the 100 % view in the same run:
+// argument the zoom factor (1: the sheets themselves, 2 and 4: pictures scaled once).
+void BM_MapViewZoomed(benchmark::State& state) {
+    Scene s(60, 60);
+    const ViewZoom zoom{static_cast<int32_t>(state.range(0))};
+    OverviewSheets sheets;
+    if (zoom.factor > 1) sheets.Prepare(s.smallSheet, s.largeSheet, s.backdrop, zoom.CellPixels());
+    const PixelSurface& backdrop = zoom.factor > 1 ? sheets.Backdrop() : s.backdrop;
+    const PixelSurface& small = zoom.factor > 1 ? sheets.Small() : s.smallSheet;
+    const PixelSurface& large = zoom.factor > 1 ? sheets.Large() : s.largeSheet;
+    for (auto _ : state) {
+        ComposeMapView(s.backBuffer, backdrop, small, large, s.map, 0, 0, LayerVisibility{}, zoom);
+        benchmark::DoNotOptimize(s.backBuffer.pixels);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_MapViewZoomed)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MapViewPlainCopy) MAP_VIEW_CASES;
 
 }  // namespace

@@ -51,6 +51,9 @@
 #define ID_VIEW_LAYER0 40033
 #define ID_VIEW_LAYER1 40034
 #define ID_VIEW_LAYER2 40035
+#define ID_VIEW_ZOOM_IN 40070
+#define ID_VIEW_ZOOM_OUT 40071
+#define ID_VIEW_ZOOM_RESET 40072
 // The selection's commands of the 編集 menu, and the tools of the ツール menu (the tool table
 // lists them; their numbers need not follow one another).
 #define ID_EDIT_CUT 40050

@@ -27,6 +27,6 @@ void SetViewOffsets(int32_t x, int32_t y) {
     NoteChanges(kChangedView);
     if (editor == nullptr || !editor->pointerSeen) return;
     const POINT p = editor->lastPointer;
-    if (editor->tools.KeepUnderPointer(ViewPointCell(p.x, p.y, scrollX, scrollY)))
+    if (editor->tools.KeepUnderPointer(ViewPointCell(p.x, p.y, scrollX, scrollY, editor->zoom)))
         NoteChanges(kChangedOutline);
 }

@@ -16,6 +16,8 @@
 #include "map/core/ToolState.h"
 #include "map/core/terrain/TerrainSet.h"
 #include "map/core/tools/ChipHand.h"
+#include "render/core/OverviewSheets.h"
+#include "render/core/ViewGeometry.h"
 #include "render/core/WheelScrolling.h"
 
 class OverviewWindow;
@@ -52,6 +54,11 @@ struct Editor {
     // Where the pointer was last seen over the main window, in client pixels, if it was.
     bool pointerSeen = false;
     POINT lastPointer{0, 0};
+    // The view's zoom, and the pictures scaled to its cell size once (unused at 100 %).
+    ViewZoom zoom = kFullZoom;
+    OverviewSheets zoomedSheets;
+    // What Ctrl+wheel has turned beyond the last whole step of zoom.
+    int32_t zoomWheel = 0;
     // What the wheel has turned beyond the last whole cell, along each axis.
     WheelAccumulator verticalWheel;
     WheelAccumulator horizontalWheel;

@@ -1,6 +1,7 @@
 // Shortcut keys and menu commands: both lead to the same actions.
 #include "Commands.h"
 #include "Display.h"
+#include "Editor.h"
 #include "Globals.h"
 #include "KeyState.h"
 #include "MainWindow.h"
@@ -47,7 +48,9 @@ void ShowPalette(PaletteWindow* palette) {
 }  // namespace
 
 void HandleKey(uint32_t virtualKey) {
-    if (virtualKey < VK_ESCAPE || virtualKey > VK_F10) return;
+    // Escape to F10, and the zoom's plus and minus beyond them.
+    const bool zoomKey = virtualKey == VK_OEM_PLUS || virtualKey == VK_OEM_MINUS;
+    if ((virtualKey < VK_ESCAPE || virtualKey > VK_F10) && !zoomKey) return;
     if (mainWindow == nullptr) return;
     const Shortcut* shortcut = FindShortcut(virtualKey, IsKeyHeld(VK_CONTROL), IsKeyHeld(VK_SHIFT));
     if (shortcut != nullptr) DispatchCommand(shortcut->command);
@@ -99,6 +102,9 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_OTHER_SETTINGS: OpenSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
     case ID_EDIT_OVERVIEW: ShowOverview(); break;
     case ID_EDIT_TERRAINS: ShowTerrainWindow(); break;
+    case ID_VIEW_ZOOM_IN: if (editor != nullptr) ZoomView(ZoomedIn(editor->zoom), ViewMiddle()); break;
+    case ID_VIEW_ZOOM_OUT: if (editor != nullptr) ZoomView(ZoomedOut(editor->zoom), ViewMiddle()); break;
+    case ID_VIEW_ZOOM_RESET: ZoomView(kFullZoom, ViewMiddle()); break;
     case ID_VIEW_LAYER0:
     case ID_VIEW_LAYER1:
     case ID_VIEW_LAYER2: ToggleLayer(static_cast<int>(commandId - ID_VIEW_LAYER0)); break;

@@ -118,8 +118,9 @@ void MainWindow::ChangeSettings(const StageSettings& settings) { stage.ChangeSet
 
 void MainWindow::KeepViewInMap() {
     const MapCellCounts counts = CellCounts();
-    SetViewOffsets(ScrollKeptInMap(scrollX, counts.cellsX, kViewColumns),
-                   ScrollKeptInMap(scrollY, counts.cellsY, kViewRows));
+    const ViewZoom zoom = editor != nullptr ? editor->zoom : kFullZoom;
+    SetViewOffsets(ScrollKeptInMap(scrollX, counts.cellsX, zoom.Columns()),
+                   ScrollKeptInMap(scrollY, counts.cellsY, zoom.Rows()));
     if (editor != nullptr) editor->tools.KeepInMap(counts);
 }
 

@@ -41,7 +41,7 @@ bool HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE: OnMapPointerMove(window, PointOfMessage(lParam)); return false;
     case WM_MOUSELEAVE: OnMapPointerLeft(); return false;
     case WM_MOUSEWHEEL:
-    case WM_MOUSEHWHEEL: ScrollViewByWheel(message, wParam); return false;
+    case WM_MOUSEHWHEEL: ScrollViewByWheel(message, wParam, lParam); return false;
     case WM_LBUTTONUP: OnMapLeftButtonUp(window); return false;
     case WM_CAPTURECHANGED: OnMapCaptureLost(); return false;
     case WM_RBUTTONDOWN: OnMapRightButtonDown(PointOfMessage(lParam)); return false;

@@ -41,7 +41,7 @@ void HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
-        ScrollViewByWheel(message, wParam);
+        ScrollViewByWheel(message, wParam, lParam);
         break;
     case WM_DROPFILES:  // a map dropped here opens as one dropped on the main window
         OpenDroppedMap(reinterpret_cast<HDROP>(wParam));

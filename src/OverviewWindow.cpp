@@ -105,7 +105,7 @@ void OverviewWindow::Refresh(const Stage& stage) {
     if (!sheets.Prepare(*smallSheet, *largeSheet, *backdrop, SheetCellPixels(scale))) return;
     GdiFlush();  // nothing GDI drew may still be pending on the pixels composed below
     ComposeOverview(*picture, sheets, scale, map, editor->shownLayers);
-    DrawViewFrame(*picture, OverviewViewFrame(scale, scrollX, scrollY));
+    DrawViewFrame(*picture, OverviewViewFrame(scale, scrollX, scrollY, editor->zoom));
     const StageSettings& settings = stage.Settings();
     if (!settings.startUnspecified)
         DrawStartMarker(*picture, OverviewStartMarker(scale, settings.startX, settings.startY));
@@ -133,14 +133,14 @@ void OverviewWindow::Draw(HDC windowDC) {
 ViewOffsets OverviewWindow::OffsetsCentredAt(const MapModel& map, int32_t x, int32_t y) const {
     const OverviewScale current = OverviewScaleFor(map.CellCounts());
     if (current.width <= 0 || current.height <= 0) return ViewOffsets{scrollX, scrollY};
-    return CentreViewOn(current.MapPointAt(x, y), map.CellCounts());
+    return CentreViewOn(current.MapPointAt(x, y), map.CellCounts(), editor != nullptr ? editor->zoom : kFullZoom);
 }
 
 void OverviewWindow::UpdateCaption(const MapModel& map) {
     if (handle == nullptr || editor == nullptr || !IsWindowVisible(handle)) return;
     const POINT pointer = editor->lastPointer;
     const std::wstring wanted = WideFromSjis(
-        OverviewCaption(map, scrollX, scrollY, editor->pointerSeen, pointer.x, pointer.y));
+        OverviewCaption(map, scrollX, scrollY, editor->pointerSeen, pointer.x, pointer.y, editor->zoom));
     if (wanted == caption) return;
     caption = wanted;
     SetWindowTextW(handle, caption.c_str());

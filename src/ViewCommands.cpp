@@ -1,5 +1,7 @@
 #include "ViewCommands.h"
 
+#include <windowsx.h>
+
 #include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
@@ -19,28 +21,49 @@ uint32_t SystemWheelLines() {
 }  // namespace
 
 void ScrollView(uint32_t virtualKey) {
-    if (mainWindow == nullptr) return;
+    if (mainWindow == nullptr || editor == nullptr) return;
     const MapCellCounts counts = mainWindow->CellCounts();
     switch (virtualKey) {
     case VK_LEFT: SetViewOffsets(ScrollLeft(scrollX), scrollY); break;
     case VK_UP: SetViewOffsets(scrollX, ScrollUp(scrollY)); break;
-    case VK_RIGHT: SetViewOffsets(ScrollRight(scrollX, counts.cellsX), scrollY); break;
-    case VK_DOWN: SetViewOffsets(scrollX, ScrollDown(scrollY, counts.cellsY)); break;
+    case VK_RIGHT: SetViewOffsets(ScrollRight(scrollX, counts.cellsX, editor->zoom.Columns()), scrollY); break;
+    case VK_DOWN: SetViewOffsets(scrollX, ScrollDown(scrollY, counts.cellsY, editor->zoom.Rows())); break;
     default: break;
     }
 }
 
 void MoveView(ViewOffsets offsets) {
-    if (mainWindow == nullptr) return;
+    if (mainWindow == nullptr || editor == nullptr) return;
     const MapCellCounts counts = mainWindow->CellCounts();
-    const ViewOffsets kept{ScrollKeptInMap(offsets.scrollX, counts.cellsX, kViewColumns),
-                           ScrollKeptInMap(offsets.scrollY, counts.cellsY, kViewRows)};
+    const ViewOffsets kept{ScrollKeptInMap(offsets.scrollX, counts.cellsX, editor->zoom.Columns()),
+                           ScrollKeptInMap(offsets.scrollY, counts.cellsY, editor->zoom.Rows())};
     if (kept == ViewOffsets{scrollX, scrollY}) return;
     SetViewOffsets(kept.scrollX, kept.scrollY);
 }
 
-void ScrollViewByWheel(UINT message, WPARAM wParam) {
+POINT ViewMiddle() { return POINT{kViewWidth / 2, kViewHeight / 2}; }
+
+void ZoomView(ViewZoom zoom, POINT anchor) {
+    if (mainWindow == nullptr || editor == nullptr || zoom == editor->zoom) return;
+    const ViewOffsets offsets = ZoomAroundPoint(anchor.x, anchor.y, ViewOffsets{scrollX, scrollY}, editor->zoom,
+                                                zoom, mainWindow->CellCounts());
+    editor->zoom = zoom;
+    SetViewOffsets(offsets.scrollX, offsets.scrollY);
+    NoteChanges(kChangedView | kChangedMarks);
+}
+
+void ScrollViewByWheel(UINT message, WPARAM wParam, LPARAM lParam) {
     if (mainWindow == nullptr || editor == nullptr) return;
+    if (message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
+        // The wheel's point is on the screen; a pointer beyond the view zooms around its middle.
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ScreenToClient(mainWindow->handle, &point);
+        if (point.x < 0 || point.y < 0 || point.x >= kViewWidth || point.y >= kViewHeight) point = ViewMiddle();
+        editor->zoomWheel += GET_WHEEL_DELTA_WPARAM(wParam);
+        for (; editor->zoomWheel >= WHEEL_DELTA; editor->zoomWheel -= WHEEL_DELTA) ZoomView(ZoomedIn(editor->zoom), point);
+        for (; editor->zoomWheel <= -WHEEL_DELTA; editor->zoomWheel += WHEEL_DELTA) ZoomView(ZoomedOut(editor->zoom), point);
+        return;
+    }
     const WheelSource source = message == WM_MOUSEHWHEEL ? WheelSource::kTilt : WheelSource::kWheel;
     const bool shift = (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0;
     const WheelMove move = WheelDirection(source, shift, GET_WHEEL_DELTA_WPARAM(wParam));

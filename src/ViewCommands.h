@@ -11,8 +11,14 @@
 // the offset did not change.
 void ScrollView(uint32_t virtualKey);
 // WM_MOUSEWHEEL (Shift: sideways) and WM_MOUSEHWHEEL: the view moves by the whole cells the
-// turn completes at the system's lines a notch, kept inside the map.
-void ScrollViewByWheel(UINT message, WPARAM wParam);
+// turn completes at the system's lines a notch, kept inside the map. With Ctrl the wheel
+// zooms instead, a step a notch, around the cell under the pointer when it is over the view.
+void ScrollViewByWheel(UINT message, WPARAM wParam, LPARAM lParam);
+// 拡大, 縮小 and 100 %: the view at another zoom, the cell under the view point `anchor`
+// staying under it; the window keeps its size.
+void ZoomView(ViewZoom zoom, POINT anchor);
+// The view's middle, the anchor of the menu's and the keys' zoom.
+POINT ViewMiddle();
 // The view's top-left cell becomes the given one, kept inside the map; drawn again when it moved.
 void MoveView(ViewOffsets offsets);
 // F6 and 編集 → 全体図.

@@ -7,7 +7,8 @@ namespace {
 
 // Virtual-key codes, as the system numbers them.
 constexpr uint32_t kEscape = 0x1B, kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28,
-                   kDelete = 0x2E, kF1 = 0x70;
+                   kDelete = 0x2E, kF1 = 0x70, kPlus = 0xBB, kMinus = 0xBD, kPadPlus = 0x6B,
+                   kPadMinus = 0x6D, kPad0 = 0x60;
 
 constexpr Held kNo = Held::kNo, kYes = Held::kYes, kEither = Held::kEither;
 constexpr InDialogs kNever = InDialogs::kNever, kOutside = InDialogs::kOutsideTextBoxes,
@@ -52,6 +53,12 @@ const std::vector<Shortcut>& Shortcuts() {
         {'1', kYes, kEither, ID_VIEW_LAYER0, ID_VIEW_LAYER0, "Ctrl+1", kEverywhere},
         {'2', kYes, kEither, ID_VIEW_LAYER1, ID_VIEW_LAYER1, "Ctrl+2", kEverywhere},
         {'3', kYes, kEither, ID_VIEW_LAYER2, ID_VIEW_LAYER2, "Ctrl+3", kEverywhere},
+        {kPlus, kYes, kEither, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_IN, "Ctrl++", kOutside},
+        {kPadPlus, kYes, kEither, ID_VIEW_ZOOM_IN, 0, nullptr, kOutside},
+        {kMinus, kYes, kEither, ID_VIEW_ZOOM_OUT, ID_VIEW_ZOOM_OUT, "Ctrl+-", kOutside},
+        {kPadMinus, kYes, kEither, ID_VIEW_ZOOM_OUT, 0, nullptr, kOutside},
+        {'0', kYes, kEither, ID_VIEW_ZOOM_RESET, ID_VIEW_ZOOM_RESET, "Ctrl+0", kOutside},
+        {kPad0, kYes, kEither, ID_VIEW_ZOOM_RESET, 0, nullptr, kOutside},
         {kLeft, kEither, kEither, ID_KEY_SCROLL_LEFT, 0, nullptr, kNever},
         {kUp, kEither, kEither, ID_KEY_SCROLL_UP, 0, nullptr, kNever},
         {kRight, kEither, kEither, ID_KEY_SCROLL_RIGHT, 0, nullptr, kNever},

@@ -16,8 +16,9 @@ bool MainWindow::WriteToolCells(CellWrites writes) {
 }
 
 ToolInput MainWindow::InputAt(POINT point, bool shift) const {
-    return ToolInput{map, editor->hand.ChipToLay(CurrentChip), ViewPointCell(point.x, point.y, scrollX, scrollY),
-                     ViewCells(scrollX, scrollY), shift, &editor->hand};
+    const ViewZoom zoom = editor->zoom;
+    return ToolInput{map, editor->hand.ChipToLay(CurrentChip), ViewPointCell(point.x, point.y, scrollX, scrollY, zoom),
+                     ViewCells(scrollX, scrollY, zoom), shift, &editor->hand};
 }
 
 void MainWindow::PlaceChip(POINT point, bool shift) {
@@ -66,7 +67,10 @@ void MainWindow::CancelStroke() {
 
 void MainWindow::PickChip(POINT point) {
     if (editor == nullptr) return;
-    const PickResult picked = PickDrawnChip(map, scrollX, scrollY, point.x, point.y, editor->shownLayers);
+    // The pick reads map pixels: zoomed out, a view pixel stands for several.
+    const int32_t factor = editor->zoom.factor;
+    const PickResult picked =
+        PickDrawnChip(map, scrollX, scrollY, point.x * factor, point.y * factor, editor->shownLayers);
     if (picked.kind == PickResult::Kind::kNothing) return;
     CurrentChip = picked.chip;
     ChooseTerrainOfChipInHand();

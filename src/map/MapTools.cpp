@@ -50,7 +50,7 @@ bool IsViewPoint(POINT point) {
     return point.x >= 0 && point.y >= 0 && point.x < kViewWidth && point.y < kViewHeight;
 }
 
-CellPoint CellUnder(POINT point) { return ViewPointCell(point.x, point.y, scrollX, scrollY); }
+CellPoint CellUnder(POINT point) { return ViewPointCell(point.x, point.y, scrollX, scrollY, editor->zoom); }
 
 void SelectTool(size_t tool) {
     if (!Ready()) return;

@@ -29,12 +29,14 @@ CellWrites PendingWrites(const MainWindow& window, const ToolState& tools) {
     if (tools.Pasting()) {
         if (tools.PasteCells(window.CellCounts()).Empty()) return {};
         // Only the cells the view draws: a large block costs no more than a small one.
-        const CellRect drawn{scrollX - 1, scrollY - 1, scrollX + kViewColumns - 1, scrollY + kViewRows - 1};
+        const ViewZoom zoom = editor->zoom;
+        const CellRect drawn{scrollX - 1, scrollY - 1, scrollX + zoom.Columns() - 1, scrollY + zoom.Rows() - 1};
         return StampWrites(window.map, tools.PasteBlock(), tools.Pointer(), smallPalette->model,
                            largePalette->model, drawn);
     }
     if (!tools.Dragging()) return {};
-    CellWrites preview = tools.Tool().Preview(window.map, editor->hand.ChipToLay(CurrentChip), ViewCells(scrollX, scrollY));
+    CellWrites preview = tools.Tool().Preview(window.map, editor->hand.ChipToLay(CurrentChip),
+                                              ViewCells(scrollX, scrollY, editor->zoom));
     ResolveRandomChips(window.map, editor->hand, preview);
     return preview;
 }
@@ -45,13 +47,24 @@ void ComposeCells(MainWindow& window) {
     const LayerVisibility& shown = editor->shownLayers;
     CellWrites pending = PendingWrites(window, editor->tools);
     DropHiddenLayerWrites(pending, shown);
+    const ViewZoom zoom = editor->zoom;
+    const PixelSurface* backdrop = window.backdrop;
+    const PixelSurface* small = window.smallSheet;
+    const PixelSurface* large = window.largeSheet;
+    // Zoomed out, from the pictures scaled once to the zoom's cell size.
+    if (zoom.factor > 1) {
+        OverviewSheets& sheets = editor->zoomedSheets;
+        if (!sheets.Prepare(*window.smallSheet, *window.largeSheet, *window.backdrop, zoom.CellPixels())) return;
+        backdrop = &sheets.Backdrop();
+        small = &sheets.Small();
+        large = &sheets.Large();
+    }
     if (pending.empty()) {
-        ComposeMapView(*window.backBuffer, *window.backdrop, *window.smallSheet, *window.largeSheet,
-                       window.map, scrollX, scrollY, shown);
+        ComposeMapView(*window.backBuffer, *backdrop, *small, *large, window.map, scrollX, scrollY, shown, zoom);
         return;
     }
-    ComposeMapViewWith(*window.backBuffer, *window.backdrop, *window.smallSheet, *window.largeSheet,
-                       window.map, scrollX, scrollY, shown, pending);
+    ComposeMapViewWith(*window.backBuffer, *backdrop, *small, *large, window.map, scrollX, scrollY, shown, pending,
+                       zoom);
 }
 
 void Stroke(Texture& texture, const LineSegment& s) {
@@ -73,14 +86,15 @@ bool MainWindow::PaintView() {
     if (editor->redrawTrace != nullptr) editor->redrawTrace("view");
     GdiFlush();  // no GDI drawing may still be pending on the pixels composed below
     ComposeCells(*this);
-    const ViewOverlay overlay = ComposeViewOverlay(CellCounts(), scrollX, scrollY);
+    const ViewZoom zoom = editor->zoom;
+    const ViewOverlay overlay = ComposeViewOverlay(CellCounts(), scrollX, scrollY, zoom);
     for (size_t i = 0; i < overlay.count; ++i) Stroke(*backBuffer, overlay.segments[i]);
     const StageSettings& settings = stage.Settings();
     if (!settings.startUnspecified)
-        DrawStartMarker(*backBuffer, ViewStartMarker(settings.startX, settings.startY, scrollX, scrollY));
+        DrawStartMarker(*backBuffer, ViewStartMarker(settings.startX, settings.startY, scrollX, scrollY, zoom));
     // What a tool is about to act on, over everything else.
     for (const CellRect& cells : editor->tools.Outlines(CellCounts())) {
-        const ToolOutline outline = ToolOutlineSegments(cells, scrollX, scrollY);
+        const ToolOutline outline = ToolOutlineSegments(cells, scrollX, scrollY, zoom);
         for (size_t i = 0; i < outline.count; ++i) Stroke(*backBuffer, outline.segments[i]);
     }
     // Last, so that no chip, line end or marker half reaches past the map's edges.

@@ -474,7 +474,12 @@ TEST_F(OverviewTest, ViewMenuHoldsTheThreeLayersCheckedAtStartUp) {
     char text[64] = {};
     GetMenuStringA(bar, 3, text, sizeof(text), MF_BYPOSITION);
     EXPECT_EQ(std::string(text), "\x95\x5c\x8e\xa6");  // 表示
-    ASSERT_EQ(GetMenuItemCount(view), 3);
+    ASSERT_EQ(GetMenuItemCount(view), 7);  // then a separator and the three zooms
+    GetMenuStringA(view, 4, text, sizeof(text), MF_BYPOSITION);
+    EXPECT_EQ(std::string(text), "\x8a\x67\x91\xe5    Ctrl++");  // 拡大
+    GetMenuStringA(view, 5, text, sizeof(text), MF_BYPOSITION);
+    EXPECT_EQ(std::string(text), "\x8f\x6b\x8f\xac    Ctrl+-");  // 縮小
+    EXPECT_EQ(GetMenuItemID(view, 6), UINT{ID_VIEW_ZOOM_RESET});
     for (UINT i = 0; i < 3; ++i) {
         GetMenuStringA(view, i, text, sizeof(text), MF_BYPOSITION);
         // レイヤー0    Ctrl+1

@@ -6,14 +6,14 @@
 #include "map/core/tools/ChipHand.h"
 #include "render/core/ViewGeometry.h"
 
-CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY) {
-    return CellPoint{ClampToInt32(int64_t{scrollX} + FloorDivide(x, kCellSize)),
-                     ClampToInt32(int64_t{scrollY} + FloorDivide(y, kCellSize))};
+CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
+    return CellPoint{ClampToInt32(int64_t{scrollX} + FloorDivide(x, zoom.CellPixels())),
+                     ClampToInt32(int64_t{scrollY} + FloorDivide(y, zoom.CellPixels()))};
 }
 
-CellRect ViewCells(int32_t scrollX, int32_t scrollY) {
-    return CellRect{scrollX, scrollY, ClampToInt32(int64_t{scrollX} + kViewColumns - 1),
-                    ClampToInt32(int64_t{scrollY} + kViewRows - 1)};
+CellRect ViewCells(int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
+    return CellRect{scrollX, scrollY, ClampToInt32(int64_t{scrollX} + zoom.Columns() - 1),
+                    ClampToInt32(int64_t{scrollY} + zoom.Rows() - 1)};
 }
 
 ToolState::ToolState(std::vector<std::unique_ptr<MapTool>> tools) : tools(std::move(tools)) {}

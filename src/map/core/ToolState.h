@@ -11,14 +11,16 @@
 #include "map/core/CellBlock.h"
 #include "map/core/MapModel.h"
 #include "map/core/tools/MapTool.h"
+#include "render/core/ViewGeometry.h"
 
 // The map cell under view point (x, y) of the view scrolled to (scrollX, scrollY). Points
 // outside the view count too (a drag that left the window): the divisions round down, so a
 // point left of the view lies in the column before it.
-CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY);
+// At a zoom, a view pixel stands for `zoom.factor` map pixels.
+CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY, ViewZoom zoom = kFullZoom);
 
-// The 16 x 12 cells the view shows, whether or not the map reaches them.
-CellRect ViewCells(int32_t scrollX, int32_t scrollY);
+// The cells the view shows (16 x 12 at 100 %), whether or not the map reaches them.
+CellRect ViewCells(int32_t scrollX, int32_t scrollY, ViewZoom zoom = kFullZoom);
 
 // What Escape took away.
 enum class Cleared { kNothing, kPaste, kDrag, kSelection };

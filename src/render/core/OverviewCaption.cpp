@@ -7,11 +7,11 @@
 #include "render/core/ViewGeometry.h"
 
 std::string OverviewCaption(const MapModel& map, int32_t scrollX, int32_t scrollY,
-                            bool pointerInView, int32_t x, int32_t y) {
+                            bool pointerInView, int32_t x, int32_t y, ViewZoom zoom) {
     std::string caption = texts::kOverviewTitle;
     uint32_t index = 0;
     if (!pointerInView || x < 0 || y < 0 || x >= kViewWidth || y >= kViewHeight) return caption;
-    if (!map.HasLayers() || !CellAt(map, scrollX, scrollY, x, y, index)) return caption;
+    if (!map.HasLayers() || !CellAt(map, scrollX, scrollY, x * zoom.factor, y * zoom.factor, index)) return caption;
     const uint32_t cellsX = map.CellCounts().cellsX;
     char cell[96];
     std::snprintf(cell, sizeof(cell), " (%u, %u) 0:%u 1:%u 2:%u", index % cellsX, index / cellsX,

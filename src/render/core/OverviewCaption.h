@@ -7,8 +7,9 @@
 #include <string>
 
 #include "map/core/MapModel.h"
+#include "render/core/ViewGeometry.h"
 
 // The title alone when pointerInView is false or the view point (x, y) shows no cell of the
 // map (outside the 640 x 480 view, or beyond the map's edge).
 std::string OverviewCaption(const MapModel& map, int32_t scrollX, int32_t scrollY,
-                            bool pointerInView, int32_t x, int32_t y);
+                            bool pointerInView, int32_t x, int32_t y, ViewZoom zoom = kFullZoom);

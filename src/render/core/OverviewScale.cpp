@@ -73,11 +73,11 @@ OverviewScale OverviewScaleAt(MapCellCounts counts, int32_t cellPixels) {
                          cellPixels};
 }
 
-PixelRect OverviewViewFrame(const OverviewScale& scale, int32_t scrollX, int32_t scrollY) {
+PixelRect OverviewViewFrame(const OverviewScale& scale, int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
     if (scale.width <= 0 || scale.height <= 0) return PixelRect{};
     PixelRect frame{scale.XOfColumn(scrollX), scale.YOfRow(scrollY),
-                    scale.XOfColumn(int64_t{scrollX} + kViewColumns),
-                    scale.YOfRow(int64_t{scrollY} + kViewRows)};
+                    scale.XOfColumn(int64_t{scrollX} + zoom.Columns()),
+                    scale.YOfRow(int64_t{scrollY} + zoom.Rows())};
     AtLeastOnePixel(frame.left, frame.right, scale.width);
     AtLeastOnePixel(frame.top, frame.bottom, scale.height);
     return frame;

@@ -46,4 +46,5 @@ OverviewScale OverviewScaleAt(MapCellCounts counts, int32_t cellPixels);
 // The part of the picture that the 16 x 12-cell view at (scrollX, scrollY) shows, cut at the
 // map's edges, and at least one pixel wide and high even where the view is smaller than a
 // pixel of the picture. Empty for a map without cells.
-PixelRect OverviewViewFrame(const OverviewScale& scale, int32_t scrollX, int32_t scrollY);
+PixelRect OverviewViewFrame(const OverviewScale& scale, int32_t scrollX, int32_t scrollY,
+                            ViewZoom zoom = kFullZoom);

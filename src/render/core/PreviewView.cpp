@@ -24,16 +24,16 @@ Range DrawnRange(int32_t scroll, uint32_t cells, int32_t viewCells) {
 void ComposeMapViewWith(PixelSurface& backBuffer, const PixelSurface& backdrop,
                         const PixelSurface& smallSheet, const PixelSurface& largeSheet,
                         const MapModel& map, int32_t scrollX, int32_t scrollY,
-                        const LayerVisibility& shown, const CellWrites& pending) {
+                        const LayerVisibility& shown, const CellWrites& pending, ViewZoom zoom) {
     if (!map.HasLayers()) return;
     const MapCellCounts counts = map.CellCounts();
-    const Range columns = DrawnRange(scrollX, counts.cellsX, kViewColumns);
-    const Range rows = DrawnRange(scrollY, counts.cellsY, kViewRows);
+    const Range columns = DrawnRange(scrollX, counts.cellsX, zoom.Columns());
+    const Range rows = DrawnRange(scrollY, counts.cellsY, zoom.Rows());
     MapModel window;
     const auto width = static_cast<int32_t>((columns.end - columns.first) * kCellSize);
     const auto height = static_cast<int32_t>((rows.end - rows.first) * kCellSize);
     if (pending.empty() || width == 0 || height == 0 || !window.MakeEmpty(width, height)) {
-        ComposeMapView(backBuffer, backdrop, smallSheet, largeSheet, map, scrollX, scrollY, shown);
+        ComposeMapView(backBuffer, backdrop, smallSheet, largeSheet, map, scrollX, scrollY, shown, zoom);
         return;
     }
     const uint32_t windowColumns = window.CellCounts().cellsX;
@@ -57,5 +57,5 @@ void ComposeMapViewWith(PixelSurface& backBuffer, const PixelSurface& backdrop,
     }
     ComposeMapView(backBuffer, backdrop, smallSheet, largeSheet, window,
                    static_cast<int32_t>(scrollX - columns.first),
-                   static_cast<int32_t>(scrollY - rows.first), shown);
+                   static_cast<int32_t>(scrollY - rows.first), shown, zoom);
 }

@@ -7,6 +7,7 @@
 #include "map/core/LayerVisibility.h"
 #include "map/core/MapModel.h"
 #include "render/core/PixelSurface.h"
+#include "render/core/ViewGeometry.h"
 
 // As ComposeMapView, with `pending` (writes into `map`, as the editing rules return them)
 // applied first. Only the cells the view can draw are copied into a map of their own and
@@ -15,4 +16,5 @@
 void ComposeMapViewWith(PixelSurface& backBuffer, const PixelSurface& backdrop,
                         const PixelSurface& smallSheet, const PixelSurface& largeSheet,
                         const MapModel& map, int32_t scrollX, int32_t scrollY,
-                        const LayerVisibility& shown, const CellWrites& pending);
+                        const LayerVisibility& shown, const CellWrites& pending,
+                        ViewZoom zoom = kFullZoom);

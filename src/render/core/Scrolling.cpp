@@ -25,8 +25,10 @@ int32_t Forward(int32_t scroll, uint32_t cells, int32_t viewCells) {
 
 int32_t ScrollLeft(int32_t scrollX) { return Back(scrollX); }
 int32_t ScrollUp(int32_t scrollY) { return Back(scrollY); }
-int32_t ScrollRight(int32_t scrollX, uint32_t cellsX) { return Forward(scrollX, cellsX, kViewColumns); }
-int32_t ScrollDown(int32_t scrollY, uint32_t cellsY) { return Forward(scrollY, cellsY, kViewRows); }
+int32_t ScrollRight(int32_t scrollX, uint32_t cellsX, int32_t viewColumns) {
+    return Forward(scrollX, cellsX, viewColumns);
+}
+int32_t ScrollDown(int32_t scrollY, uint32_t cellsY, int32_t viewRows) { return Forward(scrollY, cellsY, viewRows); }
 
 
 int32_t ScrollKeptInMap(int64_t scroll, uint32_t cells, int32_t viewCells) {

@@ -22,4 +22,5 @@ constexpr uint8_t kToolOutlineBlue = 255;
 // (pen 4), then in magenta (pen 2) over them. Sides far outside the view are pulled to just
 // beyond its edge, so every coordinate stays small; nothing for an empty rectangle or one that
 // lies wholly outside the view.
-ToolOutline ToolOutlineSegments(const CellRect& cells, int32_t scrollX, int32_t scrollY);
+ToolOutline ToolOutlineSegments(const CellRect& cells, int32_t scrollX, int32_t scrollY,
+                                ViewZoom zoom = kFullZoom);

@@ -18,4 +18,9 @@ inline bool operator==(const ViewOffsets& a, const ViewOffsets& b) {
 
 // The offsets whose view centre (320, 240 in the view) lies nearest the map point, in whole
 // cells, kept inside the map.
-ViewOffsets CentreViewOn(MapPoint point, MapCellCounts counts);
+ViewOffsets CentreViewOn(MapPoint point, MapCellCounts counts, ViewZoom zoom = kFullZoom);
+
+// Ctrl+wheel: the offsets at `zoom` that keep the cell under view point (x, y) under it,
+// the view kept inside the map.
+ViewOffsets ZoomAroundPoint(int32_t x, int32_t y, ViewOffsets now, ViewZoom from, ViewZoom zoom,
+                            MapCellCounts counts);

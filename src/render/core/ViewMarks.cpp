@@ -46,7 +46,12 @@ int64_t PicturePixel(int32_t mapPixel, uint32_t cells, int32_t pixels) {
 
 }  // namespace
 
-StartMarker ViewStartMarker(int32_t startX, int32_t startY, int32_t scrollX, int32_t scrollY) {
+StartMarker ViewStartMarker(int32_t startX, int32_t startY, int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
+    if (zoom.factor > 1) {
+        return StartMarker{FloorDivide(int64_t{startX} - int64_t{scrollX} * kCellSize, zoom.factor),
+                           FloorDivide(int64_t{startY} - int64_t{scrollY} * kCellSize, zoom.factor),
+                           std::max(zoom.CellPixels() / 2, kOverviewMarkerMinReach), kOverviewMarkerThickness};
+    }
     return StartMarker{int64_t{startX} - int64_t{scrollX} * kCellSize,
                        int64_t{startY} - int64_t{scrollY} * kCellSize, kCellSize / 2, kViewMarkerThickness};
 }

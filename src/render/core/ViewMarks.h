@@ -6,6 +6,7 @@
 
 #include "render/core/OverviewScale.h"
 #include "render/core/PixelSurface.h"
+#include "render/core/ViewGeometry.h"
 
 // A plus sign centred on a point, `reach` pixels each way along each arm and `thickness`
 // pixels across, in yellow with a one-pixel black outline: apart from the green grid, the
@@ -23,7 +24,9 @@ constexpr uint16_t kViewFramePixel = Rgb555(255, 255, 255);
 
 // In the view: one cell across (arms of 20 pixels), 4 pixels thick, at the start position
 // (map pixels) less the scroll offsets.
-StartMarker ViewStartMarker(int32_t startX, int32_t startY, int32_t scrollX, int32_t scrollY);
+// Zoomed out it shrinks with the cells, to no less than the overview's marker.
+StartMarker ViewStartMarker(int32_t startX, int32_t startY, int32_t scrollX, int32_t scrollY,
+                            ViewZoom zoom = kFullZoom);
 // In the overview: about a cell across, and never less than 6 pixels so that it shows on a
 // large map, 2 pixels thick.
 StartMarker OverviewStartMarker(const OverviewScale& scale, int32_t startX, int32_t startY);

@@ -9,8 +9,8 @@ constexpr int32_t kGridPen = 2;
 constexpr int32_t kMarkerPen = 4;
 
 // Pixels from the view's edge to the end of the map along one axis, within the view.
-int32_t MapExtent(uint32_t cells, int32_t scroll, int32_t viewPixels) {
-    const int64_t pixels = (int64_t{cells} - scroll) * kCellSize;
+int32_t MapExtent(uint32_t cells, int32_t scroll, int32_t viewPixels, int32_t cellPixels) {
+    const int64_t pixels = (int64_t{cells} - scroll) * cellPixels;
     return static_cast<int32_t>(std::clamp<int64_t>(pixels, 0, viewPixels));
 }
 
@@ -24,28 +24,28 @@ void Add(ViewOverlay& overlay, LineSegment segment) {
 }
 
 // The map's part of the view, whole cells only.
-MapArea MapAreaInView(MapCellCounts counts, int32_t scrollX, int32_t scrollY) {
-    return MapArea{MapExtent(counts.cellsX, scrollX, kViewWidth),
-                   MapExtent(counts.cellsY, scrollY, kViewHeight)};
+MapArea MapAreaInView(MapCellCounts counts, int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
+    return MapArea{MapExtent(counts.cellsX, scrollX, kViewWidth, zoom.CellPixels()),
+                   MapExtent(counts.cellsY, scrollY, kViewHeight, zoom.CellPixels())};
 }
 
 }  // namespace
 
-ViewOverlay ComposeViewOverlay(MapCellCounts counts, int32_t scrollX, int32_t scrollY) {
+ViewOverlay ComposeViewOverlay(MapCellCounts counts, int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
     ViewOverlay overlay;
-    const MapArea area = MapAreaInView(counts, scrollX, scrollY);
+    const MapArea area = MapAreaInView(counts, scrollX, scrollY, zoom);
     overlay.area = area;
-    for (int32_t x = 0; x <= area.right; x += kCellSize)
-        Add(overlay, {x, 0, x, area.bottom, kGridPen, 0, 255, 0});
-    for (int32_t y = 0; y <= area.bottom; y += kCellSize)
-        Add(overlay, {0, y, area.right, y, kGridPen, 0, 255, 0});
+    const int32_t cell = zoom.CellPixels();
+    const int32_t pen = zoom.factor == 1 ? kGridPen : 1;
+    for (int32_t x = 0; x <= area.right; x += cell) Add(overlay, {x, 0, x, area.bottom, pen, 0, 255, 0});
+    for (int32_t y = 0; y <= area.bottom; y += cell) Add(overlay, {0, y, area.right, y, pen, 0, 255, 0});
     overlay.gridCount = overlay.count;
 
     if (scrollX == 0) Add(overlay, {0, 0, 0, area.bottom, kMarkerPen, 255, 0, 0});
     if (scrollY == 0) Add(overlay, {0, 0, area.right, 0, kMarkerPen, 255, 0, 0});
-    if (EndsInView(counts.cellsX, scrollX, kViewColumns))
+    if (EndsInView(counts.cellsX, scrollX, zoom.Columns()))
         Add(overlay, {area.right, 0, area.right, area.bottom, kMarkerPen, 255, 0, 0});
-    if (EndsInView(counts.cellsY, scrollY, kViewRows))
+    if (EndsInView(counts.cellsY, scrollY, zoom.Rows()))
         Add(overlay, {0, area.bottom, area.right, area.bottom, kMarkerPen, 255, 0, 0});
     return overlay;
 }
