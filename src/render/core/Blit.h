@@ -18,6 +18,11 @@ bool ClipBlit(const PixelSurface& destination, const PixelSurface& source, int32
 void BlitKeyed(PixelSurface& destination, int32_t dstX, int32_t dstY, const PixelSurface& source,
                int32_t srcLeft, int32_t srcTop, int32_t srcRight, int32_t srcBottom);
 
+// BlitKeyed for a rectangle the caller has found inside both surfaces, without clipping: the
+// zoomed-out view draws thousands of small chips, where the clipping's own cost would show.
+void BlitKeyedInside(PixelSurface& destination, int32_t dstX, int32_t dstY, const PixelSurface& source,
+                     int32_t srcLeft, int32_t srcTop, int32_t width, int32_t height);
+
 // Clears the destination to black, then copies the source rectangle (0, 0)-(srcRight,
 // srcBottom) to (0, 0) by the keyed rule. Returns ClipBlit's result: false, copying
 // nothing, for an inverted rectangle.

@@ -26,6 +26,12 @@ void DrawChip(PixelSurface& backBuffer, int32_t x, int32_t y, const PixelSurface
     if (cell.chipId == 0) return;
     const int32_t left = cell.srcX / factor;
     const int32_t top = cell.srcY / factor;
+    if (x >= 0 && y >= 0 && x <= backBuffer.width - size && y <= backBuffer.height - size && left >= 0 &&
+        top >= 0 && left <= sheet.width - size && top <= sheet.height - size && backBuffer.HasSurface() &&
+        sheet.HasSurface()) {
+        BlitKeyedInside(backBuffer, x, y, sheet, left, top, size, size);
+        return;
+    }
     // 64-bit sums, narrowed by ClipBlit's own rules: a damaged sheet position near the
     // 32-bit limit must not wrap into a rectangle elsewhere on the sheet.
     const int32_t right = static_cast<int32_t>(std::min<int64_t>(int64_t{left} + size, INT32_MAX));
