@@ -27,6 +27,8 @@ void SetViewOffsets(int32_t x, int32_t y) {
     NoteChanges(kChangedView);
     if (editor == nullptr || !editor->pointerSeen) return;
     const POINT p = editor->lastPointer;
-    if (editor->tools.KeepUnderPointer(ViewPointCell(p.x, p.y, scrollX, scrollY, editor->zoom)))
+    const CellRect view = ViewCells(scrollX, scrollY, editor->zoom);
+    const CellPoint cell = DragCell(editor->tools.Tool(), ViewPointCell(p.x, p.y, scrollX, scrollY, editor->zoom), view);
+    if (editor->tools.KeepUnderPointer(cell))
         NoteChanges(kChangedOutline);
 }

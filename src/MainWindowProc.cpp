@@ -40,6 +40,10 @@ bool HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnMapLeftButtonDown(window, PointOfMessage(lParam), ShiftHeld(wParam)); return false;
     case WM_MOUSEMOVE: OnMapPointerMove(window, PointOfMessage(lParam)); return false;
     case WM_MOUSELEAVE: OnMapPointerLeft(); return false;
+    case WM_TIMER:
+        if (wParam != kEdgeScrollTimer) return false;
+        OnEdgeScrollTimer(window);
+        return true;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL: ScrollViewByWheel(message, wParam, lParam); return false;
     case WM_LBUTTONUP: OnMapLeftButtonUp(window); return false;
@@ -78,6 +82,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE:
+    case WM_TIMER:
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
     case WM_LBUTTONUP:

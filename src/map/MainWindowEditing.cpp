@@ -17,8 +17,9 @@ bool MainWindow::WriteToolCells(CellWrites writes) {
 
 ToolInput MainWindow::InputAt(POINT point, bool shift) const {
     const ViewZoom zoom = editor->zoom;
-    return ToolInput{map, editor->hand.ChipToLay(CurrentChip), ViewPointCell(point.x, point.y, scrollX, scrollY, zoom),
-                     ViewCells(scrollX, scrollY, zoom), shift, &editor->hand};
+    const CellRect view = ViewCells(scrollX, scrollY, zoom);
+    const CellPoint cell = DragCell(editor->tools.Tool(), ViewPointCell(point.x, point.y, scrollX, scrollY, zoom), view);
+    return ToolInput{map, editor->hand.ChipToLay(CurrentChip), cell, view, shift, &editor->hand};
 }
 
 void MainWindow::PlaceChip(POINT point, bool shift) {

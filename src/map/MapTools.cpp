@@ -5,6 +5,7 @@
 #include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "ViewCommands.h"
 #include "map/ChipsInHand.h"
 #include "map/core/tools/ToolTable.h"
 #include "resource.h"
@@ -35,7 +36,39 @@ bool FollowWithPaste(POINT point) {
 
 bool Ready() { return mainWindow != nullptr && editor != nullptr; }
 
+constexpr UINT kEdgeScrollMs = 80;  // the pace of the view following a drag past its edge
+
+bool DragWantsEdgeScroll() {
+    const ToolState& tools = editor->tools;
+    // The last move's point, whether or not the pointer has since been reported gone: a
+    // captured drag goes on beyond the window.
+    return tools.Dragging() && tools.Tool().EscapeDrops() &&
+           EdgeScrollStep(editor->lastPointer.x, editor->lastPointer.y, kViewWidth, kViewHeight).Any();
+}
+
+void FollowDragPastEdge(HWND window) {
+    if (DragWantsEdgeScroll()) {
+        SetTimer(window, kEdgeScrollTimer, kEdgeScrollMs, nullptr);
+    } else {
+        KillTimer(window, kEdgeScrollTimer);
+    }
+}
+
 }  // namespace
+
+void OnEdgeScrollTimer(HWND window) {
+    if (!Ready() || !DragWantsEdgeScroll()) {
+        KillTimer(window, kEdgeScrollTimer);
+        return;
+    }
+    const ViewStep step = EdgeScrollStep(editor->lastPointer.x, editor->lastPointer.y, kViewWidth, kViewHeight);
+    MoveView(ViewOffsets{static_cast<int32_t>(int64_t{scrollX} + step.columns),
+                         static_cast<int32_t>(int64_t{scrollY} + step.rows)});
+    // The drag's end stays on the view's edge nearest the pointer.
+    const CellRect view = ViewCells(scrollX, scrollY, editor->zoom);
+    if (editor->tools.KeepUnderPointer(DragCell(editor->tools.Tool(), CellUnder(editor->lastPointer), view)))
+        NoteChanges(kChangedOutline);
+}
 
 POINT CursorInClient(HWND window) {
     POINT point{0, 0};
@@ -87,9 +120,11 @@ void OnMapPointerMove(HWND window, POINT point) {
     NotePointer(point);
     if (FollowWithPaste(point)) NoteChanges(kChangedOutline);
     mainWindow->ContinueStroke(point);
+    FollowDragPastEdge(window);
 }
 
 void OnMapLeftButtonUp(HWND window) {
+    KillTimer(window, kEdgeScrollTimer);
     if (mainWindow != nullptr) mainWindow->EndStroke();
     if (GetCapture() == window) ReleaseCapture();
 }

@@ -32,6 +32,11 @@ void OnMapCaptureLost();
 void OnMapRightButtonDown(POINT point);
 void OnMapPointerLeft();
 
+// The main window's timer that moves the view a cell at a time while a rectangle, a selection
+// or a line is dragged with the pointer beyond the view's edge (WM_TIMER with this id).
+constexpr UINT_PTR kEdgeScrollTimer = 0x45444745;
+void OnEdgeScrollTimer(HWND window);
+
 // Escape: a paste, a rectangle or selection being dragged, or the selection, cleared.
 // False when there was none, so that Escape goes on to close the program.
 bool ClearToolMarks();

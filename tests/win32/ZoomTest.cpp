@@ -115,3 +115,29 @@ TEST_F(ZoomTest, TheViewAtAQuarterShowsTheCoresCompositionAndTheKeysStepThroughT
     EXPECT_EQ(after.right, before.right);  // the window keeps its size
     EXPECT_EQ(after.bottom, before.bottom);
 }
+
+// A rectangle dragged past the view's right edge: the view follows a cell at a time while the
+// pointer stays beyond it, and the release fills exactly the cells the outline showed.
+TEST_F(ZoomTest, ARectangleDraggedPastTheEdgeScrollsTheViewAndFillsWhatTheOutlineShowed) {
+    ASSERT_TRUE(mainWindow->ResizeMap(1600, 1200));  // 40 x 30 cells
+    PressKey('P');
+    CurrentChip = ChipEntry{100, 120, 80, 0};
+    Press(ZoomedCentre(10, 5));
+    MoveTo(POINT{kViewWidth + 30, 200});
+    for (int i = 0; i < 40 && scrollX < 5; ++i) {
+        Sleep(30);
+        PumpMessages();
+    }
+    EXPECT_GE(scrollX, 5);
+    const std::vector<CellRect> outlines = editor->tools.Outlines(mainWindow->CellCounts());
+    ASSERT_EQ(outlines.size(), 1u);
+    const CellRect outlined = outlines.front();
+    EXPECT_EQ(outlined.right, scrollX + kViewColumns - 1);  // the view's last column
+    Release(POINT{kViewWidth + 30, 200});
+    EXPECT_EQ(scrollX, outlined.right - kViewColumns + 1);  // it stopped with the release
+    for (uint32_t row = 0; row < 30; ++row)
+        for (uint32_t column = 0; column < 40; ++column) {
+            const bool inside = Contains(outlined, CellPoint{static_cast<int32_t>(column), static_cast<int32_t>(row)});
+            ASSERT_EQ(MapCellAt(0, column, row).chipId, inside ? 100u : 0u) << column << "," << row;
+        }
+}

@@ -1,5 +1,6 @@
 #include "map/core/ToolState.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/IntegerMath.h"
@@ -14,6 +15,15 @@ CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY, 
 CellRect ViewCells(int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
     return CellRect{scrollX, scrollY, ClampToInt32(int64_t{scrollX} + zoom.Columns() - 1),
                     ClampToInt32(int64_t{scrollY} + zoom.Rows() - 1)};
+}
+
+CellPoint DragCell(const MapTool& tool, CellPoint cell, const CellRect& view) {
+    if (!tool.Dragging() || !tool.EscapeDrops() || view.Empty()) return cell;
+    return CellPoint{std::clamp(cell.column, view.left, view.right), std::clamp(cell.row, view.top, view.bottom)};
+}
+
+ViewStep EdgeScrollStep(int32_t x, int32_t y, int32_t viewWidth, int32_t viewHeight) {
+    return ViewStep{x < 0 ? -1 : x >= viewWidth ? 1 : 0, y < 0 ? -1 : y >= viewHeight ? 1 : 0};
 }
 
 ToolState::ToolState(std::vector<std::unique_ptr<MapTool>> tools) : tools(std::move(tools)) {}

@@ -22,6 +22,21 @@ CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY, 
 // The cells the view shows (16 x 12 at 100 %), whether or not the map reaches them.
 CellRect ViewCells(int32_t scrollX, int32_t scrollY, ViewZoom zoom = kFullZoom);
 
+// The cell a drag that marks cells (a rectangle, a selection, a line) follows under the
+// pointer: kept inside the cells the view shows, so that the outline shows every cell the
+// release writes; the view scrolls along instead (EdgeScrollStep). Other drags take the cell
+// as it is.
+CellPoint DragCell(const MapTool& tool, CellPoint cell, const CellRect& view);
+
+// One step of the view while such a drag holds the pointer beyond the view's edge: a cell
+// toward the pointer along each axis it is beyond, kept inside the map.
+struct ViewStep {
+    int32_t columns = 0;
+    int32_t rows = 0;
+    bool Any() const { return columns != 0 || rows != 0; }
+};
+ViewStep EdgeScrollStep(int32_t x, int32_t y, int32_t viewWidth, int32_t viewHeight);
+
 // What Escape took away.
 enum class Cleared { kNothing, kPaste, kDrag, kSelection };
 
