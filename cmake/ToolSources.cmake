@@ -27,6 +27,8 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/RenderCommand.cpp
   ${PICORAN_MAP_DIR}/ScaledRaster.cpp
   ${PICORAN_MAP_DIR}/SheetsFolder.cpp
+  ${PICORAN_MAP_DIR}/TerrainFileLoading.cpp
+  ${PICORAN_MAP_DIR}/TerrainsCommand.cpp
   ${PICORAN_MAP_DIR}/ToolMain.cpp
   ${PICORAN_MAP_DIR}/VersionsCommand.cpp
 )

@@ -10,7 +10,8 @@ using Arguments = std::vector<std::string>;
 
 enum ExitStatus : int {
     kExitOk = 0,       // done; check: every file accepted; diff: the maps are equal
-    kExitNo = 1,       // check: a file refused (or, with --strict, warned about); diff: different
+    kExitNo = 1,       // check, terrains check: a file refused (or, with --strict, warned about);
+                       // diff: different
     kExitTrouble = 2,  // usage error, or a file that cannot be read, is refused, or cannot be written
 };
 
@@ -23,6 +24,8 @@ int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunExport(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunImport(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunVersions(const Arguments& args, std::ostream& out, std::ostream& err);
+// terrains check and terrains learn: args[0] is "check" or "learn".
+int RunTerrains(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // The whole program: picks the sub-command from args[0] (the program name is not in args).
 int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err);

@@ -6,7 +6,8 @@
 
 void PrintHelp(std::ostream& out) {
     out << "picoran-map: checks, inspects, converts, renders and compares the map files of\n"
-           "the stage editor, with the editor's own readers, writer and map view.\n"
+           "the stage editor and its terrain file, with the editor's own readers, writer and\n"
+           "map view.\n"
            "\n"
            "usage: picoran-map COMMAND [OPTIONS] FILE...\n"
            "\n"
@@ -66,15 +67,39 @@ void PrintHelp(std::ostream& out) {
            "      is taken from the working folder; a Windows path (\"Z:\\home\\...\", as the\n"
            "      editor under Wine named the map) is taken as it is.\n"
            "      --folder DIR  the versions folder to look in\n"
+           "  terrains check [FILE]\n"
+           "      Whether the editor takes the terrain file the terrain brush paints from,\n"
+           "      FILE or, when none is named, data/terrains.json in the working folder.\n"
+           "      Prints \"FILE: refused: /terrains/0/chips/3/chip: REASON\", the place a\n"
+           "      JSON Pointer, or a \"FILE: warning: SET: no chip for corners .#.# (drawn\n"
+           "      with #.## instead)\" line for each combination of corners a set has no\n"
+           "      chip for, then \"FILE: ok, ...\" with the counts of sets and chips.\n"
+           "  terrains learn --at COLUMN,ROW --name NAME [--add FILE] MAP\n"
+           "      The terrain set NAME whose chips are laid out in MAP in the 4 x 4\n"
+           "      template block with its top-left cell at COLUMN,ROW (counted from 0),\n"
+           "      in layer 0 or 1, as the JSON of one set of the terrain file's\n"
+           "      \"terrains\" array. The block's cells, row by row, hold the chips with\n"
+           "      the corners (top-left, top-right, bottom-right, bottom-left; # inside)\n"
+           "        ....  .##.  #.##  ...#\n"
+           "        ..##  .#.#  ##..  #.#.\n"
+           "        ####  #..#  ..#.  .###\n"
+           "        ##.#  #...  .#..  ###.\n"
+           "      the top-left cell staying empty. Notes on the block go to the error\n"
+           "      output.\n"
+           "      --add FILE  add the set to the terrain file FILE instead, making the\n"
+           "                  file when there is none; refused, leaving FILE as it was,\n"
+           "                  when the file would then be refused (a name or a chip that\n"
+           "                  it holds already)\n"
            "  help, --help, -h\n"
            "      This text.\n"
            "\n"
            "exit status:\n"
            "  0  done; check: every file accepted; diff: the maps are equal\n"
-           "  1  check: a file refused (with --strict, also a warning); diff: they differ\n"
+           "  1  check, terrains check: a file refused (check --strict: also a warning);\n"
+           "     diff: they differ\n"
            "  2  a usage error, or a file that cannot be read, is refused or cannot be\n"
-           "     written (info, convert, render, diff, dump, export, import), or a\n"
-           "     versions folder that cannot be read\n";
+           "     written (info, convert, render, diff, dump, export, import, terrains\n"
+           "     learn), or a versions folder that cannot be read\n";
 }
 
 int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -101,7 +126,8 @@ int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
         Command run;
     } kCommands[] = {{"check", RunCheck},   {"info", RunInfo}, {"convert", RunConvert},
                      {"render", RunRender}, {"diff", RunDiff}, {"dump", RunDump},
-                     {"export", RunExport}, {"import", RunImport}, {"versions", RunVersions}};
+                     {"export", RunExport}, {"import", RunImport}, {"versions", RunVersions},
+                     {"terrains", RunTerrains}};
     for (const auto& command : kCommands) {
         if (name != command.name) continue;
         // The JSON library reports by exception, and memory can run out on any input: the
