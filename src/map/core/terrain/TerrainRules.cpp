@@ -30,7 +30,15 @@ public:
           layer(map.Layer(sets.Set(set).layer)),
           sets(sets),
           set(static_cast<int>(set)),
-          setLayer(sets.Set(set).layer) {}
+          setLayer(sets.Set(set).layer) {
+        // A chip the set also draws for combinations it has no chip for stands for any of
+        // them: the corners all of them have inside are surely inside. Read with its own
+        // corners alone, the corner a substitute adds would be terrain the next time the
+        // cell's neighbours are fitted, and each re-fitting would spread the terrain further.
+        const TerrainSet& terrain = sets.Set(set);
+        for (uint8_t& corners : readAs) corners = kAllCorners;
+        for (int needed = 0; needed < kCornerCombinations; ++needed) readAs[terrain.drawnAs[needed]] &= needed;
+    }
 
     bool InMap(int32_t column, int32_t row) const {
         return column >= 0 && row >= 0 && static_cast<uint32_t>(column) < counts.cellsX &&
@@ -45,18 +53,38 @@ public:
         corners = member.corners;
         return member.set == set;
     }
-    // True when a cell around point (px, py) puts the point inside.
+    // True when a cell around point (px, py) puts the point inside. A chip puts it inside
+    // surely when every combination it stands for has the corner inside. A corner the chip may
+    // have only as a substitute counts unless a chip of the set around the point has it
+    // outside, or, for any chip but a full one, an empty cell is around it: a full chip laid
+    // by hand beside empty ground is terrain to be given its edges, a substitute beside what
+    // was fitted empty is not.
     bool PointInside(int32_t px, int32_t py) const {
+        bool claimed = false;      // by a chip that is not full
+        bool fullClaimed = false;  // by a full chip
         for (int32_t row = py - 1; row <= py; ++row) {
             for (int32_t column = px - 1; column <= px; ++column) {
                 uint8_t corners = 0;
-                if (InMap(column, row) && OfSet(Index(column, row), corners) &&
-                    (corners & CornerBitOf(px, py, column, row)) != 0) {
-                    return true;
+                if (!InMap(column, row) || !OfSet(Index(column, row), corners)) continue;
+                const uint8_t bit = CornerBitOf(px, py, column, row);
+                if ((readAs[corners] & bit) != 0) return true;
+                if ((corners & bit) != 0) (corners == kAllCorners ? fullClaimed : claimed) = true;
+            }
+        }
+        if (!claimed && !fullClaimed) return false;
+        // Only beside a substitute: whether a cell around says otherwise.
+        for (int32_t row = py - 1; row <= py; ++row) {
+            for (int32_t column = px - 1; column <= px; ++column) {
+                if (!InMap(column, row)) continue;
+                const uint32_t index = Index(column, row);
+                uint8_t corners = 0;
+                if (OfSet(index, corners) ? (corners & CornerBitOf(px, py, column, row)) == 0
+                                          : layer[index].chipId == 0 && !fullClaimed) {
+                    return false;
                 }
             }
         }
-        return false;
+        return true;
     }
     uint8_t CornersAt(CellPoint cell) const {
         uint8_t needed = 0;
@@ -71,6 +99,8 @@ public:
     const TerrainSets& sets;
     int set;
     int setLayer;
+    // The corners surely inside for a chip of the set, by the chip's own corners.
+    uint8_t readAs[kCornerCombinations];
 };
 
 // Gives the cell the set's chip for `needed`; with `keep`, a chip that already has the corners

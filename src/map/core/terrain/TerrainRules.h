@@ -1,12 +1,18 @@
 // What the terrain brush and the map tool's re-fitting write. A cell's corners are read from
 // the chips in the map: a corner point lies inside a set's terrain when any of the up to four
-// cells around it holds a chip of the set with that corner inside. Painting sets the corner
-// points of the painted cells, and every cell touching one of them takes the chip of the set
-// whose corners match its own, or, when the set lacks that combination, the chip that
-// differs in the fewest corners (TerrainSet::drawnAs). A cell with no corner inside becomes
-// empty in the set's layer. Variations are chosen by the cell (ChipRandom.h), so the brush and
-// the map tool choose alike. Cells holding a chip of no set, or of another set, keep it unless
-// the brush paints the terrain onto them.
+// cells around it holds a chip of the set with that corner inside. A chip that also stands in
+// for combinations the set has no chip for (TerrainSet::drawnAs) may have a corner inside only
+// as a substitute; unless every combination it stands for has that corner inside, it counts
+// only when no chip of the set around the point has the corner outside and, for any chip but a
+// full one, no cell around the point is empty in the set's layer. So the corners a substitute
+// adds do not spread the terrain when the map is fitted again, while full chips laid by hand
+// get their edges. Painting sets the corner points of the painted cells, and every cell
+// touching one of them takes the chip of the set whose corners match its own, or, when the
+// set lacks that combination, the chip that differs in the fewest corners
+// (TerrainSet::drawnAs). A cell with no corner inside becomes empty in the set's layer.
+// Variations are chosen by the cell (ChipRandom.h), so the brush and the map tool choose alike.
+// Cells holding a chip of no set, or of another set, keep it unless the brush paints the
+// terrain onto them.
 #pragma once
 #include <cstddef>
 #include <cstdint>
