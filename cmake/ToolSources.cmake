@@ -3,6 +3,7 @@
 # same code. Sets PICORAN_MAP_BUILDABLE; without stb_image_write nothing is made.
 set(PICORAN_MAP_DIR ${PROJECT_SOURCE_DIR}/tools/picoran-map)
 set(PICORAN_MAP_SOURCES
+  ${PICORAN_MAP_DIR}/AutotileCommand.cpp
   ${PICORAN_MAP_DIR}/CheckCommand.cpp
   ${PICORAN_MAP_DIR}/CommandLine.cpp
   ${PICORAN_MAP_DIR}/CommentEncoding.cpp

@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "MapLoading.h"
 #include "ToolTestSupport.h"
 #include "map/core/terrain/TerrainSet.h"
 #include "map/core/terrain/TerrainLearn.h"
@@ -95,6 +96,50 @@ TEST(TerrainsLearn, LearnsTheTemplateAndAddsItToATerrainFile) {
         EXPECT_EQ(run.status, 2) << complaint;
         EXPECT_NE(run.err.find(complaint), std::string::npos) << run.err;
     }
+}
+
+// A 6 x 5 patch of the full chip, a chip of no set beside it and a chip in layer 0, with a
+// complete set, one lacking the patch's outer corner and one lacking every inner corner.
+TEST(Autotile, DrawsThePatchsEdgesOnceAndForAll) {
+    ScratchFolder folder;
+    MapDocument doc = EmptyMap(12, 10);
+    for (int32_t row = 2; row <= 6; ++row)
+        for (int32_t column = 3; column <= 8; ++column) doc.layer1Ids[row * 12 + column] = ChipOf(1, kAllCorners);
+    doc.layer1Ids[4 * 12 + 9] = 82;
+    doc.layer0Ids[4 * 12 + 2] = 100;
+    const std::string map = folder / "map.bin", out = folder / "out.bin", terrains = folder / "terrains.json";
+    WriteMap(map, doc);
+    const struct {
+        int lacking;  // a bit for each combination the set has no chip for
+        const char* substitutes;
+        int cornerCell;  // the corners of the chip drawn at the patch's outer top-left corner
+    } cases[] = {{0, ", 0 drawn with a substitute", kBottomRight},
+                 {1 << kBottomRight, ", 1 drawn with a substitute", kTopLeft | kBottomRight},
+                 {1 << 7 | 1 << 11 | 1 << 13 | 1 << 14, ", 0 drawn with a substitute", kBottomRight}};
+    for (const auto& c : cases) {
+        WriteText(terrains, FileText(SetText("地面", 1, c.lacking)));
+        const ToolRun run = RunTool({"autotile", "--terrains", terrains, map, out});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Lines(run.out)[0], map + ": 25 cells changed" + c.substitutes);
+        const MapDocument fitted = LoadMapFile(out).read.document;
+        const uint32_t cells[][3] = {{2, 1, ChipOf(1, c.cornerCell)}, {3, 1, ChipOf(1, kBottomLeft | kBottomRight)},
+                                     {2, 4, ChipOf(1, kTopRight | kBottomRight)}, {9, 7, ChipOf(1, kTopLeft)},
+                                     {9, 4, 82}, {5, 4, ChipOf(1, kAllCorners)}, {0, 0, 0}, {10, 4, 0}};
+        for (const auto& cell : cells)
+            EXPECT_EQ(fitted.layer1Ids[cell[1] * 12 + cell[0]], cell[2]) << cell[0] << "," << cell[1];
+        EXPECT_EQ(fitted.layer0Ids, doc.layer0Ids);
+        // Fitted once, the map stays as it is, whatever the seed.
+        const ToolRun again =
+            RunTool({"autotile", "--seed", "18446744073709551615", "--terrains", terrains, out, folder / "again.bin"});
+        EXPECT_EQ(Lines(again.out)[0], out + ": 0 cells changed" + c.substitutes);
+        EXPECT_EQ(ReadBytes(folder / "again.bin"), ReadBytes(out));
+    }
+    WriteText(folder / "bad.json", "{}");
+    const std::string x = folder / "x.bin";
+    EXPECT_EQ(RunTool({"autotile", "--terrains", terrains, map, folder / "x.txt"}).status, 2);
+    EXPECT_EQ(RunTool({"autotile", "--terrains", folder / "bad.json", map, x}).status, 2);
+    EXPECT_EQ(RunTool({"autotile", "--terrains", terrains, "--seed", "18446744073709551616", map, x}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(x));
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ int RunImport(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunVersions(const Arguments& args, std::ostream& out, std::ostream& err);
 // terrains check and terrains learn: args[0] is "check" or "learn".
 int RunTerrains(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunAutotile(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // The whole program: picks the sub-command from args[0] (the program name is not in args).
 int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err);

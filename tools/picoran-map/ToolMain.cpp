@@ -6,8 +6,8 @@
 
 void PrintHelp(std::ostream& out) {
     out << "picoran-map: checks, inspects, converts, renders and compares the map files of\n"
-           "the stage editor and its terrain file, with the editor's own readers, writer and\n"
-           "map view.\n"
+           "the stage editor, checks its terrain file and fits a map's terrain, with the\n"
+           "editor's own readers, writer, map view and terrain rules.\n"
            "\n"
            "usage: picoran-map COMMAND [OPTIONS] FILE...\n"
            "\n"
@@ -90,6 +90,16 @@ void PrintHelp(std::ostream& out) {
            "                  file when there is none; refused, leaving FILE as it was,\n"
            "                  when the file would then be refused (a name or a chip that\n"
            "                  it holds already)\n"
+           "  autotile --terrains FILE [--seed N] MAP OUT.bin\n"
+           "      Gives every cell of a terrain set, and every empty cell beside one, the\n"
+           "      chip its corners need, as the editor's terrain brush draws it, and\n"
+           "      writes the map data file as convert does. Cells holding a chip of no\n"
+           "      set keep it. Prints how many cells changed (a cell of each small layer\n"
+           "      counting apart) and how many terrain cells are drawn with a substitute\n"
+           "      for a combination of corners their set has no chip for.\n"
+           "      --terrains FILE  the terrain file\n"
+           "      --seed N         chooses among a chip's variations, 0 when not given;\n"
+           "                       the same seed gives the same map\n"
            "  help, --help, -h\n"
            "      This text.\n"
            "\n"
@@ -99,7 +109,7 @@ void PrintHelp(std::ostream& out) {
            "     diff: they differ\n"
            "  2  a usage error, or a file that cannot be read, is refused or cannot be\n"
            "     written (info, convert, render, diff, dump, export, import, terrains\n"
-           "     learn), or a versions folder that cannot be read\n";
+           "     learn, autotile), or a versions folder that cannot be read\n";
 }
 
 int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -127,7 +137,7 @@ int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
     } kCommands[] = {{"check", RunCheck},   {"info", RunInfo}, {"convert", RunConvert},
                      {"render", RunRender}, {"diff", RunDiff}, {"dump", RunDump},
                      {"export", RunExport}, {"import", RunImport}, {"versions", RunVersions},
-                     {"terrains", RunTerrains}};
+                     {"terrains", RunTerrains}, {"autotile", RunAutotile}};
     for (const auto& command : kCommands) {
         if (name != command.name) continue;
         // The JSON library reports by exception, and memory can run out on any input: the
