@@ -70,7 +70,7 @@ int RunAutotile(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     const TerrainWrites writes = AutotileWrites(model, sets, ChipRandom(seed));
     // The model's cells are the document's, index for index; only the chip ids are saved.
-    MapDocument document = map.read.document;
+    MapDocument& document = map.read.document;
     for (const CellWrite& write : writes.writes) IdsOf(document, write.layer)[write.index] = write.cell.chipId;
     out << in << ": " << writes.writes.size() << (writes.writes.size() == 1 ? " cell" : " cells")
         << " changed, " << writes.substituted.size() << " drawn with a substitute\n";
