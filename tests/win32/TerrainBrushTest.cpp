@@ -64,7 +64,7 @@ TEST_F(TerrainBrushTest, ARaggedStrokeSavesAsTheMapToolReFitsItAndShiftTakesAPie
     std::string printed;
     EXPECT_EQ(RunMapTool("autotile --terrains data\\terrains.json --seed 5 \"" + input + "\" \"" + output + "\"", printed), 0u)
         << printed;
-    EXPECT_EQ(FileBytes(output), painted);
+    EXPECT_TRUE(FileBytes(output) == painted) << "the map tool re-fits the inside cells otherwise";
     DeleteFileA(input.c_str());
     DeleteFileA(output.c_str());
 #endif
