@@ -33,6 +33,12 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/ToolMain.cpp
   ${PICORAN_MAP_DIR}/VersionsCommand.cpp
 )
+# replace and stats.
+list(APPEND PICORAN_MAP_SOURCES
+  ${PICORAN_MAP_DIR}/ChipCodes.cpp
+  ${PICORAN_MAP_DIR}/ReplaceCommand.cpp
+  ${PICORAN_MAP_DIR}/StatsCommand.cpp
+)
 
 # The PNG encoder, stb_image_write, is a header (Debian: libstb-dev). Only its own folder is
 # searched: all of /usr/include would give the MinGW build the Linux C headers.

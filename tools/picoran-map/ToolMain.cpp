@@ -29,6 +29,11 @@ void PrintHelp(std::ostream& out) {
            "  info FILE\n"
            "      Size, start position, stage numbers, the comment (as UTF-8) and, per layer,\n"
            "      how many cells hold each chip.\n"
+           "  stats FILE...\n"
+           "      The chips the files use, one a line by chip code: \"CODE: N cells in F\n"
+           "      files\" (\"layer L chip ID\" for an id whose code would name another\n"
+           "      layer; \"(in no chip table)\" after a chip the tables lack), then\n"
+           "      \"unused: CODE\" for each chip of the built-in tables that no file uses.\n"
            "  convert IN OUT.bin\n"
            "      Writes the map data file the editor writes after opening IN and saving it.\n"
            "      OUT is replaced only once the new file is complete.\n"
@@ -59,6 +64,15 @@ void PrintHelp(std::ostream& out) {
            "      export gives the same bytes for every file the editor saves. JSON that is\n"
            "      not such a map is refused, with the place named as a JSON Pointer\n"
            "      (\"IN.json: refused: /layers/2/3/5: ...\"), and OUT is left as it was.\n"
+           "  replace --chip CODE --with CODE [--dry-run] FILE...\n"
+           "      Every cell holding the chip --chip gets the chip --with, in each file in\n"
+           "      place (codes as in the chip tables: chipId + 1000 x layer, 1002, 26, 2001;\n"
+           "      --with 0, 1000 or 2000 removes the chip). Chips of another layer take the\n"
+           "      old chip's cell in their own layer; small chips turned large are laid\n"
+           "      without overlap. Prints \"FILE: N cells changed\" for each file and a\n"
+           "      total. A file that does not change is not written; one that cannot be\n"
+           "      read or written is reported and the others are still done.\n"
+           "      --dry-run  only count (\"N cells would change\"); nothing is written.\n"
            "  versions [--folder DIR] FILE\n"
            "      The versions of FILE that the editor kept when Save replaced it, newest\n"
            "      first, one a line: the date and time it was replaced, its size in bytes\n"
@@ -135,6 +149,7 @@ int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
         const char* name;
         Command run;
     } kCommands[] = {{"check", RunCheck},   {"info", RunInfo}, {"convert", RunConvert},
+                     {"replace", RunReplace}, {"stats", RunStats},
                      {"render", RunRender}, {"diff", RunDiff}, {"dump", RunDump},
                      {"export", RunExport}, {"import", RunImport}, {"versions", RunVersions},
                      {"terrains", RunTerrains}, {"autotile", RunAutotile}};
