@@ -33,9 +33,10 @@ set(PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/ToolMain.cpp
   ${PICORAN_MAP_DIR}/VersionsCommand.cpp
 )
-# replace and stats.
+# replace, stats and merge.
 list(APPEND PICORAN_MAP_SOURCES
   ${PICORAN_MAP_DIR}/ChipCodes.cpp
+  ${PICORAN_MAP_DIR}/MergeCommand.cpp
   ${PICORAN_MAP_DIR}/ReplaceCommand.cpp
   ${PICORAN_MAP_DIR}/StatsCommand.cpp
 )

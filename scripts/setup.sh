@@ -9,7 +9,7 @@ packages=(
   wine wine64 xvfb xdotool imagemagick x11-utils
   fonts-noto-cjk fonts-ipafont-gothic fonts-wine locales
   googletest libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev libstb-dev nlohmann-json3-dev zip
+  clang libclang-rt-14-dev libstb-dev nlohmann-json3-dev zip git
 )
 
 missing=()

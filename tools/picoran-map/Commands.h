@@ -20,6 +20,8 @@ int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunRender(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunDiff(const Arguments& args, std::ostream& out, std::ostream& err);
+// merge: 0 merged cleanly, 1 conflicts (kept as ours), 2 trouble.
+int RunMerge(const Arguments& args, std::ostream& out, std::ostream& err);
 // replace and stats take many files; one that cannot be read or written makes the status 2.
 int RunReplace(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunStats(const Arguments& args, std::ostream& out, std::ostream& err);

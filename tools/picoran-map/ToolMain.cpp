@@ -51,6 +51,13 @@ void PrintHelp(std::ostream& out) {
            "  diff A B\n"
            "      Every difference: size, start position, stage numbers, comment, then each\n"
            "      changed cell as \"layer L: column C, row R: OLD -> NEW\".\n"
+           "  merge BASE OURS THEIRS -o OUT [--conflicts FILE]\n"
+           "      The three-way merge of maps, as a git merge driver: what only one side\n"
+           "      changed (a cell, the size, the start position, a stage number, the\n"
+           "      comment) is taken; what both changed differently keeps ours and is a\n"
+           "      conflict, listed as \"conflict: ...\" and recorded in OUT.conflicts.json\n"
+           "      (or --conflicts FILE) for the editor. A clean merge removes that file.\n"
+           "      Exit status 0 merged cleanly, 1 conflicts, 2 trouble.\n"
            "  dump FILE\n"
            "      Everything in the file as stable lines, one per map row and layer; made\n"
            "      for git's textconv.\n"
@@ -149,7 +156,7 @@ int RunPicoranMap(const Arguments& args, std::ostream& out, std::ostream& err) {
         const char* name;
         Command run;
     } kCommands[] = {{"check", RunCheck},   {"info", RunInfo}, {"convert", RunConvert},
-                     {"replace", RunReplace}, {"stats", RunStats},
+                     {"replace", RunReplace}, {"stats", RunStats}, {"merge", RunMerge},
                      {"render", RunRender}, {"diff", RunDiff}, {"dump", RunDump},
                      {"export", RunExport}, {"import", RunImport}, {"versions", RunVersions},
                      {"terrains", RunTerrains}, {"autotile", RunAutotile}};
