@@ -62,8 +62,44 @@ const MapDocument& MergedSize(const MapDocument& base, const MapDocument& ours,
     return ours;
 }
 
+bool SameCells(const MapDocument& a, const MapDocument& b) {
+    return a.CellsX() == b.CellsX() && a.CellsY() == b.CellsY();
+}
+
+// The layer when all three maps have the merged map's cells, as they mostly have: a side
+// that left the layer as it was gives the other's whole, else one pass over the three arrays.
+bool MergeLayerOfOneSize(const MapDocument& base, const MapDocument& ours, const MapDocument& theirs,
+                         int layer, MapDocument& merged, MergeConflicts& conflicts) {
+    const std::vector<uint32_t>& b = IdsOfLayer(base, layer);
+    const std::vector<uint32_t>& o = IdsOfLayer(ours, layer);
+    const std::vector<uint32_t>& t = IdsOfLayer(theirs, layer);
+    const size_t cells = merged.CellCount();
+    if (!SameCells(base, merged) || !SameCells(ours, merged) || !SameCells(theirs, merged) ||
+        b.size() != cells || o.size() != cells || t.size() != cells)
+        return false;
+    std::vector<uint32_t>& ids = IdsOfLayer(merged, layer);
+    if (o == b || t == b) {
+        ids = o == b ? t : o;
+        return true;
+    }
+    ids.resize(cells);
+    const uint32_t columns = merged.CellsX();
+    for (size_t i = 0; i < cells; ++i) {
+        const uint32_t was = b[i], one = o[i], other = t[i];
+        ids[i] = one != was ? one : other;
+        if (one != was && other != was && other != one) {
+            conflicts.cells.push_back(CellConflict{static_cast<uint32_t>(i % columns),
+                                                   static_cast<uint32_t>(i / columns),
+                                                   static_cast<uint8_t>(layer), {true, was},
+                                                   {true, one}, {true, other}});
+        }
+    }
+    return true;
+}
+
 void MergeLayer(const MapDocument& base, const MapDocument& ours, const MapDocument& theirs,
                 int layer, MapDocument& merged, MergeConflicts& conflicts) {
+    if (MergeLayerOfOneSize(base, ours, theirs, layer, merged, conflicts)) return;
     const SideLayer b(base, layer), o(ours, layer), t(theirs, layer);
     std::vector<uint32_t>& ids = IdsOfLayer(merged, layer);
     const uint32_t columns = merged.CellsX();
@@ -92,8 +128,10 @@ void MergeLayer(const MapDocument& base, const MapDocument& ours, const MapDocum
 }
 
 MapDocument WithoutCells(const MapDocument& doc) {
-    MapDocument fields = doc;
+    MapDocument fields;
     for (int layer = 0; layer < 3; ++layer) IdsOfLayer(fields, layer).clear();
+    CopyField(doc, MergeField::kSize, fields);
+    for (MergeField field : kFieldsAfterSize) CopyField(doc, field, fields);
     return fields;
 }
 
