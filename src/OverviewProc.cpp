@@ -8,6 +8,7 @@
 #include "Globals.h"
 #include "MainWindow.h"
 #include "OverviewWindow.h"
+#include "SideWindowMessages.h"
 #include "ViewCommands.h"
 #include "map/DroppedMaps.h"
 
@@ -55,23 +56,12 @@ void HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 INT_PTR CALLBACK OverviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC windowDC = BeginPaint(window, &paint);
+    INT_PTR result = 0;
+    const auto draw = [window](HDC windowDC) {
         if (OverviewWindow* overview = OverviewOf(window)) overview->Draw(windowDC);
-        EndPaint(window, &paint);
-        return TRUE;
-    }
-    case WM_ERASEBKGND:  // Draw covers the whole client area
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
-        return TRUE;
-    case WM_CLOSE:
-        ShowWindow(window, SW_HIDE);  // hidden, never destroyed
-        return TRUE;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        return ForwardDialogKeyMessage(message, wParam);
+    };
+    if (HandleSideWindowMessage(window, message, wParam, draw, result)) return result;
+    switch (message) {
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:

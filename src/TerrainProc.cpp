@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "Display.h"
 #include "Editor.h"
+#include "SideWindowMessages.h"
 #include "TerrainWindow.h"
 #include "map/ChipsInHand.h"
 #include "map/MapTools.h"
@@ -22,23 +23,12 @@ TerrainWindow* TerrainWindowOf(HWND window) {
 }  // namespace
 
 INT_PTR CALLBACK TerrainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC windowDC = BeginPaint(window, &paint);
+    INT_PTR result = 0;
+    const auto draw = [window](HDC windowDC) {
         if (TerrainWindow* terrains = TerrainWindowOf(window)) terrains->Draw(windowDC);
-        EndPaint(window, &paint);
-        return TRUE;
-    }
-    case WM_ERASEBKGND:  // Draw covers the whole client area
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
-        return TRUE;
-    case WM_CLOSE:
-        ShowWindow(window, SW_HIDE);  // hidden, never destroyed
-        return TRUE;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        return ForwardDialogKeyMessage(message, wParam);
+    };
+    if (HandleSideWindowMessage(window, message, wParam, draw, result)) return result;
+    switch (message) {
     case WM_LBUTTONDOWN:
         if (TerrainWindow* terrains = TerrainWindowOf(window)) {
             const int set = terrains->SetAt(GET_Y_LPARAM(lParam));
