@@ -141,8 +141,7 @@ constexpr char kTerrainsRefused[] = "\x92\x6e\x8c\x60\x82\xcc\x92\xe8\x8b\x60\x8
 // 代わりのチップ: %sセル
 constexpr char kTerrainSubstitutes[] = "\x91\xe3\x82\xed\x82\xe8\x82\xcc\x83\x60\x83\x62\x83\x76\x3a\x20\x25\x73\x83\x5a\x83\x8b";
 
-// Diagnostic lines of the terrain file, on standard output.
-constexpr char kTerrainsReadLine[] = "terrains: %u sets from %s\n";
+// The diagnostic line of a refused terrain file, on standard output.
 constexpr char kTerrainsRefusedLine[] = "terrains refused: %s: %s\n";
 
 }  // namespace texts

@@ -33,12 +33,11 @@ void LoadTerrains() {
         const PaletteModel& large = largePalette != nullptr ? largePalette->model : EmptyPaletteModel();
         if (ReadTerrainSets(text, small, large, editor->terrains, reason)) reason.clear();
     }
-    if (!reason.empty()) {
-        editor->terrainsRefused = reason;
-        std::printf(texts::kTerrainsRefusedLine, path.c_str(), reason.c_str());
-    } else {
-        std::printf(texts::kTerrainsReadLine, static_cast<unsigned>(editor->terrains.Count()), path.c_str());
-    }
+    // Only a refusal is told on standard output: a file taken as it is leaves the start-up's
+    // lines as they have always been.
+    if (reason.empty()) return;
+    editor->terrainsRefused = reason;
+    std::printf(texts::kTerrainsRefusedLine, path.c_str(), reason.c_str());
     std::fflush(stdout);
 }
 

@@ -8,8 +8,7 @@
 
 // The file's path, UTF-8: data\terrains.json beside the running program.
 std::string TerrainFilePath();
-// Reads the file into the editor's sets, or notes why it was refused, with a diagnostic line
-// either way.
+// Reads the file into the editor's sets, or notes why it was refused, with a diagnostic line.
 void LoadTerrains();
 // When the file was refused: a box over the main window saying so and why.
 void ReportRefusedTerrains(HWND owner);
