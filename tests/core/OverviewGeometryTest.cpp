@@ -1,8 +1,12 @@
-// The overview's scale and view frame, moving the view to a clicked point, the wheel, the
-// overview's first place on the screen and its caption.
+// The overview's scale and view frame, moving the view to a clicked point, the wheel, where the
+// overview and the other small windows first appear and whether a place kept from an earlier
+// run is still on a screen, and the overview's caption.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/Texts.h"
 #include "core/WindowPlacement.h"
@@ -23,6 +27,10 @@ struct FrameCase {
     int32_t scrollX, scrollY;
     int32_t left, top, right, bottom;
 };
+
+// The work area, the window's outer size and the spot it takes.
+using FirstPlaceCase = std::tuple<ScreenRect, int32_t, int32_t, ScreenPoint>;
+class FirstPlace : public ::testing::TestWithParam<FirstPlaceCase> {};
 
 }  // namespace
 
@@ -165,6 +173,31 @@ TEST(WindowPlacement, BesideThePalettesOrAtTheWorkAreasEdge) {
     const ScreenPoint tooLarge = PlaceBeside(1042, 100, 3000, 2000, ScreenRect{1920, 40, 3200, 1064});
     EXPECT_EQ(tooLarge.x, 1920);
     EXPECT_EQ(tooLarge.y, 40);
+}
+
+// The overview asked for right of the palettes, level with the small one, among the windows as
+// they stand at start-up: the main window at (100, 100), the palettes at (780, 100) and (780, 400).
+TEST_P(FirstPlace, CoversTheLeastOfTheOthersPreferringTheSpotAsked) {
+    const std::vector<ScreenRect> windows{{100, 100, 748, 634}, {780, 100, 1042, 381}, {780, 400, 1042, 681}};
+    const auto& [workArea, width, height, expected] = GetParam();
+    const ScreenPoint spot = PlaceClearOf(ScreenPoint{1042, 100}, width, height, windows, workArea);
+    EXPECT_EQ(std::make_pair(spot.x, spot.y), std::make_pair(expected.x, expected.y));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, FirstPlace,
+    ::testing::Values(FirstPlaceCase{{0, 0, 1920, 1080}, 294, 145, {1042, 100}},
+                      // No room right of the palettes: below them all, covering nothing.
+                      FirstPlaceCase{{0, 0, 1280, 1024}, 294, 145, {100, 681}},
+                      // Every spot covers the main window; the bottom-left corner the least of it.
+                      FirstPlaceCase{{0, 0, 1024, 768}, 486, 510, {0, 258}}));
+
+TEST(WindowPlacement, AKeptPlaceStandsOnlyWhollyOnOneWorkArea) {
+    const std::vector<ScreenRect> workAreas{{-1920, 0, 0, 1080}, {0, 0, 1280, 984}, {1280, 0, 2560, 1024}};
+    EXPECT_TRUE(FitsOnAScreen(ScreenRect{-500, 100, -238, 381}, workAreas));
+    EXPECT_TRUE(FitsOnAScreen(ScreenRect{2298, 743, 2560, 1024}, workAreas));   // the right one's corner
+    EXPECT_FALSE(FitsOnAScreen(ScreenRect{1200, 100, 1462, 381}, workAreas));   // across two
+    EXPECT_FALSE(FitsOnAScreen(ScreenRect{3000, 100, 3262, 381}, workAreas));   // where a monitor was
 }
 
 TEST(OverviewCaption, NamesTheCellUnderThePointerAndItsThreeChipIds) {
