@@ -6,7 +6,7 @@
 #include "Globals.h"
 #include "PaletteWindow.h"
 #include "WideText.h"
-#include "core/WindowPlacement.h"
+#include "WindowSpots.h"
 #include "render/core/OverviewCaption.h"
 #include "render/core/OverviewCompose.h"
 #include "render/core/ViewCentering.h"
@@ -55,8 +55,9 @@ SIZE OverviewWindow::OuterSize(SIZE client) const {
     return SIZE{outer.right - outer.left, outer.bottom - outer.top};
 }
 
-// Right of both palettes with its top level with the small palette's, so that it covers
-// neither them nor the main window; on a screen too narrow for that, at its right edge.
+// Right of both palettes with its top level with the small palette's, where that covers
+// neither them nor the main window; on a screen without room there, the spot beside them that
+// covers the least of the editor's windows (FirstPlaceOf).
 void OverviewWindow::PlaceBesideThePalettes() {
     RECT anchor{0, 0, 0, 0};
     HWND top = ownerWindow;
@@ -68,24 +69,23 @@ void OverviewWindow::PlaceBesideThePalettes() {
         if (palette != nullptr && palette->handle != nullptr && GetWindowRect(palette->handle, &rect))
             besideX = std::max(besideX, rect.right);
     }
-    MONITORINFO monitor;
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(top, MONITOR_DEFAULTTONEAREST), &monitor);
-    const ScreenRect work{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
     const SIZE outer = OuterSize(ClientSize());
-    const ScreenPoint spot = PlaceBeside(besideX, anchor.top, outer.cx, outer.cy, work);
+    const ScreenPoint spot = FirstPlaceOf(handle, ScreenPoint{besideX, anchor.top}, outer, WorkAreaNear(top));
     SetWindowPos(handle, nullptr, spot.x, spot.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A map of another size gives a picture of another size: the window follows it, keeping
-// its top-left corner.
+// its top-left corner where its screen's work area has room for it; otherwise it moves back
+// onto the screen as far as it must (PlaceBeside), as a first place low on a small screen needs.
 void OverviewWindow::FitToPicture() {
-    RECT client;
+    RECT client, outerNow;
     GetClientRect(handle, &client);
     const SIZE wanted = ClientSize();
     if (client.right == wanted.cx && client.bottom == wanted.cy) return;
     const SIZE outer = OuterSize(wanted);
-    SetWindowPos(handle, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(handle, &outerNow);
+    const ScreenPoint spot = PlaceBeside(outerNow.left, outerNow.top, outer.cx, outer.cy, WorkAreaNear(handle));
+    SetWindowPos(handle, nullptr, spot.x, spot.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OverviewWindow::Show(const Stage& stage) {

@@ -31,8 +31,9 @@ public:
     // the first time. False when it cannot be made; the object then touches no window.
     bool Create(const char* title, int32_t x, int32_t y) override;
 
-    // F6 and the menu: the first time beside the palettes (PlaceBeside), then where the
-    // designer left it; shown without taking the focus, and drawn.
+    // F6 and the menu: the first time beside the palettes where it covers none of the editor's
+    // windows (FirstPlaceOf), then where the designer left it; shown without taking the focus,
+    // and drawn.
     void Show(const Stage& stage);
     // Composes and draws the overview of the stage, with the view's frame at the present
     // offsets, when it is shown; nothing while it is hidden. The main window's Paint calls

@@ -8,8 +8,8 @@
 #include "Globals.h"
 #include "PaletteWindow.h"
 #include "WideText.h"
+#include "WindowSpots.h"
 #include "core/Texts.h"
-#include "core/WindowPlacement.h"
 #include "resource.h"
 
 namespace {
@@ -53,11 +53,9 @@ void TerrainWindow::Show() {
         RECT palette, own;
         GetWindowRect(largePalette->handle, &palette);
         GetWindowRect(handle, &own);
-        MONITORINFO monitor;
-        monitor.cbSize = sizeof(monitor);
-        GetMonitorInfoW(MonitorFromWindow(largePalette->handle, MONITOR_DEFAULTTONEAREST), &monitor);
-        const ScreenRect work{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
-        const ScreenPoint spot = PlaceBeside(palette.right, palette.top, own.right - own.left, own.bottom - own.top, work);
+        const SIZE outer{own.right - own.left, own.bottom - own.top};
+        const ScreenPoint spot = FirstPlaceOf(handle, ScreenPoint{palette.right, palette.top}, outer,
+                                              WorkAreaNear(largePalette->handle));
         SetWindowPos(handle, nullptr, spot.x, spot.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     placed = true;

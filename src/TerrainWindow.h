@@ -20,8 +20,8 @@ public:
     // Makes the hidden window with the given caption; Show places it the first time.
     bool Create(const char* title, int32_t x, int32_t y) override;
 
-    // The first time right of the large palette, then where the designer left it; shown
-    // without taking the focus.
+    // The first time right of the large palette where it covers none of the editor's windows
+    // (FirstPlaceOf), then where the designer left it; shown without taking the focus.
     void Show();
     // Draws it again when it is shown.
     void Refresh();

@@ -11,6 +11,7 @@
 #include "OverviewWindow.h"
 #include "PaletteWindow.h"
 #include "TestFiles.h"
+#include "WindowSpots.h"
 #include "core/Texts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
@@ -163,20 +164,27 @@ TEST_F(OverviewTest, HiddenAtStartUpShownByF6AndTheMenuClosingOnlyHides) {
     EXPECT_TRUE(Visible(overview));
     ExpectOverviewShowsTheMap();
 
-    // The test desktop is 1024 pixels wide, too narrow for it right of the palettes: it
-    // stands at the screen's right edge.
+    // Placed by the core's rule for the windows as they stand: on the 1024 x 768 test desktop
+    // where it covers the least of them; given a 1280 x 1024 screen the same call covers none.
+    std::vector<ScreenRect> windows;
+    for (HWND window : {mainWindow->handle, smallPalette->handle, largePalette->handle})
+        windows.push_back(ScreenRectOf(WindowRect(window)));
+    const ScreenPoint beside{WindowRect(largePalette->handle).right, WindowRect(smallPalette->handle).top};
     const RECT placed = WindowRect(overview);
-    MONITORINFO monitor{sizeof(MONITORINFO)};
-    GetMonitorInfoA(MonitorFromWindow(overview, MONITOR_DEFAULTTONEAREST), &monitor);
-    EXPECT_EQ(placed.right, monitor.rcWork.right);
-    EXPECT_EQ(placed.top, WindowRect(smallPalette->handle).top);
+    const SIZE size{placed.right - placed.left, placed.bottom - placed.top};
+    const ScreenPoint least = PlaceClearOf(beside, size.cx, size.cy, windows, WorkAreaNear(mainWindow->handle));
+    EXPECT_EQ(std::make_pair(placed.left, placed.top), std::make_pair(LONG{least.x}, LONG{least.y}));
+    const ScreenPoint clear = FirstPlaceOf(overview, beside, size, ScreenRect{0, 0, 1280, 1024});
+    for (const ScreenRect& window : windows)
+        EXPECT_EQ(SharedArea(ScreenRect{clear.x, clear.y, clear.x + size.cx, clear.y + size.cy}, window), 0);
     const RECT mainAfter = WindowRect(mainWindow->handle);
     EXPECT_EQ(mainAfter.right - mainAfter.left, mainBefore.right - mainBefore.left);
     EXPECT_EQ(mainAfter.bottom - mainAfter.top, mainBefore.bottom - mainBefore.top);
 }
 
 TEST_F(OverviewTest, FirstAppearsRightOfThePalettesLevelWithTheSmallOne) {
-    // Moved left far enough that it fits beside them on the 1024-pixel test desktop.
+    // Moved left far enough to fit beside them on the 1024-pixel desktop, the main window away.
+    SetWindowPos(mainWindow->handle, nullptr, -600, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(smallPalette->handle, nullptr, 400, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(largePalette->handle, nullptr, 390, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     PressKey(VK_F6);
