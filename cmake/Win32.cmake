@@ -78,9 +78,10 @@ set(SHELL_TERRAIN_SOURCES
   src/map/TerrainLoading.cpp
   src/map/ChipsInHand.cpp
 )
-# Where the small windows first appear.
+# Where the small windows first appear, and the layout kept between runs.
 set(SHELL_LAYOUT_SOURCES
   src/WindowSpots.cpp
+  src/WindowLayout.cpp
 )
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
   ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES} ${SHELL_TOOL_SOURCES}

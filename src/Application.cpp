@@ -18,6 +18,7 @@
 #include "TerrainWindow.h"
 #include "UnsavedChanges.h"
 #include "WideText.h"
+#include "WindowLayout.h"
 #include "core/ChipTable.h"
 #include "core/Texts.h"
 #include "dialogs/DialogKeys.h"
@@ -89,6 +90,7 @@ bool StartUp() {
     LoadTerrains();
     editor->terrainWindow = new TerrainWindow(instanceHandle, mainWindow->handle, TerrainProc, smallSheet);
     editor->terrainWindow->Create(texts::kTerrainTitle, 0, 0);
+    RestoreWindowLayout();
     ShowRecentMaps();
     AcceptDroppedMaps(mainWindow->handle);
     AcceptDroppedMaps(editor->overview->handle);
@@ -114,6 +116,7 @@ int RunMessageLoop() {
 
 void Teardown() {
     EndRecoveryCopies();
+    EndWindowLayout();  // where the windows stand, before destroying them hides them
     // After a normal close the system windows are gone already; a start-up that stopped
     // half-way (or a test) may still have the main window, which takes the others along.
     if (mainWindow != nullptr && mainWindow->handle != nullptr && IsWindow(mainWindow->handle))

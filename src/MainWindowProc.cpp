@@ -9,6 +9,7 @@
 #include "ToolCursors.h"
 #include "UnsavedChanges.h"
 #include "ViewCommands.h"
+#include "WindowLayout.h"
 #include "dialogs/ResizeWindow.h"
 #include "map/DroppedMaps.h"
 #include "map/MapTools.h"
@@ -18,6 +19,7 @@ namespace {
 // Closing the main window: the palettes and dialogs it owns go first, then the main window
 // itself, whose destruction ends the message loop.
 void CloseProgramWindows() {
+    EndWindowLayout();  // where the windows stand, before destroying them hides them
     if (resizeWindow != nullptr && resizeWindow->handle != nullptr) DestroyWindow(resizeWindow->handle);
     for (PaletteWindow* palette : {smallPalette, largePalette})
         if (palette != nullptr && palette->handle != nullptr) DestroyWindow(palette->handle);

@@ -52,7 +52,6 @@ private:
     OverviewSheets sheets;
     OverviewScale scale;        // of the last composition
     std::wstring caption;       // what the caption shows now
-    bool placed = false;
 
     SIZE ClientSize() const;
     SIZE OuterSize(SIZE client) const;

@@ -93,6 +93,7 @@ void PaletteWindow::PlaceWindow(int32_t x, int32_t y, int32_t clientWidth, int32
                        static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_EXSTYLE)));
     SetWindowPos(handle, nullptr, x, y, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_SHOWWINDOW);
+    placed = true;
     UpdateWindow(handle);
 }
 

@@ -30,8 +30,6 @@ public:
     int SetAt(int32_t y) const;
 
 private:
-    bool placed = false;
-
     int32_t Rows() const;
     void FitToRows();
 };

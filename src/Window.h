@@ -9,6 +9,10 @@ public:
     HINSTANCE instance = nullptr;  // module whose resources and window class are used
     HWND handle = nullptr;         // the window or dialog once created
     WNDPROC procedure = nullptr;   // registered with the window class by Initialize
+    // The window stands where it belongs: made there (the palettes), put there the first time
+    // it was shown, or put back where the layout kept it (WindowLayout.h). Only a window that
+    // is placed has its place kept.
+    bool placed = false;
 
     Window() = default;
     Window(const Window&) = delete;
