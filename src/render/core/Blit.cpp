@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/IntegerMath.h"
+#include "render/core/KeyedPixels.h"
 
 bool ClipBlit(const PixelSurface& destination, const PixelSurface& source, int32_t& dstX,
               int32_t& dstY, int32_t& srcLeft, int32_t& srcTop, int32_t& srcRight,
@@ -42,12 +43,17 @@ template <int32_t Width>
 void KeyedRows(PixelSurface& destination, int32_t dstX, int32_t dstY, const PixelSurface& source,
                int32_t srcLeft, int32_t srcTop, int32_t srcBottom, int32_t count) {
     const uint16_t key = source.colorKey;
-    const int32_t width = Width != 0 ? Width : count;
+    if constexpr (Width != 0) {
+        KeyedRowsOfWidth<Width>(reinterpret_cast<uint8_t*>(destination.Row(dstY) + dstX), destination.pitch,
+                                reinterpret_cast<const uint8_t*>(source.Row(srcTop) + srcLeft), source.pitch,
+                                srcBottom - srcTop, key);
+        return;
+    }
     for (int32_t y = srcTop; y < srcBottom; ++y) {
         const uint16_t* from = source.Row(y) + srcLeft;
         uint16_t* to = destination.Row(dstY + (y - srcTop)) + dstX;
         // Written as a select rather than a branch so the loop vectorises.
-        for (int32_t i = 0; i < width; ++i) {
+        for (int32_t i = 0; i < count; ++i) {
             const uint16_t pixel = from[i];
             to[i] = pixel != key ? pixel : to[i];
         }

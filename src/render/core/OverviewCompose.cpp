@@ -6,6 +6,7 @@
 
 #include "core/IntegerMath.h"
 #include "render/core/Blit.h"
+#include "render/core/KeyedPixels.h"
 #include "render/core/ViewGeometry.h"
 
 namespace {
@@ -49,31 +50,20 @@ void LayBackdrop(PixelSurface& target, const PixelSurface& backdrop, int32_t cel
     }
 }
 
-// Eight pixels at a time, as GCC and Clang lay out a vector of this type for the machine
-// they build for (SSE2 on x86-64, NEON on ARM), with no machine-specific code here.
-using EightPixels = uint16_t __attribute__((vector_size(16)));
-
-// Eight pixels copied keyed, `keys` holding the key in every lane.
-inline void KeyedEight(uint16_t* to, const uint16_t* from, EightPixels keys) {
-    EightPixels source, destination;
-    std::memcpy(&source, from, sizeof(source));
-    std::memcpy(&destination, to, sizeof(destination));
-    const auto transparent = reinterpret_cast<EightPixels>(source == keys);  // all ones or zero
-    destination = (source & ~transparent) | (destination & transparent);
-    std::memcpy(to, &destination, sizeof(destination));
-}
-
-// A row of `count` pixels copied keyed. A chip row of the overview is 2 to 20 pixels, too
-// short for the compiler's own loop vectorising to pay; kCount, when not 0, is the count
-// known to the compiler, which then leaves no loop at all.
+// A row of `count` pixels copied keyed; kCount, when not 0, is the count known to the
+// compiler, which then leaves no loop at all.
 template <int32_t kCount>
 inline void KeyedRow(uint16_t* to, const uint16_t* from, int32_t runtimeCount, EightPixels keys) {
-    const int32_t count = kCount > 0 ? kCount : runtimeCount;
-    int32_t i = 0;
-    for (; i + 8 <= count; i += 8) KeyedEight(to + i, from + i, keys);
-    // Pixel by pixel after the last eight: a vector over them would read pixels just stored,
-    // which costs more than the few pixels left.
-    for (; i < count; ++i) to[i] = from[i] != keys[0] ? from[i] : to[i];
+    if constexpr (kCount >= 8) {
+        KeyedRowOfWidth<kCount>(to, from, keys);
+    } else {
+        const int32_t count = kCount > 0 ? kCount : runtimeCount;
+        int32_t i = 0;
+        for (; i + 8 <= count; i += 8) KeyedEight(to + i, from + i, keys);
+        // Pixel by pixel after the last eight: a vector over them would read pixels just
+        // stored, which costs more than the few pixels left.
+        for (; i < count; ++i) to[i] = from[i] != keys[0] ? from[i] : to[i];
+    }
 }
 
 // One chip of `size` scaled pixels at (x, y) (not negative), keyed, clipped to the sheet and
@@ -94,8 +84,7 @@ void DrawScaledChip(PixelSurface& target, int32_t x, int32_t y, const PixelSurfa
     }
     const uint8_t* fromRow = sheet.pixels + static_cast<size_t>(top) * sheet.pitch + size_t{2} * left;
     uint8_t* toRow = target.pixels + static_cast<size_t>(y) * target.pitch + size_t{2} * x;
-    EightPixels keys;
-    for (int lane = 0; lane < 8; ++lane) keys[lane] = sheet.colorKey;
+    const EightPixels keys = EightKeys(sheet.colorKey);
     for (int32_t row = 0; row < size; ++row, fromRow += sheet.pitch, toRow += target.pitch)
         KeyedRow<kSize>(reinterpret_cast<uint16_t*>(toRow), reinterpret_cast<const uint16_t*>(fromRow), size, keys);
 }
