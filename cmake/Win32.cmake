@@ -78,6 +78,12 @@ set(SHELL_TERRAIN_SOURCES
   src/map/TerrainLoading.cpp
   src/map/ChipsInHand.cpp
 )
+# The stage browser and its watch of a folder.
+set(SHELL_BROWSER_SOURCES
+  src/browser/StageListWindow.cpp
+  src/browser/StageListProc.cpp
+  src/browser/FolderWatch.cpp
+)
 # Where the small windows first appear, and the layout kept between runs.
 set(SHELL_LAYOUT_SOURCES
   src/WindowSpots.cpp
@@ -85,7 +91,7 @@ set(SHELL_LAYOUT_SOURCES
 )
 add_library(shell STATIC ${SHELL_SOURCES} ${SHELL_MAP_SOURCES} ${SHELL_PALETTE_SOURCES}
   ${SHELL_DIALOG_SOURCES} ${SHELL_COMMAND_SOURCES} ${SHELL_OVERVIEW_SOURCES} ${SHELL_TOOL_SOURCES}
-  ${SHELL_TERRAIN_SOURCES} ${SHELL_LAYOUT_SOURCES})
+  ${SHELL_TERRAIN_SOURCES} ${SHELL_LAYOUT_SOURCES} ${SHELL_BROWSER_SOURCES})
 target_include_directories(shell PUBLIC src res)
 target_link_libraries(shell PUBLIC core gdi32 comdlg32 comctl32 user32 shell32 ole32 uuid)
 target_compile_options(shell PRIVATE -Wall -Wextra)

@@ -7,6 +7,7 @@
 #define IDD_CURSOR 103   // start position
 #define IDD_MESSAGE 111  // comment
 #define IDD_PALETTE 113  // chip palettes (no controls)
+#define IDD_STAGE_LIST 130  // ステージ一覧: the map files of a folder
 
 // Menu
 #define IDR_MAINMENU 102
@@ -69,6 +70,8 @@
 #define ID_TOOL_TERRAIN 40060
 // 以前の版を開く: the Open dialog in the folder of saved versions
 #define ID_FILE_OPEN_VERSION 40090
+// ステージ一覧: the browser of a folder's maps
+#define ID_FILE_STAGE_LIST 40080
 // What keys do that no menu item does: Escape clears a paste or the selection before it
 // closes, and the arrow keys move the view.
 #define ID_KEY_ESCAPE 40110
@@ -103,6 +106,14 @@
 #define IDC_CONFIG_MUSIC 1018
 #define IDC_CONFIG_OK 1019
 #define IDC_CONFIG_CANCEL 1020
+
+// Stage browser controls
+#define IDC_STAGE_LIST_FOLDER_BUTTON 1100
+#define IDC_STAGE_LIST_FOLDER 1101
+#define IDC_STAGE_LIST_FILTER_LABEL 1102
+#define IDC_STAGE_LIST_FILTER 1103
+#define IDC_STAGE_LIST_VIEW 1104
+#define IDC_STAGE_LIST_COUNT 1105
 
 // The recent maps of the ファイル menu, added at run time: a separator and up to eight entries
 #define ID_FILE_RECENT_SEPARATOR 40100

@@ -19,6 +19,8 @@
 #include "UnsavedChanges.h"
 #include "WideText.h"
 #include "WindowLayout.h"
+#include "browser/StageListProc.h"
+#include "browser/StageListWindow.h"
 #include "core/ChipTable.h"
 #include "core/Texts.h"
 #include "dialogs/DialogKeys.h"
@@ -90,6 +92,9 @@ bool StartUp() {
     LoadTerrains();
     editor->terrainWindow = new TerrainWindow(instanceHandle, mainWindow->handle, TerrainProc, smallSheet);
     editor->terrainWindow->Create(texts::kTerrainTitle, 0, 0);
+    // Hidden, and empty until Ctrl+B or the menu shows it; a failure only leaves it out.
+    editor->stageList = new StageListWindow(instanceHandle, mainWindow->handle, StageListProc);
+    editor->stageList->Create(nullptr, 0, 0);
     RestoreWindowLayout();
     ShowRecentMaps();
     AcceptDroppedMaps(mainWindow->handle);
@@ -125,6 +130,7 @@ void Teardown() {
         UnregisterClassW(mainWindow->wideClassName.c_str(), mainWindow->instance);
     if (editor != nullptr) DeleteAndClear(editor->overview);
     if (editor != nullptr) DeleteAndClear(editor->terrainWindow);
+    if (editor != nullptr) DeleteAndClear(editor->stageList);
     DeleteSettingsDialogs();
     DeleteAndClear(largePalette);
     DeleteAndClear(smallPalette);

@@ -7,6 +7,7 @@
 #include "PaletteWindow.h"
 #include "TerrainWindow.h"
 #include "ToolCursors.h"
+#include "browser/StageListWindow.h"
 #include "dialogs/DialogValues.h"
 #include "map/CurrentFile.h"
 #include "map/core/tools/ToolTable.h"
@@ -89,4 +90,5 @@ void ShowChanges() {
     }
     if ((changes & kShowsInPointer) != 0) ShowToolCursor();
     if ((changes & kChangedTerrain) != 0 && editor->terrainWindow != nullptr) editor->terrainWindow->Refresh();
+    if ((changes & kChangedFile) != 0 && editor->stageList != nullptr) editor->stageList->FollowCurrentFile();
 }

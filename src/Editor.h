@@ -21,6 +21,7 @@
 #include "render/core/WheelScrolling.h"
 
 class OverviewWindow;
+class StageListWindow;
 class TerrainWindow;
 class Texture;
 
@@ -50,6 +51,8 @@ struct Editor {
     int32_t terrainSubstitutes = -1;
     // The window "地形" listing the sets, hidden until shown.
     TerrainWindow* terrainWindow = nullptr;
+    // The window "ステージ一覧", hidden until shown.
+    StageListWindow* stageList = nullptr;
     LayerVisibility shownLayers; // the layers the view shows and the tools write
     // Where the pointer was last seen over the main window, in client pixels, if it was.
     bool pointerSeen = false;

@@ -8,6 +8,7 @@
 #include "MapCommands.h"
 #include "PaletteWindow.h"
 #include "ViewCommands.h"
+#include "browser/StageListWindow.h"
 #include "core/Shortcuts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
@@ -74,6 +75,7 @@ void DispatchCommand(uint32_t commandId) {
     case ID_FILE_NEW: NewMap(); break;
     case ID_FILE_OPEN: OpenMapFile(mainWindow->handle); break;
     case ID_FILE_OPEN_VERSION: OpenSavedVersion(mainWindow->handle); break;
+    case ID_FILE_STAGE_LIST: ShowStageList(); break;
     case ID_FILE_SAVE:
         if (currentPath[0] != '\0') SaveToCurrentFile(mainWindow->handle);
         break;

@@ -30,6 +30,7 @@ const std::vector<Shortcut>& Shortcuts() {
     static const std::vector<Shortcut> keys = {
         {'N', kYes, kEither, ID_FILE_NEW, ID_FILE_NEW, "Ctrl+N", kEverywhere},
         {'O', kYes, kEither, ID_FILE_OPEN, ID_FILE_OPEN, "Ctrl+O", kEverywhere},
+        {'B', kYes, kEither, ID_FILE_STAGE_LIST, ID_FILE_STAGE_LIST, "Ctrl+B", kEverywhere},
         {'S', kYes, kYes, ID_FILE_SAVEAS, ID_FILE_SAVEAS, "Ctrl+Shift+S", kEverywhere},
         {'S', kYes, kNo, ID_FILE_SAVE, ID_FILE_SAVE, "Ctrl+S", kEverywhere},
         {kEscape, kEither, kEither, ID_KEY_ESCAPE, ID_FILE_EXIT, "Escape", kNever},

@@ -145,3 +145,33 @@ constexpr char kTerrainSubstitutes[] = "\x91\xe3\x82\xed\x82\xe8\x82\xcc\x83\x60
 constexpr char kTerrainsRefusedLine[] = "terrains refused: %s: %s\n";
 
 }  // namespace texts
+
+// ---------------------------------------------------------------- stage browser
+namespace texts {
+
+// ステージを一覧にするフォルダーを選んでください。
+constexpr char kStageListFolderPrompt[] = "\x83\x58\x83\x65\x81\x5b\x83\x57\x82\xf0\x88\xea\x97\x97\x82\xc9\x82\xb7\x82\xe9\x83\x74\x83\x48\x83\x8b\x83\x5f\x81\x5b\x82\xf0\x91\x49\x82\xf1\x82\xc5\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42";
+// 名前
+constexpr char kStageListName[] = "\x96\xbc\x91\x4f";
+// 大きさ
+constexpr char kStageListSize[] = "\x91\xe5\x82\xab\x82\xb3";
+// 目標タイム
+constexpr char kStageListTargetTime[] = "\x96\xda\x95\x57\x83\x5e\x83\x43\x83\x80";
+// 制限時間
+constexpr char kStageListTimeLimit[] = "\x90\xa7\x8c\xc0\x8e\x9e\x8a\xd4";
+// 背景画像
+constexpr char kStageListBackground[] = "\x94\x77\x8c\x69\x89\xe6\x91\x9c";
+// 音楽
+constexpr char kStageListMusic[] = "\x89\xb9\x8a\x79";
+// コメント
+constexpr char kStageListComment[] = "\x83\x52\x83\x81\x83\x93\x83\x67";
+// ●
+constexpr char kStageListCurrentMark[] = "\x81\x9c";
+// %s × %s
+constexpr char kStageListSizeFormat[] = "\x25\x73\x20\x81\x7e\x20\x25\x73";
+// 読めません
+constexpr char kStageListUnreadable[] = "\x93\xc7\x82\xdf\x82\xdc\x82\xb9\x82\xf1";
+// %s / %s ステージ
+constexpr char kStageListCount[] = "\x25\x73\x20\x2f\x20\x25\x73\x20\x83\x58\x83\x65\x81\x5b\x83\x57";
+
+}  // namespace texts

@@ -1,8 +1,10 @@
 #include "dialogs/DialogKeys.h"
 
 #include "Commands.h"
+#include "Editor.h"
 #include "Globals.h"
 #include "KeyState.h"
+#include "browser/StageListWindow.h"
 #include "core/Shortcuts.h"
 #include "dialogs/ConfigWindow.h"
 #include "dialogs/CursorWindow.h"
@@ -25,6 +27,8 @@ SettingsDialogKeys SettingsDialogOf(HWND window) {
         {cursorWindow != nullptr ? cursorWindow->handle : nullptr, IDC_CURSOR_CANCEL},
         {messageWindow != nullptr ? messageWindow->handle : nullptr, IDC_MESSAGE_CANCEL},
         {configWindow != nullptr ? configWindow->handle : nullptr, IDC_CONFIG_CANCEL},
+        // The stage browser takes the same keys: Escape hides it, Enter opens a stage.
+        {editor != nullptr && editor->stageList != nullptr ? editor->stageList->handle : nullptr, IDCANCEL},
     };
     for (const SettingsDialogKeys& keys : dialogs)
         if (keys.dialog != nullptr && window != nullptr &&

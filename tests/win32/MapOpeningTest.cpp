@@ -87,11 +87,11 @@ TEST_F(MapOpeningTest, RecentMapsAfterTwoOpensAndASaveAndAfterARestart) {
     EXPECT_EQ(RecentMenu(), expected);
     // Under 名前をつけて保存, a separator of their own, then the one above 終了.
     const std::vector<UINT> menu = FileMenuIds();
-    ASSERT_EQ(menu.size(), 11u);
-    EXPECT_EQ(menu[4], static_cast<UINT>(ID_FILE_SAVEAS));
-    EXPECT_EQ(menu[6], static_cast<UINT>(ID_FILE_RECENT_FIRST));
-    EXPECT_EQ(menu[9], 0u);
-    EXPECT_EQ(menu[10], static_cast<UINT>(ID_FILE_EXIT));
+    ASSERT_EQ(menu.size(), 12u);
+    EXPECT_EQ(menu[5], static_cast<UINT>(ID_FILE_SAVEAS));
+    EXPECT_EQ(menu[7], static_cast<UINT>(ID_FILE_RECENT_FIRST));
+    EXPECT_EQ(menu[10], 0u);
+    EXPECT_EQ(menu[11], static_cast<UINT>(ID_FILE_EXIT));
     EXPECT_EQ(FileBytes(profile.ProgramFolder() + "\\recent-files.txt"),
               "picoran-editor recent files 1\r\n" + Utf8FromWide(saved) + "\r\n" + Utf8FromWide(second) + "\r\n" +
                   Utf8FromWide(first) + "\r\n");
