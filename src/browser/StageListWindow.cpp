@@ -78,19 +78,23 @@ std::string CurrentMapFolder() {
     return full.substr(0, separator == 2 && full[1] == ':' ? separator + 1 : separator);
 }
 
-// The comment's first few lines on one line: its line breaks as blanks.
-std::wstring CommentStart(const std::vector<uint8_t>& comment) {
-    std::wstring text = WideFromSjis(std::string(comment.begin(), comment.end()));
+// A text of several lines on the list's one line: its line breaks as blanks.
+std::wstring OnOneLine(std::wstring text) {
     for (wchar_t& c : text)
         if (c == L'\r' || c == L'\n' || c == L'\t') c = L' ';
     return text;
 }
 
+std::wstring CommentStart(const std::vector<uint8_t>& comment) {
+    return OnOneLine(WideFromSjis(std::string(comment.begin(), comment.end())));
+}
+
+// What Open's message box would give as the reason, on one line.
 std::wstring ReasonText(const StageEntry& entry) {
     switch (entry.problem) {
-    case StageProblem::kCannotRead: return WideFromUtf8(entry.reason);
+    case StageProblem::kCannotRead: return OnOneLine(WideFromUtf8(entry.reason));
     case StageProblem::kTooLarge: return WideFromSjis(texts::kFileTooLarge);
-    case StageProblem::kRefused: return WideFromSjis(entry.reason);
+    case StageProblem::kRefused: return OnOneLine(WideFromSjis(entry.reason));
     case StageProblem::kNone: break;
     }
     return std::wstring();
@@ -297,8 +301,8 @@ std::string StageListWindow::SelectedName() const {
     return row >= 0 && static_cast<size_t>(row) < shown.size() ? entries[shown[row]].name : std::string();
 }
 
-bool StageListWindow::IsCurrent(const StageEntry& entry) const {
-    return SameWindowsPath(files::JoinPath(folder, entry.name), Utf8FromWide(FullMapPath(currentPath)));
+bool StageListWindow::IsCurrent(const StageEntry& entry, const std::string& currentMap) const {
+    return SameWindowsPath(files::JoinPath(folder, entry.name), currentMap);
 }
 
 void StageListWindow::FillList(const std::string& keepSelected) {
@@ -314,6 +318,7 @@ void StageListWindow::FillList(const std::string& keepSelected) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     int select = -1;
+    const std::string currentMap = Utf8FromWide(FullMapPath(currentPath));
     for (size_t row = 0; row < shown.size(); ++row) {
         const StageEntry& entry = entries[shown[row]];
         const std::wstring name = WideFromUtf8(entry.name);
@@ -336,7 +341,7 @@ void StageListWindow::FillList(const std::string& keepSelected) {
             SetCell(list, at, kSizeColumn, WideFromSjis(texts::kStageListUnreadable));
             SetCell(list, at, kCommentColumn, ReasonText(entry));
         }
-        if (!keepSelected.empty() ? entry.name == keepSelected : select < 0 && IsCurrent(entry)) select = at;
+        if (!keepSelected.empty() ? entry.name == keepSelected : select < 0 && IsCurrent(entry, currentMap)) select = at;
     }
     if (select < 0 && !shown.empty()) select = 0;
     if (select >= 0) {
@@ -359,8 +364,10 @@ void StageListWindow::FillList(const std::string& keepSelected) {
 void StageListWindow::ShowMarks() {
     HWND list = List();
     const std::wstring mark = WideFromSjis(texts::kStageListCurrentMark);
+    const std::string currentMap = Utf8FromWide(FullMapPath(currentPath));
     for (size_t row = 0; row < shown.size(); ++row)
-        SetCell(list, static_cast<int>(row), kMarkColumn, IsCurrent(entries[shown[row]]) ? mark : std::wstring());
+        SetCell(list, static_cast<int>(row), kMarkColumn,
+                IsCurrent(entries[shown[row]], currentMap) ? mark : std::wstring());
 }
 
 void StageListWindow::ShowSortArrow() {

@@ -83,7 +83,8 @@ private:
     void ShowMarks();
     void ShowSortArrow();
     std::string SelectedName() const;
-    bool IsCurrent(const StageEntry& entry) const;
+    // currentMap: the current file's full path, UTF-8.
+    bool IsCurrent(const StageEntry& entry, const std::string& currentMap) const;
 };
 
 // Ctrl+B and ファイル → ステージ一覧.

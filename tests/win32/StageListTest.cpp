@@ -69,7 +69,9 @@ TEST_F(StageListTest, ListsTheCurrentMapsFolderWithNumbersSortsByAHeaderAndFilte
     PressKey('B', true);
     ASSERT_NE(editor->stageList, nullptr);
     EXPECT_TRUE(Visible(editor->stageList));
-    const std::wstring refused = WideFromSjis(ReadBinaryMap(reinterpret_cast<const uint8_t*>("abc"), 3).error.messageSjis);
+    // Open's reason, its two lines on the list's one.
+    std::wstring refused = WideFromSjis(ReadBinaryMap(reinterpret_cast<const uint8_t*>("abc"), 3).error.messageSjis);
+    refused.replace(refused.find(L"\r\n"), 2, L"  ");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"|broken.bin|読めません|||||" + refused,
                                                  L"●|stage2.bin|16 × 12|10|300|1|1|アイ  line 2",
                                                  L"|stage10.bin|20 × 12|30|100|2|1|Boss"}));
