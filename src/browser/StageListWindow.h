@@ -45,7 +45,8 @@ public:
     void ShowFolder(const std::string& folderPath, bool chosen);
     // The folder picker; the working folder stays where it was.
     void ChooseFolder();
-    // Reads the folder again, keeping the order, the filter and the selected file.
+    // Lists the folder again, reading only the files that changed, and keeps the order, the
+    // filter and the selected file.
     void Relist();
     // A click on a column's header: sorts by it, the other way round when it sorts so already.
     void SortByColumn(int column);

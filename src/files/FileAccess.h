@@ -57,6 +57,9 @@ std::string LocalAppDataFolder();
 struct FolderEntry {
     std::string name;   // the file's name in the folder, UTF-8
     uint64_t size = 0;  // in bytes
+    // When it was last written, in the system's own units: only for telling whether a file
+    // changed between two listings. 0 where the system gives none.
+    int64_t modified = 0;
 };
 
 // The files (not the folders) in a folder, in no particular order. False, with the system's

@@ -1,9 +1,14 @@
 // The stage browser's order and filter.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "MapFileTestSupport.h"
+#include "map/core/MapFileWriter.h"
 #include "map/core/StageList.h"
 
 namespace {
@@ -81,5 +86,37 @@ INSTANTIATE_TEST_SUITE_P(
                     FilterCase{{"\xe3\x83\x82", "\x83\x61", true}, {}},  // "ヂ" (0x83 0x61) is not "ア": a trail byte has no case
                     // A character code page 932 lacks is in no comment, whatever "?" it became.
                     FilterCase{{"\xf0\x9f\x98\x80", "?", false}, {}}));
+
+// A second listing reads only the files that changed; the others keep their entries.
+TEST(StageListing, ReadsAgainOnlyTheFilesThatChanged) {
+    char path[] = "/tmp/picoran-stages-XXXXXX";
+    ASSERT_NE(mkdtemp(path), nullptr);
+    const std::string folder = path;
+    std::string reason;
+    const auto write = [&](const char* name, const std::vector<uint8_t>& bytes) {
+        ASSERT_TRUE(files::ReplaceFileContents(files::JoinPath(folder, name), bytes, reason)) << reason;
+    };
+    write("a.bin", WriteBinaryMap(FilledMap(16, 12)));
+    write("b.bin", WriteBinaryMap(FilledMap(16, 12)));
+    write("notes.doc", {1, 2, 3});
+    MemorySurface sheet(512, 512), backdrop(640, 480);
+    sheet.Clear();
+    backdrop.Clear();
+    StageThumbnails thumbnails(sheet, sheet, backdrop, EmptyPaletteModel(), EmptyPaletteModel());
+    std::vector<StageEntry> entries;
+    ASSERT_TRUE(ListStages(folder, thumbnails, entries, reason));
+    ASSERT_EQ(entries.size(), 2u);
+    for (StageEntry& entry : entries) entry.reason = "kept";  // what is read again loses it
+    write("b.bin", WriteBinaryMap(FilledMap(20, 12)));
+    ASSERT_TRUE(ListStages(folder, thumbnails, entries, reason));
+    SortStages(entries, StageSortKey::kName);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].reason, "kept");
+    EXPECT_EQ(entries[1].reason, "");
+    EXPECT_EQ(entries[1].cellsX, 20u);
+    EXPECT_EQ(entries[1].thumbnail.width, 60);  // 20 x 12 cells at 3 pixels a cell
+    EXPECT_EQ(entries[1].thumbnail.pixels.size(), 60u * 36u);
+    std::filesystem::remove_all(folder);
+}
 
 }  // namespace

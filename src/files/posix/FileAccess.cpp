@@ -196,7 +196,8 @@ bool ListFiles(const std::string& folder, std::vector<FolderEntry>& files, std::
         struct stat info {};
         const std::string name = entry->d_name;
         if (stat(JoinPath(folder, name).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-        files.push_back(FolderEntry{name, static_cast<uint64_t>(info.st_size)});
+        const int64_t modified = static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+        files.push_back(FolderEntry{name, static_cast<uint64_t>(info.st_size), modified});
     }
     closedir(dir);
     return true;

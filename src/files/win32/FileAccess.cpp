@@ -233,7 +233,9 @@ bool ListFiles(const std::string& folder, std::vector<FolderEntry>& files, std::
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
         const uint64_t size = (uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
-        files.push_back(FolderEntry{Utf8(found.cFileName), size});
+        const int64_t modified = static_cast<int64_t>((uint64_t{found.ftLastWriteTime.dwHighDateTime} << 32) |
+                                                      found.ftLastWriteTime.dwLowDateTime);
+        files.push_back(FolderEntry{Utf8(found.cFileName), size, modified});
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return true;

@@ -187,15 +187,29 @@ StageEntry StageEntryOf(const std::string& name, files::ReadStatus status, const
 
 bool ListStages(const std::string& folder, StageThumbnails& thumbnails, std::vector<StageEntry>& entries,
                 std::string& reason) {
-    entries.clear();
+    std::vector<StageEntry> earlier;
+    earlier.swap(entries);
     std::vector<files::FolderEntry> found;
     if (!files::ListFiles(folder, found, reason)) return false;
+    std::unordered_map<std::string, size_t> earlierByName;
+    for (size_t i = 0; i < earlier.size(); ++i) earlierByName.emplace(earlier[i].name, i);
     std::vector<uint8_t> bytes;
     for (const files::FolderEntry& file : found) {
         if (!IsStageFileName(file.name)) continue;
+        const auto kept = earlierByName.find(file.name);
+        if (kept != earlierByName.end()) {
+            StageEntry& entry = earlier[kept->second];
+            if (entry.problem != StageProblem::kCannotRead && entry.fileSize == file.size &&
+                entry.modified == file.modified && file.modified != 0) {
+                entries.push_back(std::move(entry));
+                continue;
+            }
+        }
         std::string why;
         const files::ReadStatus status = files::ReadWholeFile(files::JoinPath(folder, file.name), kMaxMapFileBytes, bytes, why);
         entries.push_back(StageEntryOf(file.name, status, bytes, why, thumbnails));
+        entries.back().fileSize = file.size;
+        entries.back().modified = file.modified;
     }
     return true;
 }

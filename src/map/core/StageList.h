@@ -47,6 +47,9 @@ struct StageEntry {
     StageProblem problem = StageProblem::kNone;
     std::string reason;
     StageThumbnail thumbnail;
+    // What the folder said of the file when it was read (files::FolderEntry).
+    uint64_t fileSize = 0;
+    int64_t modified = 0;
 
     bool CanOpen() const { return problem == StageProblem::kNone; }
 };
@@ -89,7 +92,10 @@ StageEntry StageEntryOf(const std::string& name, files::ReadStatus status,
                         StageThumbnails& thumbnails);
 
 // Every map file of the folder (IsStageFileName), read and drawn, in no particular order.
-// False, with the system's reason, when the folder cannot be read.
+// `entries` may hold an earlier listing of the same folder: an entry whose file has the same
+// size and time of last write is kept as it is instead of being read again, unless the system
+// refused to read it then (a file locked for a moment). False, with the system's reason, when
+// the folder cannot be read; `entries` is then empty.
 bool ListStages(const std::string& folder, StageThumbnails& thumbnails,
                 std::vector<StageEntry>& entries, std::string& reason);
 
