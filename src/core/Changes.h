@@ -33,6 +33,8 @@ enum : Changes {
     kLargePaletteFirst = 1u << 17,   // ... the large one first, as after a click in it
     // ---- The terrains: the set chosen or in hand, the last stroke's substitutes.
     kChangedTerrain = 1u << 18,
+    // ---- The conflicts a merge left in the map: one kept or taken, or a file of them read.
+    kChangedConflicts = 1u << 22,
 };
 
 // Everything the stage holds.

@@ -278,3 +278,22 @@ TEST(ViewMarks, FrameAndStartMarkerLieWhereTheGeometrySays) {
     EXPECT_EQ(sampled.centreX, 480);
     EXPECT_EQ(sampled.reach, 3);
 }
+
+// Cell (3, 2) with the view at (1, 1): a red band inside its edges and a black line inside
+// that, at every zoom; in the overview, a pixel at least, also below a pixel a cell.
+class ConflictMarkZoom : public ::testing::TestWithParam<int32_t> {};
+TEST_P(ConflictMarkZoom, FramesTheCellInsideItsEdges) {
+    const ViewZoom zoom{GetParam()};
+    const int32_t side = zoom.CellPixels(), band = side == 40 ? 3 : side == 20 ? 2 : 1, x = 2 * side, y = side;
+    MemorySurface view(640, 480);
+    Fill(view, [](int32_t, int32_t) -> uint16_t { return 0x1111; });
+    DrawViewConflictMarks(view, {{3, 2}, {0, 0}, {1 + zoom.Columns(), 1}}, 1, 1, zoom);
+    EXPECT_EQ(view.Pixel(x + band - 1, y + side - 1), kConflictMarkPixel);
+    EXPECT_EQ(view.Pixel(x + side - band - 1, y + band + 2), kMarkOutlinePixel);
+    EXPECT_EQ(view.Pixel(x + side / 2, y + side / 2) + view.Pixel(639, 0), 2 * 0x1111);  // inside, beyond the view
+    const OverviewScale scale = OverviewScaleFor(MapCellCounts{60u * GetParam() * GetParam(), 60});
+    MemorySurface picture(scale.width, scale.height);
+    DrawOverviewConflictMarks(picture, {{30, 10}}, scale);
+    EXPECT_EQ(picture.Pixel(scale.XOfColumn(30), scale.YOfRow(10)), kConflictMarkPixel);
+}
+INSTANTIATE_TEST_SUITE_P(Zooms, ConflictMarkZoom, ::testing::Values(1, 2, 4));

@@ -1,5 +1,6 @@
 #include "map/core/ChipReplace.h"
 
+#include <cstddef>
 #include <vector>
 
 #include "map/core/ChipPainting.h"
@@ -53,4 +54,24 @@ ChipReplacement ReplaceChipWrites(const MapModel& map, const ChipEntry& from, co
         }
     }
     return result;
+}
+
+ChipReplacement ReplaceShownChipWrites(const MapModel& map, const ChipEntry& from, const ChipEntry& to,
+                                       const CellRect& area, const LayerVisibility& shown) {
+    const ChipReplacement all = ReplaceChipWrites(map, from, to, area);
+    ChipReplacement kept;
+    // A cell's writes follow one another: each run of one index is kept or left out whole.
+    for (size_t first = 0; first < all.writes.size();) {
+        size_t end = first;
+        bool hidden = false;
+        while (end < all.writes.size() && all.writes[end].index == all.writes[first].index)
+            hidden = hidden || !shown.Shows(all.writes[end++].layer);
+        if (!hidden) {
+            kept.writes.insert(kept.writes.end(), all.writes.begin() + static_cast<std::ptrdiff_t>(first),
+                               all.writes.begin() + static_cast<std::ptrdiff_t>(end));
+            ++kept.cellsChanged;
+        }
+        first = end;
+    }
+    return kept;
 }

@@ -7,6 +7,7 @@
 #include "core/ChipEntry.h"
 #include "map/core/CellArea.h"
 #include "map/core/CellWrite.h"
+#include "map/core/LayerVisibility.h"
 #include "map/core/MapModel.h"
 
 struct ChipReplacement {
@@ -34,3 +35,25 @@ struct ChipReplacement {
 // `from` with chip id 0 (an empty cell) or either chip of a layer above 2 replaces nothing.
 ChipReplacement ReplaceChipWrites(const MapModel& map, const ChipEntry& from, const ChipEntry& to,
                                   const CellRect& area = kEveryCell);
+
+// The replacement as the editor's 置換 makes it: a cell that would take a write into a hidden
+// layer is left wholly as it is, since the designer would not see it change and a chip moved
+// into a hidden layer would seem to vanish; cellsChanged counts the cells that do change.
+ChipReplacement ReplaceShownChipWrites(const MapModel& map, const ChipEntry& from, const ChipEntry& to,
+                                       const CellRect& area, const LayerVisibility& shown);
+
+// The two chips of the editor's 置換 as its dialog collects them: the chip in hand (a palette
+// click or a pick from the map) fills the active field, and filling 置換前 makes 置換後 the
+// active one, so that two picks in a row name both.
+struct ReplaceFields {
+    ChipEntry chips[2];
+    bool chosen[2] = {false, false};
+    int active = 0;  // 0: 置換前, 1: 置換後
+
+    void Fill(const ChipEntry& chip) {
+        chips[active] = chip;
+        chosen[active] = true;
+        active = 1;
+    }
+    bool Ready() const { return chosen[0] && chosen[1]; }
+};

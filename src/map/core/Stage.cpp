@@ -28,6 +28,8 @@ MapDocument Stage::Document() const {
 }
 
 void Stage::StartNewHistory() {
+    if (!content.conflicts.Empty()) changes |= kChangedConflicts;
+    content.conflicts = ConflictMarks{};
     stroke.reset();
     strokeInHistory = nullptr;
     history.Clear();
@@ -142,6 +144,21 @@ bool Stage::WriteCells(const CellWrites& writes) {
     return changed;
 }
 
+void Stage::SetConflicts(ConflictMarks conflicts) {
+    content.conflicts = std::move(conflicts);
+    changes |= kChangedConflicts;
+}
+
+bool Stage::ResolveConflict(size_t index, const CellWrites& writes) {
+    EndStroke();
+    if (!content.conflicts.IsOpen(index)) return false;
+    auto edit = std::make_unique<ConflictEdit>(index);
+    edit->Apply(content, writes);
+    history.Push(std::move(edit));
+    changes |= kChangedCells | kChangedConflicts | kChangedHistory;
+    return true;
+}
+
 void Stage::BeginStroke() {
     EndStroke();
     stroke = std::make_unique<CellChangesEdit>();
@@ -159,14 +176,14 @@ void Stage::EndStroke() {
 bool Stage::Undo() {
     EndStroke();
     if (!history.Undo(content)) return false;
-    changes |= kChangedStage;
+    changes |= kChangedStage | (content.conflicts.Empty() ? kNoChange : kChangedConflicts);
     return true;
 }
 
 bool Stage::Redo() {
     EndStroke();
     if (!history.Redo(content)) return false;
-    changes |= kChangedStage;
+    changes |= kChangedStage | (content.conflicts.Empty() ? kNoChange : kChangedConflicts);
     return true;
 }
 

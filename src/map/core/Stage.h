@@ -23,6 +23,8 @@ public:
 
     const MapModel& Map() const { return content.map; }
     const StageSettings& Settings() const { return content.settings; }
+    // The conflicts a merge left in the map's cells; none unless SetConflicts gave some.
+    const ConflictMarks& Conflicts() const { return content.conflicts; }
     // Everything Save writes, as the map writer takes it.
     MapDocument Document() const;
 
@@ -54,6 +56,10 @@ public:
     // the recovery copy holds is judged by it).
     uint64_t StateId() const { return history.StateId(); }
 
+    // The conflicts of the map just opened, every one open; no undo step. Opening another
+    // map or New lets them go.
+    void SetConflicts(ConflictMarks conflicts);
+
     // ---- Edits. Each is one undo step when it changes something, and true when it did.
     // Empties every cell of the three layers; size and values stay.
     bool ClearMap();
@@ -66,6 +72,10 @@ public:
     // Cell writes: they join the stroke being drawn, or else are one step of their own.
     // Writes outside the map or to a layer above 2 are skipped.
     bool WriteCells(const CellWrites& writes);
+    // Closes one open conflict, writing `writes` (theirs taken; none to keep ours): one step,
+    // also when no cell changes, so that undoing it opens the conflict again. False, changing
+    // nothing, for a conflict that is not open.
+    bool ResolveConflict(size_t index, const CellWrites& writes);
 
     // A drag stroke, from the press to the release: everything written meanwhile is one
     // step, whatever it crossed. Any other edit, undo or redo ends the stroke first.

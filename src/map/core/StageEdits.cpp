@@ -135,3 +135,15 @@ bool SettingsEdit::Swap(StageContent& content) {
     std::swap(content.settings, other);
     return true;
 }
+
+void ConflictEdit::Apply(StageContent& content, const CellWrites& writes) {
+    for (const CellWrite& write : writes) cells.WriteOnce(content.map, write);
+    cells.Close();
+    content.conflicts.SetOpen(index, false);
+}
+
+bool ConflictEdit::Swap(StageContent& content) {
+    cells.Swap(content);
+    content.conflicts.SetOpen(index, !content.conflicts.IsOpen(index));
+    return true;
+}

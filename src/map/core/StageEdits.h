@@ -9,13 +9,16 @@
 #include <vector>
 
 #include "map/core/CellWrite.h"
+#include "map/core/ConflictMarks.h"
 #include "map/core/MapModel.h"
 #include "map/core/StageSettings.h"
 
-// What the edits work on: everything a map file carries.
+// What the edits work on: everything a map file carries, and the conflicts a merge left in
+// its cells (never saved with it).
 struct StageContent {
     MapModel map;
     StageSettings settings;
+    ConflictMarks conflicts;
 };
 
 class StageEdit {
@@ -115,4 +118,18 @@ public:
 
 private:
     StageSettings other;
+};
+
+// One conflict resolved: closed, and with theirs taken, its cell written. Undo opens it again.
+class ConflictEdit : public StageEdit {
+public:
+    explicit ConflictEdit(size_t conflictIndex) : index(conflictIndex) {}
+    // Writes the cells and closes the conflict.
+    void Apply(StageContent& content, const CellWrites& writes);
+    bool Swap(StageContent& content) override;
+    size_t Bytes() const override { return sizeof(*this) + cells.Bytes(); }
+
+private:
+    size_t index;
+    CellChangesEdit cells;
 };

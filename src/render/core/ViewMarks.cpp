@@ -74,3 +74,29 @@ void DrawViewFrame(PixelSurface& surface, const PixelRect& frame) {
              int64_t{frame.bottom} + 1, 1, kMarkOutlinePixel);
     FillBand(surface, frame.left, frame.top, frame.right, frame.bottom, kFrameWidth, kViewFramePixel);
 }
+
+void DrawViewConflictMarks(PixelSurface& view, const std::vector<CellPoint>& cells, int32_t scrollX,
+                           int32_t scrollY, ViewZoom zoom) {
+    if (!view.HasSurface()) return;
+    const int32_t side = zoom.CellPixels();
+    const int64_t band = side >= kCellSize ? 3 : side >= kCellSize / 2 ? 2 : 1;
+    for (const CellPoint& cell : cells) {
+        const int64_t column = int64_t{cell.column} - scrollX;
+        const int64_t row = int64_t{cell.row} - scrollY;
+        if (column < 0 || row < 0 || column >= zoom.Columns() || row >= zoom.Rows()) continue;
+        const int64_t left = column * side, top = row * side;
+        FillBand(view, left, top, left + side, top + side, band, kConflictMarkPixel);
+        FillBand(view, left + band, top + band, left + side - band, top + side - band, 1, kMarkOutlinePixel);
+    }
+}
+
+void DrawOverviewConflictMarks(PixelSurface& picture, const std::vector<CellPoint>& cells,
+                               const OverviewScale& scale) {
+    if (!picture.HasSurface()) return;
+    for (const CellPoint& cell : cells) {
+        const int32_t left = scale.XOfColumn(cell.column), top = scale.YOfRow(cell.row);
+        const int32_t right = std::max(scale.XOfColumn(int64_t{cell.column} + 1), left + 1);
+        const int32_t bottom = std::max(scale.YOfRow(int64_t{cell.row} + 1), top + 1);
+        FillBand(picture, left, top, right, bottom, 1, kConflictMarkPixel);
+    }
+}

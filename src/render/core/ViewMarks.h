@@ -1,8 +1,11 @@
 // What the editor draws over the composed map to help the designer, and the map tool leaves
-// out of its pictures: where ピノル starts (in the view and the overview) and the frame that
-// marks the view's cells in the overview.
+// out of its pictures: where ピノル starts (in the view and the overview), the frame that
+// marks the view's cells in the overview, and the cells a merge left in conflict.
 #pragma once
 #include <cstdint>
+#include <vector>
+
+#include "map/core/CellArea.h"
 
 #include "render/core/OverviewScale.h"
 #include "render/core/PixelSurface.h"
@@ -37,3 +40,16 @@ void DrawStartMarker(PixelSurface& surface, const StartMarker& marker);
 // The overview's frame of the view: two white pixels inside the rectangle's edges and one
 // black pixel outside them, clipped to the surface.
 void DrawViewFrame(PixelSurface& surface, const PixelRect& frame);
+
+// A cell in conflict: a red frame just inside its edges with a black line inside the red, so
+// that it shows on any chip, apart from the tool outline's magenta and the grid's green.
+constexpr uint16_t kConflictMarkPixel = Rgb555(255, 0, 0);
+
+// In the view, each cell of `cells` that it shows: the red band 3 pixels wide at 100 %,
+// 2 at 50 % and 1 at 25 %, the black line 1 pixel.
+void DrawViewConflictMarks(PixelSurface& view, const std::vector<CellPoint>& cells, int32_t scrollX,
+                           int32_t scrollY, ViewZoom zoom = kFullZoom);
+// In the overview: a one-pixel red frame on each cell's pixels, which fills a cell of up to two
+// pixels and at least one pixel, so that every conflict shows on a large map.
+void DrawOverviewConflictMarks(PixelSurface& picture, const std::vector<CellPoint>& cells,
+                               const OverviewScale& scale);

@@ -1,0 +1,42 @@
+#include "map/core/ConflictMarks.h"
+
+#include <algorithm>
+#include <utility>
+
+ConflictMarks::ConflictMarks(std::vector<CellConflict> cells) : conflicts(std::move(cells)) {
+    std::stable_sort(conflicts.begin(), conflicts.end(), [](const CellConflict& a, const CellConflict& b) {
+        if (a.row != b.row) return a.row < b.row;
+        if (a.column != b.column) return a.column < b.column;
+        return a.layer > b.layer;
+    });
+    open.assign(conflicts.size(), 1);
+    openCount = conflicts.size();
+}
+
+void ConflictMarks::SetOpen(size_t index, bool isOpen) {
+    if (index >= open.size() || (open[index] != 0) == isOpen) return;
+    open[index] = isOpen ? 1 : 0;
+    openCount = isOpen ? openCount + 1 : openCount - 1;
+}
+
+size_t ConflictMarks::NextOpen(size_t index) const {
+    const size_t count = conflicts.size();
+    if (openCount == 0) return kNone;
+    const size_t first = index >= count ? 0 : index + 1;
+    for (size_t k = 0; k < count; ++k) {
+        const size_t candidate = (first + k) % count;
+        if (open[candidate] != 0) return candidate;
+    }
+    return kNone;
+}
+
+std::vector<CellPoint> ConflictMarks::OpenCells(MapCellCounts counts) const {
+    std::vector<CellPoint> cells;
+    for (size_t i = 0; i < conflicts.size(); ++i) {
+        const CellConflict& c = conflicts[i];
+        if (open[i] == 0 || c.column >= counts.cellsX || c.row >= counts.cellsY) continue;
+        const CellPoint cell{static_cast<int32_t>(c.column), static_cast<int32_t>(c.row)};
+        if (cells.empty() || !(cells.back() == cell)) cells.push_back(cell);  // a cell's layers follow one another
+    }
+    return cells;
+}

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "map/core/ConflictChoice.h"
+#include "map/core/ConflictMarks.h"
+#include "map/core/Stage.h"
+
+namespace {
+
+CellConflict MarkedConflict(uint32_t column, uint32_t row, uint8_t layer, uint32_t theirs) {
+    return CellConflict{column, row, layer, {}, {true, 9}, {true, theirs}};
+}
+
+// As a conflicts file lists them (layer 2, 1, 0, each row by row); reading order is 3, 0, 2, 1.
+const std::vector<CellConflict> kListedConflicts{MarkedConflict(3, 1, 2, 6), MarkedConflict(0, 2, 1, 0),
+                                                 MarkedConflict(3, 1, 0, 8), MarkedConflict(1, 0, 0, 4)};
+constexpr size_t kNoConflict = ConflictMarks::kNone;
+
+struct NextConflictCase {
+    std::vector<size_t> closed;
+    size_t after, next;
+};
+class NextConflict : public ::testing::TestWithParam<NextConflictCase> {};
+TEST_P(NextConflict, GoesThroughTheOpenOnesInReadingOrderAndRound) {
+    ConflictMarks marks(kListedConflicts);
+    for (size_t index : GetParam().closed) marks.SetOpen(index, false);
+    EXPECT_EQ(marks.NextOpen(GetParam().after), GetParam().next);
+}
+INSTANTIATE_TEST_SUITE_P(Cases, NextConflict,
+                         ::testing::Values(NextConflictCase{{}, kNoConflict, 0}, NextConflictCase{{}, 1, 2},
+                                           NextConflictCase{{}, 3, 0}, NextConflictCase{{1, 2}, 0, 3},
+                                           NextConflictCase{{0, 1, 3}, 2, 2},
+                                           NextConflictCase{{0, 1, 2, 3}, kNoConflict, kNoConflict}));
+
+// Keeping ours and taking theirs are each one step, which undo takes back with the conflict.
+TEST(ConflictMarks, ResolvingIsOneStepThatUndoOpensAgain) {
+    Stage stage;  // 16 x 12 empty cells
+    stage.SetConflicts(ConflictMarks(kListedConflicts));
+    CellWrites theirs;  // chip 6 into layer 2 of cell (3, 1); none outside a smaller map
+    EXPECT_FALSE(TakeTheirsWrites(stage.Conflicts().At(1), {3, 3}, PaletteModel(0), PaletteModel(0), theirs));
+    ASSERT_TRUE(TakeTheirsWrites(stage.Conflicts().At(1), stage.Map().CellCounts(), PaletteModel(0),
+                                 PaletteModel(0), theirs));
+    ASSERT_TRUE(stage.ResolveConflict(1, theirs));
+    EXPECT_FALSE(stage.ResolveConflict(1, theirs));
+    ASSERT_TRUE(stage.ResolveConflict(2, {}));
+    EXPECT_EQ(stage.Conflicts().OpenCount(), 2u);
+    ASSERT_TRUE(stage.Undo());
+    EXPECT_TRUE(stage.Conflicts().IsOpen(2));
+    EXPECT_EQ(stage.Map().Layer(2)[16 + 3].chipId, 6u);
+    ASSERT_TRUE(stage.Undo());
+    EXPECT_TRUE(stage.Conflicts().IsOpen(1));
+    EXPECT_EQ(stage.Map().Layer(2)[16 + 3].chipId, 0u);
+    EXPECT_FALSE(stage.IsModified());
+    ASSERT_TRUE(stage.New());
+    EXPECT_TRUE(stage.Conflicts().Empty());
+}
+
+}  // namespace
