@@ -64,6 +64,8 @@ set(SHELL_TOOL_SOURCES
   src/map/ToolMenu.cpp
   src/map/SelectionCommands.cpp
   src/map/BlockClipboard.cpp
+  src/map/ReplaceWindow.cpp
+  src/map/ConflictCommands.cpp
   src/ToolCursors.cpp
 )
 # The overview, the wheel and the layers shown.

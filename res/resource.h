@@ -8,6 +8,7 @@
 #define IDD_MESSAGE 111  // comment
 #define IDD_PALETTE 113  // chip palettes (no controls)
 #define IDD_STAGE_LIST 130  // ステージ一覧: the map files of a folder
+#define IDD_REPLACE 131  // 置換: the chip to replace and the chip to put instead
 
 // Menu
 #define IDR_MAINMENU 102
@@ -72,6 +73,11 @@
 #define ID_FILE_OPEN_VERSION 40090
 // ステージ一覧: the browser of a folder's maps
 #define ID_FILE_STAGE_LIST 40080
+// 置換, and the conflicts a merge left in the map: 次の競合, keeping ours, taking theirs
+#define ID_EDIT_REPLACE 40092
+#define ID_EDIT_NEXT_CONFLICT 40093
+#define ID_EDIT_KEEP_OURS 40094
+#define ID_EDIT_TAKE_THEIRS 40095
 // What keys do that no menu item does: Escape clears a paste or the selection before it
 // closes, and the arrow keys move the view.
 #define ID_KEY_ESCAPE 40110
@@ -114,6 +120,16 @@
 #define IDC_STAGE_LIST_FILTER 1103
 #define IDC_STAGE_LIST_VIEW 1104
 #define IDC_STAGE_LIST_COUNT 1105
+// 置換 dialog controls: each chip field is a push-like radio button that makes it the field a
+// palette click or a pick fills, its chip's picture and its code
+#define IDC_REPLACE_FROM 1120
+#define IDC_REPLACE_TO 1121
+#define IDC_REPLACE_FROM_CHIP 1122
+#define IDC_REPLACE_TO_CHIP 1123
+#define IDC_REPLACE_FROM_CODE 1124
+#define IDC_REPLACE_TO_CODE 1125
+#define IDC_REPLACE_OK 1126
+#define IDC_REPLACE_CANCEL 1127
 
 // The recent maps of the ファイル menu, added at run time: a separator and up to eight entries
 #define ID_FILE_RECENT_SEPARATOR 40100

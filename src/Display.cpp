@@ -40,9 +40,9 @@ void ShowMenuChecks(HMENU menu) {
 }
 
 constexpr Changes kDrawsView = kChangedStage | kChangedView | kChangedLayers | kChangedTool |
-                               kChangedMarks | kRedrawView;
+                               kChangedMarks | kRedrawView | kChangedConflicts;
 constexpr Changes kShowsInMenu = kChangedStage | kChangedMarks | kChangedTool | kChangedFile |
-                                 kChangedClipboard | kChangedLayers;
+                                 kChangedClipboard | kChangedLayers | kChangedConflicts;
 constexpr Changes kShowsInPointer = kChangedTool | kChangedChip | kChangedMarks;
 
 }  // namespace
@@ -57,6 +57,10 @@ void ShowMenuCommands(bool readClipboard) {
     EnableMenuCommand(menu, ID_EDIT_CUT, selected);
     EnableMenuCommand(menu, ID_EDIT_COPY, selected);
     EnableMenuCommand(menu, ID_EDIT_DELETE, selected);
+    const ConflictMarks& conflicts = mainWindow->stage.Conflicts();
+    EnableMenuCommand(menu, ID_EDIT_NEXT_CONFLICT, conflicts.OpenCount() > 0);
+    EnableMenuCommand(menu, ID_EDIT_KEEP_OURS, conflicts.IsOpen(editor->currentConflict));
+    EnableMenuCommand(menu, ID_EDIT_TAKE_THEIRS, conflicts.IsOpen(editor->currentConflict));
     EnableMenuCommand(menu, ID_EDIT_PASTE, readClipboard ? editor->clipboard.HoldsBlock(mainWindow->handle)
                                                          : editor->clipboard.MayHoldBlock());
 }
@@ -89,6 +93,8 @@ void ShowChanges() {
         if (HMENU menu = GetMenu(mainWindow->handle)) ShowMenuChecks(menu);
     }
     if ((changes & kShowsInPointer) != 0) ShowToolCursor();
+    if ((changes & kChangedChip) != 0 && editor->replaceWindow != nullptr)
+        SendMessageW(editor->replaceWindow, kFillReplaceFieldMessage, 0, 0);
     if ((changes & kChangedTerrain) != 0 && editor->terrainWindow != nullptr) editor->terrainWindow->Refresh();
     if ((changes & kChangedFile) != 0 && editor->stageList != nullptr) editor->stageList->FollowCurrentFile();
 }

@@ -6,12 +6,15 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/Changes.h"
 #include "core/RecentFiles.h"
 #include "map/BlockClipboard.h"
 #include "map/RecoverySession.h"
+#include "map/core/ChipReplace.h"
 #include "map/core/LayerVisibility.h"
 #include "map/core/ToolState.h"
 #include "map/core/terrain/TerrainSet.h"
@@ -24,6 +27,10 @@ class OverviewWindow;
 class StageListWindow;
 class TerrainWindow;
 class Texture;
+
+// Sent to the dialog 置換 when the chip in hand changed: a shown dialog takes it into its
+// active field.
+constexpr UINT kFillReplaceFieldMessage = WM_APP + 1;
 
 struct Editor {
     Editor();
@@ -74,6 +81,14 @@ struct Editor {
     wchar_t fileTitle[256] = {};
     // The question about unsaved changes is open: a second request is refused meanwhile.
     bool askingAboutChanges = false;
+
+    // The dialog 置換, made the first time it is asked for, and the chips its fields hold.
+    HWND replaceWindow = nullptr;  // kFillReplaceFieldMessage: the chip in hand changed
+    ReplaceFields replaceFields;
+    // The conflicts file read beside the map opened last (UTF-8; "" when none was), and the
+    // conflict 次の競合 went to last (an index of the stage's conflicts; SIZE_MAX for none).
+    std::string conflictsPath;
+    size_t currentConflict = SIZE_MAX;
 
     // What changed since the displays were last brought up to date.
     Changes pending = kNoChange;

@@ -18,8 +18,10 @@
 #include "dialogs/ResizeWindow.h"
 #include "map/MapOpening.h"
 #include "map/ChipsInHand.h"
+#include "map/ConflictCommands.h"
 #include "map/MapTools.h"
 #include "map/OpenCommands.h"
+#include "map/ReplaceWindow.h"
 #include "map/SaveCommands.h"
 #include "map/SelectionCommands.h"
 #include "map/core/tools/ToolTable.h"
@@ -95,6 +97,10 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_COPY: CopySelection(); break;
     case ID_EDIT_PASTE: StartPaste(); break;
     case ID_EDIT_DELETE: DeleteSelection(); break;
+    case ID_EDIT_REPLACE: ShowReplaceWindow(); break;
+    case ID_EDIT_NEXT_CONFLICT: GoToNextConflict(); break;
+    case ID_EDIT_KEEP_OURS: ResolveCurrentConflict(false); break;
+    case ID_EDIT_TAKE_THEIRS: ResolveCurrentConflict(true); break;
     case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;
     case ID_EDIT_LARGE_PALETTE: ShowPalette(largePalette); break;
     case ID_EDIT_AREA: OpenSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;

@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "Display.h"
 #include "Editor.h"
+#include "Globals.h"
 #include "SideWindowMessages.h"
 #include "TerrainWindow.h"
 #include "map/ChipsInHand.h"

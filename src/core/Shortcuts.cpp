@@ -42,6 +42,8 @@ const std::vector<Shortcut>& Shortcuts() {
         {'C', kYes, kEither, ID_EDIT_COPY, ID_EDIT_COPY, "Ctrl+C", kOutside},
         {'V', kYes, kEither, ID_EDIT_PASTE, ID_EDIT_PASTE, "Ctrl+V", kOutside},
         {kDelete, kEither, kEither, ID_EDIT_DELETE, ID_EDIT_DELETE, "Del", kOutside},
+        {'H', kYes, kEither, ID_EDIT_REPLACE, ID_EDIT_REPLACE, "Ctrl+H", kOutside},
+        {'J', kYes, kEither, ID_EDIT_NEXT_CONFLICT, ID_EDIT_NEXT_CONFLICT, "Ctrl+J", kOutside},
         {kF1, kEither, kEither, ID_EDIT_SMALL_PALETTE, ID_EDIT_SMALL_PALETTE, "F1", kEverywhere},
         {kF1 + 1, kEither, kEither, ID_EDIT_LARGE_PALETTE, ID_EDIT_LARGE_PALETTE, "F2", kEverywhere},
         {kF1 + 2, kEither, kEither, ID_EDIT_AREA, ID_EDIT_AREA, "F3", kEverywhere},

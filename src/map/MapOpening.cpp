@@ -10,6 +10,7 @@
 #include "WideText.h"
 #include "core/Texts.h"
 #include "files/FileAccess.h"
+#include "map/ConflictCommands.h"
 #include "map/CurrentFile.h"
 #include "map/MapTools.h"
 #include "map/RecentMaps.h"
@@ -44,6 +45,7 @@ bool OpenMapPath(const std::wstring& path) {
     SetCurrentPath(full.c_str());
     SetViewOffsets(0, 0);
     RememberRecentMap(full);
+    ReadConflictsBesideMap(utf8);
     return true;
 }
 

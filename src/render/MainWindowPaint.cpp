@@ -92,6 +92,10 @@ bool MainWindow::PaintView() {
     const StageSettings& settings = stage.Settings();
     if (!settings.startUnspecified)
         DrawStartMarker(*backBuffer, ViewStartMarker(settings.startX, settings.startY, scrollX, scrollY, zoom));
+    // The cells a merge left in conflict, under what a tool is about to act on.
+    const ConflictMarks& conflicts = stage.Conflicts();
+    if (conflicts.OpenCount() > 0)
+        DrawViewConflictMarks(*backBuffer, conflicts.OpenCells(CellCounts()), scrollX, scrollY, zoom);
     // What a tool is about to act on, over everything else.
     for (const CellRect& cells : editor->tools.Outlines(CellCounts())) {
         const ToolOutline outline = ToolOutlineSegments(cells, scrollX, scrollY, zoom);

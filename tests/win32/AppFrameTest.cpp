@@ -50,7 +50,8 @@ void ExpectMenuItems(HMENU popup, const std::vector<MenuItem>& expected) {
         if (info.wID == ID_EDIT_PASTE) continue;
         const bool cannotAct = info.wID == ID_EDIT_UNDO || info.wID == ID_EDIT_REDO ||
                                info.wID == ID_EDIT_CUT || info.wID == ID_EDIT_COPY ||
-                               info.wID == ID_EDIT_DELETE;
+                               info.wID == ID_EDIT_DELETE || info.wID == ID_EDIT_NEXT_CONFLICT ||
+                               info.wID == ID_EDIT_KEEP_OURS || info.wID == ID_EDIT_TAKE_THEIRS;
         EXPECT_EQ((info.fState & MFS_GRAYED) != 0, cannotAct) << "item " << i;
     }
 }
@@ -120,6 +121,11 @@ TEST_F(EditorTest, MenuHasItsPopupsWithExactTextsAndIds) {
         {"\x83\x52\x83\x73\x81\x5b    Ctrl+C", ID_EDIT_COPY},            // コピー
         {"\x93\x5c\x82\xe8\x95\x74\x82\xaf    Ctrl+V", ID_EDIT_PASTE},   // 貼り付け
         {"\x8d\xed\x8f\x9c    Del", ID_EDIT_DELETE},                      // 削除
+        {"\x92\x75\x8a\xb7    Ctrl+H", ID_EDIT_REPLACE},                  // 置換
+        {nullptr, 0},
+        {"\x8e\x9f\x82\xcc\x8b\xa3\x8d\x87    Ctrl+J", ID_EDIT_NEXT_CONFLICT},  // 次の競合
+        {"\x8b\xa3\x8d\x87: \x82\xb1\x82\xbf\x82\xe7\x82\xf0\x8e\x63\x82\xb7", ID_EDIT_KEEP_OURS},
+        {"\x8b\xa3\x8d\x87: \x82\xa0\x82\xbf\x82\xe7\x82\xf0\x8e\xe6\x82\xe9", ID_EDIT_TAKE_THEIRS},
         {nullptr, 0},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x53\x29\x20\x20\x20\x20\x46\x31", 40008},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x4c\x29\x20\x20\x20\x20\x46\x32", 40011},

@@ -1,0 +1,106 @@
+#include "map/ConflictCommands.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "Display.h"
+#include "Editor.h"
+#include "ErrorBox.h"
+#include "Globals.h"
+#include "MainWindow.h"
+#include "PaletteWindow.h"
+#include "WideText.h"
+#include "core/Texts.h"
+#include "files/FileAccess.h"
+#include "map/core/ConflictChoice.h"
+#include "map/core/ConflictMarks.h"
+#include "map/core/MergeConflictsFile.h"
+#include "render/core/ViewCentering.h"
+
+namespace {
+
+// A conflicts file lists each cell on a line of some 30 bytes: far more than any map's cells.
+constexpr size_t kMaxConflictsFileBytes = size_t{256} << 20;
+
+bool ConflictsReady() { return editor != nullptr && mainWindow != nullptr; }
+
+void TellConflictsRefused(const std::string& path, const std::string& reason) {
+    ShowMessageAbout(mainWindow->handle, texts::kConflictsRefusedFormat, {WideFromUtf8(path), WideFromUtf8(reason)});
+}
+
+// With every conflict resolved the file has done its work: removed if the designer agrees.
+void OfferToRemoveConflictsFile() {
+    const std::string& path = editor->conflictsPath;
+    if (path.empty() || files::FileIsMissing(path)) return;
+    const std::wstring question = FilledMessage(texts::kConflictsResolvedQuestion, {WideFromUtf8(path)});
+    if (MessageBoxW(mainWindow->handle, question.c_str(), WideFromSjis(texts::kProductTitle).c_str(),
+                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    std::string reason;
+    if (!files::RemoveFile(path, reason))
+        ShowMessageAbout(mainWindow->handle, texts::kConflictsNotRemovedFormat, {WideFromUtf8(path), WideFromUtf8(reason)});
+}
+
+}  // namespace
+
+void ReadConflictsBesideMap(const std::string& mapPath) {
+    if (!ConflictsReady()) return;
+    editor->conflictsPath.clear();
+    editor->currentConflict = ConflictMarks::kNone;
+    const std::string path = MergeConflictsPathFor(mapPath);
+    if (files::FileIsMissing(path)) return;
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    if (files::ReadWholeFile(path, kMaxConflictsFileBytes, bytes, reason) != files::ReadStatus::kRead) {
+        TellConflictsRefused(path, reason);
+        return;
+    }
+    MergeConflicts conflicts;
+    const MapModel& map = mainWindow->map;
+    if (!MergeConflictsFromJson(std::string(bytes.begin(), bytes.end()), map.mapWidth, map.mapHeight, conflicts,
+                                reason)) {
+        TellConflictsRefused(path, reason);
+        return;
+    }
+    editor->conflictsPath = path;
+    mainWindow->stage.SetConflicts(ConflictMarks(std::move(conflicts.cells)));
+}
+
+void GoToNextConflict() {
+    if (!ConflictsReady()) return;
+    const ConflictMarks& marks = mainWindow->stage.Conflicts();
+    const size_t next = marks.NextOpen(editor->currentConflict);
+    if (next == ConflictMarks::kNone) {
+        MessageBeep(MB_ICONWARNING);
+        return;
+    }
+    editor->currentConflict = next;
+    const CellConflict& conflict = marks.At(next);
+    const MapPoint middle{int64_t{conflict.column} * kCellSize + kCellSize / 2,
+                          int64_t{conflict.row} * kCellSize + kCellSize / 2};
+    const ViewOffsets offsets = CentreViewOn(middle, mainWindow->CellCounts(), editor->zoom);
+    SetViewOffsets(offsets.scrollX, offsets.scrollY);
+    NoteChanges(kChangedConflicts);
+}
+
+void ResolveCurrentConflict(bool takeTheirs) {
+    if (!ConflictsReady() || !mainWindow->stage.Conflicts().IsOpen(editor->currentConflict)) {
+        MessageBeep(MB_ICONWARNING);
+        return;
+    }
+    Stage& stage = mainWindow->stage;
+    CellWrites writes;
+    if (takeTheirs && !TakeTheirsWrites(stage.Conflicts().At(editor->currentConflict), mainWindow->CellCounts(),
+                                        ModelOf(smallPalette), ModelOf(largePalette), writes)) {
+        MessageBeep(MB_ICONWARNING);  // the map was made smaller than the conflict's cell
+        return;
+    }
+    if (!stage.ResolveConflict(editor->currentConflict, writes)) return;
+    if (stage.Conflicts().OpenCount() != 0) return;
+    ShowChanges();  // the last mark gone from the view before the question
+    OfferToRemoveConflictsFile();
+}
+

@@ -1,0 +1,16 @@
+// The conflicts a merge left beside a map (MergeConflictsFile.h) in the editor: read when the
+// map opens and marked in the view and the overview, visited by 次の競合, and resolved one at a
+// time, keeping ours or taking theirs, each as one undo step. Once none is left open the
+// designer is offered to remove the conflicts file.
+#pragma once
+#include <string>
+
+// Reads the conflicts file beside the map just opened (path UTF-8), if there is one. A file
+// that cannot be read or does not belong to the map is refused with the reason in a message;
+// the map stays open without conflicts.
+void ReadConflictsBesideMap(const std::string& mapPath);
+// 次の競合: the view centred on the next open conflict after the current one, which it becomes;
+// a beep when none is open.
+void GoToNextConflict();
+// The current conflict resolved: ours kept (no cell written) or theirs taken.
+void ResolveCurrentConflict(bool takeTheirs);
