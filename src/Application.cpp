@@ -108,7 +108,7 @@ bool StartUp() {
 }
 
 void DispatchProgramMessage(MSG& message) {
-    if (HandleSettingsDialogKeys(message)) return;
+    if (HandleSettingsDialogKeys(message) || HandleReplaceWindowKeys(message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

@@ -85,3 +85,13 @@ bool HandleSettingsDialogKeys(MSG& message) {
     }
     return IsDialogMessageW(keys.dialog, &message) != FALSE;
 }
+
+bool HandleReplaceWindowKeys(MSG& message) {
+    HWND dialog = editor != nullptr ? editor->replaceWindow : nullptr;
+    if (dialog == nullptr || (message.hwnd != dialog && !IsChild(dialog, message.hwnd))) return false;
+    const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if (keyDown && IsProgramShortcut(message.wParam, IsKeyHeld(VK_CONTROL), IsKeyHeld(VK_SHIFT), false) &&
+        ForwardKeyMessage(message.message, message.wParam))
+        return true;
+    return IsDialogMessageW(dialog, &message) != FALSE;
+}

@@ -9,6 +9,9 @@
 // Takes a message of the loop before it is translated and dispatched. True when it was meant
 // for a settings dialog and has been handled; the loop must then leave it.
 bool HandleSettingsDialogKeys(MSG& message);
+// The same for the window 置換 (map/ReplaceWindow.h), which has no text box: the program's
+// shortcuts from any of its buttons, Enter for OK, Escape to close it, Tab between the buttons.
+bool HandleReplaceWindowKeys(MSG& message);
 
 // The shortcut keys of the program's commands that a dialog's controls leave alone (Shortcuts.h):
 // the function keys, Ctrl+N, Ctrl+O, Ctrl+S (with or without Shift) and Ctrl+1 to Ctrl+3

@@ -32,7 +32,8 @@ TEST_F(ReplaceTest, ReplacesInTheMapOrTheSelectionAsOneStepAndTellsTheCount) {
         ClickAt(mainWindow->handle, 20, 20, WM_RBUTTONDOWN);
         ClickAt(smallPalette->handle, 65, 45);  // chip 100 of layer 0
         MessageBoxWatcher boxes;
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_REPLACE_OK, BN_CLICKED), 0);
+        PostMessageA(GetDlgItem(dialog, IDC_REPLACE_OK), WM_KEYDOWN, VK_RETURN, 0);  // Enter presses OK
+        PumpMessages();
         ASSERT_EQ(boxes.Boxes().size(), 1u);
         EXPECT_EQ(boxes.Boxes()[0], std::string(texts::kReplaceTitle) + "|" + count + " " + (texts::kReplacedCellsFormat + 3));
         EXPECT_EQ(mainWindow->stage.UndoableSteps(), steps + 1);
