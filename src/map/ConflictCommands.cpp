@@ -31,6 +31,21 @@ void TellConflictsRefused(const std::string& path, const std::string& reason) {
     ShowMessageAbout(mainWindow->handle, texts::kConflictsRefusedFormat, {WideFromUtf8(path), WideFromUtf8(reason)});
 }
 
+// The values besides the cells that a merge left in conflict keep ours; the editor names them
+// once, as the map opens, so that the designer can set them by hand.
+void TellFieldConflicts(const std::vector<MergeField>& fields) {
+    static const char* const kNames[kMergeFieldCount] = {
+        texts::kFieldSize,      texts::kFieldStart, texts::kFieldTargetTime, texts::kFieldTimeLimit,
+        texts::kFieldBackgroundImage, texts::kFieldMusic, texts::kFieldComment};
+    std::string names;
+    for (MergeField field : fields) {
+        if (!names.empty()) names += texts::kMapErrorPlaceSeparator;
+        names += kNames[static_cast<int>(field)];
+    }
+    const std::wstring told = FilledMessage(texts::kFieldConflictsFormat, {WideFromSjis(names)});
+    MessageBoxW(mainWindow->handle, told.c_str(), WideFromSjis(texts::kProductTitle).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 // With every conflict resolved the file has done its work: removed if the designer agrees.
 void OfferToRemoveConflictsFile() {
     const std::string& path = editor->conflictsPath;
@@ -67,6 +82,7 @@ void ReadConflictsBesideMap(const std::string& mapPath) {
     }
     editor->conflictsPath = path;
     mainWindow->stage.SetConflicts(ConflictMarks(std::move(conflicts.cells)));
+    if (!conflicts.fields.empty()) TellFieldConflicts(conflicts.fields);
 }
 
 void GoToNextConflict() {

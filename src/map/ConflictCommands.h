@@ -5,9 +5,10 @@
 #pragma once
 #include <string>
 
-// Reads the conflicts file beside the map just opened (path UTF-8), if there is one. A file
-// that cannot be read or does not belong to the map is refused with the reason in a message;
-// the map stays open without conflicts.
+// Reads the conflicts file beside the map just opened (path UTF-8), if there is one, and names
+// the values besides the cells in conflict in a message. A file that cannot be read or does not
+// belong to the map is refused with the reason in a message; the map stays open without
+// conflicts.
 void ReadConflictsBesideMap(const std::string& mapPath);
 // 次の競合: the view centred on the next open conflict after the current one, which it becomes;
 // a beep when none is open.

@@ -73,6 +73,7 @@ TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
     MapDocument &ours = maps[1], &theirs = maps[2];
     ours.layer0Ids[ConflictMapCell(5, 25)] = 2, theirs.layer0Ids[ConflictMapCell(5, 25)] = 4, theirs.layer1Ids[ConflictMapCell(1, 1)] = 6;
     ours.layer1Ids[ConflictMapCell(30, 20)] = 2, theirs.layer1Ids[ConflictMapCell(30, 20)] = 3;
+    ours.music = 4, theirs.music = 5, theirs.timeLimit = 6, ours.timeLimit = 7;  // named as the map opens
     std::string arguments = "merge", printed;
     int side = 0;
     for (const char* name : {"base", "ours", "theirs"}) {
@@ -81,7 +82,13 @@ TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
     }
     const std::string mapPath = folder.Path() + "\\merged.bin", conflictsPath = mapPath + ".conflicts.json";
     EXPECT_NE(RunMapTool(arguments + " -o \"" + mapPath + "\"", printed), 0u) << printed;
-    ASSERT_TRUE(OpenMapPath(Wide(mapPath)));
+    {
+        MessageBoxWatcher boxes;
+        ASSERT_TRUE(OpenMapPath(Wide(mapPath)));
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_NE(boxes.Boxes()[0].find(std::string(texts::kFieldTimeLimit) + texts::kMapErrorPlaceSeparator +
+                                        texts::kFieldMusic), std::string::npos);
+    }
     ShowChanges();
     EXPECT_EQ(mainWindow->stage.Conflicts().OpenCount(), 2u);
 
