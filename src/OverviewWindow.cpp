@@ -105,7 +105,8 @@ void OverviewWindow::Refresh(const Stage& stage) {
     if (!sheets.Prepare(*smallSheet, *largeSheet, *backdrop, SheetCellPixels(scale))) return;
     GdiFlush();  // nothing GDI drew may still be pending on the pixels composed below
     ComposeOverview(*picture, sheets, scale, map, editor->shownLayers);
-    if (stage.Conflicts().OpenCount() > 0) DrawOverviewConflictMarks(*picture, stage.Conflicts().OpenCells(map.CellCounts()), scale);
+    const ConflictMarks& conflicts = stage.Conflicts();
+    if (conflicts.OpenCount() > 0) DrawOverviewConflictMarks(*picture, conflicts.OpenCells(map.CellCounts()), scale);
     DrawViewFrame(*picture, OverviewViewFrame(scale, scrollX, scrollY, editor->zoom));
     const StageSettings& settings = stage.Settings();
     if (!settings.startUnspecified)

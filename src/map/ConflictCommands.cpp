@@ -43,7 +43,8 @@ void TellFieldConflicts(const std::vector<MergeField>& fields) {
         names += kNames[static_cast<int>(field)];
     }
     const std::wstring told = FilledMessage(texts::kFieldConflictsFormat, {WideFromSjis(names)});
-    MessageBoxW(mainWindow->handle, told.c_str(), WideFromSjis(texts::kProductTitle).c_str(), MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(mainWindow->handle, told.c_str(), WideFromSjis(texts::kProductTitle).c_str(),
+                MB_OK | MB_ICONINFORMATION);
 }
 
 // With every conflict resolved the file has done its work: removed if the designer agrees.
@@ -56,7 +57,8 @@ void OfferToRemoveConflictsFile() {
         return;
     std::string reason;
     if (!files::RemoveFile(path, reason))
-        ShowMessageAbout(mainWindow->handle, texts::kConflictsNotRemovedFormat, {WideFromUtf8(path), WideFromUtf8(reason)});
+        ShowMessageAbout(mainWindow->handle, texts::kConflictsNotRemovedFormat,
+                         {WideFromUtf8(path), WideFromUtf8(reason)});
 }
 
 }  // namespace

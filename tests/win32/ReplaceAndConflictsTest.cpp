@@ -35,7 +35,8 @@ TEST_F(ReplaceTest, ReplacesInTheMapOrTheSelectionAsOneStepAndTellsTheCount) {
         PostMessageA(GetDlgItem(dialog, IDC_REPLACE_OK), WM_KEYDOWN, VK_RETURN, 0);  // Enter presses OK
         PumpMessages();
         ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_EQ(boxes.Boxes()[0], std::string(texts::kReplaceTitle) + "|" + count + " " + (texts::kReplacedCellsFormat + 3));
+        const std::string told = std::string(count) + " " + (texts::kReplacedCellsFormat + 3);  // after "%s "
+        EXPECT_EQ(boxes.Boxes()[0], std::string(texts::kReplaceTitle) + "|" + told);
         EXPECT_EQ(mainWindow->stage.UndoableSteps(), steps + 1);
         EXPECT_EQ(MapCellAt(0, 1, 1).chipId, 100u);
         EXPECT_EQ(MapCellAt(0, 5, 0).chipId, count[0] == '2' ? 2u : 100u);
@@ -70,7 +71,8 @@ TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
         for (auto* layer : {&map.layer0Ids, &map.layer1Ids, &map.layer2Ids}) layer->assign(40 * 30, 0);
     }
     MapDocument &ours = maps[1], &theirs = maps[2];
-    ours.layer0Ids[ConflictMapCell(5, 25)] = 2, theirs.layer0Ids[ConflictMapCell(5, 25)] = 4, theirs.layer1Ids[ConflictMapCell(1, 1)] = 6;
+    ours.layer0Ids[ConflictMapCell(5, 25)] = 2, theirs.layer0Ids[ConflictMapCell(5, 25)] = 4;
+    theirs.layer1Ids[ConflictMapCell(1, 1)] = 6;
     ours.layer1Ids[ConflictMapCell(30, 20)] = 2, theirs.layer1Ids[ConflictMapCell(30, 20)] = 3;
     ours.music = 4, theirs.music = 5, theirs.timeLimit = 6, ours.timeLimit = 7;  // named as the map opens
     std::string arguments = "merge", printed;
