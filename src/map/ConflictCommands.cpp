@@ -110,10 +110,14 @@ void ResolveCurrentConflict(bool takeTheirs) {
         return;
     }
     Stage& stage = mainWindow->stage;
+    const CellConflict& conflict = stage.Conflicts().At(editor->currentConflict);
     CellWrites writes;
-    if (takeTheirs && !TakeTheirsWrites(stage.Conflicts().At(editor->currentConflict), mainWindow->CellCounts(),
-                                        ModelOf(smallPalette), ModelOf(largePalette), writes)) {
-        MessageBeep(MB_ICONWARNING);  // the map was made smaller than the conflict's cell
+    // Like every tool, taking theirs writes no hidden layer; nor a cell the map was made too
+    // small to hold.
+    if (takeTheirs && (!editor->shownLayers.Shows(conflict.layer) ||
+                       !TakeTheirsWrites(conflict, mainWindow->CellCounts(), ModelOf(smallPalette),
+                                         ModelOf(largePalette), writes))) {
+        MessageBeep(MB_ICONWARNING);
         return;
     }
     if (!stage.ResolveConflict(editor->currentConflict, writes)) return;

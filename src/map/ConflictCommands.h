@@ -13,5 +13,6 @@ void ReadConflictsBesideMap(const std::string& mapPath);
 // 次の競合: the view centred on the next open conflict after the current one, which it becomes;
 // a beep when none is open.
 void GoToNextConflict();
-// The current conflict resolved: ours kept (no cell written) or theirs taken.
+// The current conflict resolved: ours kept (no cell written) or theirs taken (a beep instead
+// while its layer is hidden).
 void ResolveCurrentConflict(bool takeTheirs);
