@@ -99,8 +99,13 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_DELETE: DeleteSelection(); break;
     case ID_EDIT_REPLACE: ShowReplaceWindow(); break;
     case ID_EDIT_NEXT_CONFLICT: GoToNextConflict(); break;
-    case ID_EDIT_KEEP_OURS: ResolveCurrentConflict(false); break;
-    case ID_EDIT_TAKE_THEIRS: ResolveCurrentConflict(true); break;
+    case ID_EDIT_KEEP_OURS:
+    case ID_EDIT_TAKE_THEIRS:
+        if (ResolveCurrentConflict(commandId == ID_EDIT_TAKE_THEIRS)) {
+            ShowChanges();  // the last mark gone from the view before the question
+            OfferToRemoveConflictsFile();
+        }
+        break;
     case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;
     case ID_EDIT_LARGE_PALETTE: ShowPalette(largePalette); break;
     case ID_EDIT_AREA: OpenSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;

@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "Display.h"
 #include "Editor.h"
 #include "ErrorBox.h"
 #include "Globals.h"
@@ -47,7 +46,9 @@ void TellFieldConflicts(const std::vector<MergeField>& fields) {
                 MB_OK | MB_ICONINFORMATION);
 }
 
-// With every conflict resolved the file has done its work: removed if the designer agrees.
+
+}  // namespace
+
 void OfferToRemoveConflictsFile() {
     const std::string& path = editor->conflictsPath;
     if (path.empty() || files::FileIsMissing(path)) return;
@@ -60,8 +61,6 @@ void OfferToRemoveConflictsFile() {
         ShowMessageAbout(mainWindow->handle, texts::kConflictsNotRemovedFormat,
                          {WideFromUtf8(path), WideFromUtf8(reason)});
 }
-
-}  // namespace
 
 void ReadConflictsBesideMap(const std::string& mapPath) {
     if (!ConflictsReady()) return;
@@ -104,10 +103,10 @@ void GoToNextConflict() {
     NoteChanges(kChangedConflicts);
 }
 
-void ResolveCurrentConflict(bool takeTheirs) {
+bool ResolveCurrentConflict(bool takeTheirs) {
     if (!ConflictsReady() || !mainWindow->stage.Conflicts().IsOpen(editor->currentConflict)) {
         MessageBeep(MB_ICONWARNING);
-        return;
+        return false;
     }
     Stage& stage = mainWindow->stage;
     const CellConflict& conflict = stage.Conflicts().At(editor->currentConflict);
@@ -118,11 +117,8 @@ void ResolveCurrentConflict(bool takeTheirs) {
                        !TakeTheirsWrites(conflict, mainWindow->CellCounts(), ModelOf(smallPalette),
                                          ModelOf(largePalette), writes))) {
         MessageBeep(MB_ICONWARNING);
-        return;
+        return false;
     }
-    if (!stage.ResolveConflict(editor->currentConflict, writes)) return;
-    if (stage.Conflicts().OpenCount() != 0) return;
-    ShowChanges();  // the last mark gone from the view before the question
-    OfferToRemoveConflictsFile();
+    return stage.ResolveConflict(editor->currentConflict, writes) && stage.Conflicts().OpenCount() == 0;
 }
 

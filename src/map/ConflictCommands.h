@@ -14,5 +14,8 @@ void ReadConflictsBesideMap(const std::string& mapPath);
 // a beep when none is open.
 void GoToNextConflict();
 // The current conflict resolved: ours kept (no cell written) or theirs taken (a beep instead
-// while its layer is hidden).
-void ResolveCurrentConflict(bool takeTheirs);
+// while its layer is hidden). True when that left none open: the caller shows the change, then
+// offers to remove the conflicts file.
+bool ResolveCurrentConflict(bool takeTheirs);
+// With every conflict resolved the file has done its work: removed if the designer agrees.
+void OfferToRemoveConflictsFile();
