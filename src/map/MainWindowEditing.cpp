@@ -9,10 +9,11 @@
 #include "map/core/FillRules.h"
 #include "map/core/ToolState.h"
 
+#include <utility>
+
 bool MainWindow::WriteToolCells(CellWrites writes) {
     if (editor == nullptr) return false;
-    DropHiddenLayerWrites(writes, editor->shownLayers);
-    return stage.WriteCells(writes);
+    return WriteWritableCells(stage, std::move(writes), editor->shownLayers);
 }
 
 ToolInput MainWindow::InputAt(POINT point, bool shift) const {

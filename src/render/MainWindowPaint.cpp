@@ -41,12 +41,12 @@ CellWrites PendingWrites(const MainWindow& window, const ToolState& tools) {
     return preview;
 }
 
-// The cells, with what a click would write over them as the stage would write it (hidden
-// layers left out).
+// The cells, with what a click would write over them as the stage would write it (hidden and
+// locked layers left out).
 void ComposeCells(MainWindow& window) {
     const LayerVisibility& shown = editor->shownLayers;
     CellWrites pending = PendingWrites(window, editor->tools);
-    DropHiddenLayerWrites(pending, shown);
+    DropUnwritableLayerWrites(pending, shown);
     const ViewZoom zoom = editor->zoom;
     const PixelSurface* backdrop = window.backdrop;
     const PixelSurface* small = window.smallSheet;

@@ -91,13 +91,13 @@ inline void Apply(MapModel& map, const CellWrites& writes) {
     }
 }
 
-// A left click of the pen at a view point: its writes into hidden layers dropped and the rest
+// A left click of the pen at a view point: its writes into hidden or locked layers dropped and the rest
 // put into the map, as the main window and the stage do.
 inline void PlaceChip(MapModel& map, const ChipEntry& chip, int32_t scrollX, int32_t scrollY, int32_t x,
                       int32_t y, const LayerVisibility& shown = LayerVisibility{}) {
     PenStroke pen;
     CellWrites writes = pen.Begin(map, chip, ViewPointCell(x, y, scrollX, scrollY), ViewCells(scrollX, scrollY));
-    DropHiddenLayerWrites(writes, shown);
+    DropUnwritableLayerWrites(writes, shown);
     Apply(map, writes);
 }
 

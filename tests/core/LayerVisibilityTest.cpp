@@ -1,4 +1,4 @@
-// Hidden layers: the tools write nothing into them and the view leaves them out.
+// Hidden and locked layers: the tools write nothing into them; the view leaves hidden ones out.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -6,11 +6,17 @@
 #include <vector>
 
 #include "CellRulesTestSupport.h"
+#include "TerrainTestSupport.h"
+#include "map/core/CellBlock.h"
 #include "map/core/CoveringChips.h"
 #include "map/core/LayerVisibility.h"
 #include "map/core/PenStroke.h"
+#include "map/core/Stage.h"
 #include "map/core/ToolState.h"
+#include "map/core/tools/ChipHand.h"
+#include "map/core/tools/ToolTable.h"
 #include "render/core/MapView.h"
+#include "resource.h"
 
 namespace {
 
@@ -47,16 +53,105 @@ TEST(LayerVisibility, TogglesEachLayerAndKnowsNoOtherLayer) {
     EXPECT_FALSE(visibility.Shows(7));
 }
 
-TEST(LayerVisibility, DropsTheWritesIntoHiddenLayersAndKeepsTheOthersInOrder) {
+TEST(LayerVisibility, DropsTheWritesIntoHiddenOrLockedLayersAndKeepsTheOthersInOrder) {
     CellWrites writes{{0, 2, MapCell{1, 0, 0}}, {0, 1, MapCell{2, 0, 0}}, {5, 0, MapCell{3, 0, 0}},
                       {6, 2, MapCell{4, 0, 0}}, {7, 0, MapCell{5, 0, 0}}, {8, 9, MapCell{6, 0, 0}}};
-    DropHiddenLayerWrites(writes, Hiding({2}));
+    LayerVisibility lockedLarge;
+    lockedLarge.ToggleLock(2);
+    EXPECT_TRUE(lockedLarge.Shows(2));  // drawn, but not written
+    DropUnwritableLayerWrites(writes, lockedLarge);
     std::vector<uint32_t> kept;
     for (const CellWrite& w : writes) kept.push_back(w.cell.chipId);
     EXPECT_EQ(kept, (std::vector<uint32_t>{2, 3, 5}));  // layer 9 is no layer at all
-    DropHiddenLayerWrites(writes, Hiding({0, 1}));
+    LayerVisibility mixed = Hiding({0});
+    mixed.SetLocked(1, true);
+    DropUnwritableLayerWrites(writes, mixed);
     EXPECT_TRUE(writes.empty());
 }
+
+// Every way the designer writes cells, as the shell produces its writes: each tool pressed at
+// cell (2, 2), dragged and released at (5, 4) with a chip of `layer` in hand, a stamp, and the
+// emptying of a cut or a delete.
+struct WritingPath {
+    const char* name;
+    size_t tool;  // a row of the tool table, or kNoTool for the two below
+    bool stamp;
+};
+constexpr size_t kNoTool = ~size_t{0};
+
+class LockedLayer : public testing::TestWithParam<WritingPath> {};
+
+CellWrites WritesOf(const WritingPath& path, const MapModel& map, int layer, const ChipHand& hand) {
+    const CellRect area{2, 2, 6, 5};
+    if (path.tool == kNoTool && path.stamp) {
+        CellBlock block;
+        block.columns = 2;
+        block.rows = 2;
+        for (auto& cells : block.layers) cells.assign(4, 2);  // code 2 of each layer's table
+        const cell_rules_test::EditorPalettes palettes;
+        return StampWrites(map, block, CellPoint{2, 2}, palettes.small, palettes.large);
+    }
+    if (path.tool == kNoTool) return EmptyAreaWrites(map, area);
+    ToolState tools(MakeTools());
+    tools.SelectTool(path.tool);
+    const ChipEntry chip{7, 40, 40, static_cast<uint32_t>(layer)};
+    const auto at = [&](CellPoint cell) { return ToolInput{map, chip, cell, ViewCells(0, 0), false, &hand}; };
+    CellWrites writes = tools.Press(at({2, 2})).writes;
+    for (const CellWrites& more : {tools.Drag(at({5, 4})).writes, tools.Release(at({5, 4})).writes})
+        writes.insert(writes.end(), more.begin(), more.end());
+    return writes;
+}
+
+TEST_P(LockedLayer, TakesNoWriteOfAnyPathWhileTheOtherLayersTakeTheirs) {
+    const TerrainSets sets = terrain_test::ReadSets(terrain_test::GroundJson());
+    int lockedPaths = 0;
+    for (int locked : {0, 1, 2}) {
+        Stage stage;
+        MapModel full;
+        FillMap(full);
+        const auto layerOf = [&](int layer) {
+            return std::vector<MapCell>(full.Layer(layer), full.Layer(layer) + full.CellCount());
+        };
+        ASSERT_TRUE(stage.Open(640, 480, layerOf(1), layerOf(2), layerOf(0), StageSettings{}));
+        ChipHand hand;
+        hand.terrains = &sets;
+        if (GetParam().tool == ToolOfCommand(ID_TOOL_TERRAIN)) hand.TakeTerrain(0);
+        const CellWrites writes = WritesOf(GetParam(), stage.Map(), locked, hand);
+        const bool reachesLocked = std::any_of(writes.begin(), writes.end(),
+                                               [&](const CellWrite& w) { return w.layer == locked; });
+        if (!reachesLocked) continue;
+        ++lockedPaths;
+        LayerVisibility layers;
+        layers.SetLocked(locked, true);
+        std::vector<uint32_t> expected[3];
+        for (int layer : {0, 1, 2})
+            for (size_t i = 0; i < full.CellCount(); ++i) expected[layer].push_back(full.Layer(layer)[i].chipId);
+        for (const CellWrite& w : writes)
+            if (w.layer != locked) expected[w.layer][w.index] = w.cell.chipId;
+        WriteWritableCells(stage, writes, layers);
+        for (int layer : {0, 1, 2})
+            for (size_t i = 0; i < full.CellCount(); ++i)
+                ASSERT_EQ(stage.Map().Layer(layer)[i].chipId, expected[layer][i])
+                    << GetParam().name << ", layer " << locked << " locked: layer " << layer << ", cell " << i;
+    }
+    EXPECT_GT(lockedPaths, 0) << GetParam().name << " wrote into no layer";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWritingPath, LockedLayer,
+    testing::Values(WritingPath{"pen", ToolOfCommand(ID_TOOL_PEN), false},
+                    WritingPath{"rectangle", ToolOfCommand(ID_TOOL_RECTANGLE), false},
+                    WritingPath{"fill", ToolOfCommand(ID_TOOL_FILL), false},
+                    WritingPath{"eraser", ToolOfCommand(ID_TOOL_ERASER), false},
+                    WritingPath{"line", ToolOfCommand(ID_TOOL_LINE), false},
+                    WritingPath{"terrain", ToolOfCommand(ID_TOOL_TERRAIN), false},
+                    WritingPath{"stamp", kNoTool, true}, WritingPath{"cut or delete", kNoTool, false}),
+    [](const testing::TestParamInfo<WritingPath>& info) {
+        std::string name = info.param.name;
+        for (char& c : name)
+            if (c == ' ') c = '_';
+        return name;
+    });
 
 using cell_rules_test::PickChip;
 using cell_rules_test::PlaceChip;
