@@ -1,5 +1,7 @@
 #include "map/core/CoveringChips.h"
 
+#include <vector>
+
 #include "map/core/ChipPainting.h"
 
 namespace {
@@ -91,4 +93,77 @@ CellWrites EraseCellWrites(const MapModel& map, CellPoint cell, const CellWrites
         writes.push_back(CellWrite{covering.index, kLargeChipLayer, MapCell{}});
     }
     return writes;
+}
+
+namespace {
+
+// The last write of each cell of each layer, as its place in the list plus one; a layer no
+// write reaches keeps no table, so a fill of one layer costs one table.
+class LastWrites {
+public:
+    LastWrites(const MapModel& map, const CellWrites& writes) : map(map), writes(writes) {
+        const size_t cells = map.CellCount();
+        for (size_t i = 0; i < writes.size(); ++i) {
+            const CellWrite& write = writes[i];
+            if (write.layer > 2 || write.index >= cells) continue;
+            std::vector<uint32_t>& table = last[write.layer];
+            if (table.empty()) table.assign(cells, 0);
+            table[write.index] = static_cast<uint32_t>(i + 1);
+        }
+    }
+    bool IsLast(size_t i) const {
+        const CellWrite& write = writes[i];
+        return write.layer <= 2 && !last[write.layer].empty() && last[write.layer][write.index] == i + 1;
+    }
+    // Whether the cell holds a chip once the writes are applied.
+    bool Holds(int layer, uint32_t index) const {
+        const std::vector<uint32_t>& table = last[layer];
+        if (!table.empty() && table[index] != 0) return writes[table[index] - 1].cell.chipId != 0;
+        return map.Layer(layer)[index].chipId != 0;
+    }
+
+private:
+    const MapModel& map;
+    const CellWrites& writes;
+    std::vector<uint32_t> last[3];
+};
+
+}  // namespace
+
+uint32_t CoveredChipWrites(const MapModel& map, const CellWrites& writes) {
+    if (!map.HasLayers() || writes.empty()) return 0;
+    const MapCellCounts counts = map.CellCounts();
+    const LastWrites after(map, writes);
+    uint32_t covered = 0;
+    for (size_t i = 0; i < writes.size(); ++i) {
+        const CellWrite& write = writes[i];
+        if (write.layer == 0 || write.cell.chipId == 0 || !after.IsLast(i)) continue;
+        const CellPoint anchor{static_cast<int32_t>(write.index % counts.cellsX),
+                               static_cast<int32_t>(write.index / counts.cellsX)};
+        // A small chip shows in its own cell; a large one in the 2 x 2 cells from it.
+        const int32_t reach = write.layer == kLargeChipLayer ? 2 : 1;
+        bool under = false;
+        for (int32_t dy = 0; dy < reach && !under; ++dy)
+            for (int32_t dx = 0; dx < reach && !under; ++dx) {
+                const CellPoint cell{anchor.column + dx, anchor.row + dy};
+                if (!InMap(cell, counts)) continue;
+                const uint32_t index = IndexOf(cell, counts);
+                for (int upper = 0; upper < write.layer && !under; ++upper) under = after.Holds(upper, index);
+            }
+        if (under) ++covered;
+    }
+    return covered;
+}
+
+LayerChipCounts CountLayerChips(const MapModel& map) {
+    LayerChipCounts counts;
+    if (!map.HasLayers()) return counts;
+    const size_t cells = map.CellCount();
+    for (int layer = 0; layer < 3; ++layer) {
+        const MapCell* cell = map.Layer(layer);
+        uint64_t holding = 0;
+        for (size_t i = 0; i < cells; ++i) holding += cell[i].chipId != 0 ? 1 : 0;
+        counts.cells[layer] = holding;
+    }
+    return counts;
 }

@@ -40,3 +40,17 @@ PickResult PickDrawnChip(const MapModel& map, int32_t scrollX, int32_t scrollY, 
 // neighbour (the one a right click would pick once the cell's own layers are empty) removed.
 // `pending` are writes not yet applied, read as if they were, as in a stroke.
 CellWrites EraseCellWrites(const MapModel& map, CellPoint cell, const CellWrites& pending = {});
+
+// How many of the chips the writes lay down will be drawn under a chip of an upper layer in at
+// least one cell once they are written: a small chip of layer 1 under a chip of layer 0 in its
+// cell, a large chip under a small chip of layer 0 or 1 in any of the four cells it covers. The
+// map is read as the writes leave it, the last write of a cell counting; a write that empties
+// a cell, or lies outside the map, counts for nothing. Nothing is refused for it: the layers
+// panel only says so.
+uint32_t CoveredChipWrites(const MapModel& map, const CellWrites& writes);
+
+// The cells of each layer that hold a chip, layer 0 first.
+struct LayerChipCounts {
+    uint64_t cells[3] = {0, 0, 0};
+};
+LayerChipCounts CountLayerChips(const MapModel& map);
