@@ -6,6 +6,8 @@
 #include <string>
 
 #include "dialogs/core/NumberText.h"
+#include "map/core/ToolState.h"
+#include "map/core/tools/StartTool.h"
 
 namespace {
 
@@ -70,6 +72,44 @@ TEST(StartPositionRules, EachCoordinateFallsBackOnItsOwn) {
     EXPECT_EQ(typed.x, 320);
     EXPECT_EQ(typed.y, 2200);
 }
+
+struct StartClickCase {
+    int32_t x, y;              // the view point clicked
+    int32_t scrollX, scrollY;  // the view's top-left cell
+    int32_t factor;            // the zoom: map pixels a view pixel
+    bool moved;
+    int32_t startX, startY;    // when moved
+    bool beyondX, beyondY;     // when not
+};
+
+class StartToolClick : public testing::TestWithParam<StartClickCase> {};
+
+// The start tool's click as the main window hands it over: the map point under the view point.
+TEST_P(StartToolClick, MovesTheStartWithinTheDialogsBoundsOnly) {
+    const StartClickCase& c = GetParam();
+    MapModel map;
+    StartTool tool;
+    ToolInput in{map, ChipEntry{}, CellPoint{}, CellRect{}};
+    in.point = ViewPointPixel(c.x, c.y, c.scrollX, c.scrollY, ViewZoom{c.factor});
+    const ToolStep step = tool.Press(in);
+    ASSERT_TRUE(step.startClicked);
+    EXPECT_TRUE(step.writes.empty());
+    EXPECT_EQ(step.start.moved, c.moved);
+    if (c.moved) EXPECT_EQ((std::pair{step.start.start.x, step.start.start.y}), (std::pair{c.startX, c.startY}));
+    EXPECT_EQ((std::pair{step.start.beyondX, step.start.beyondY}), (std::pair{c.beyondX, c.beyondY}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, StartToolClick,
+    testing::Values(StartClickCase{100, 50, 0, 0, 1, true, 100, 50, false, false},
+                    StartClickCase{0, 0, 16, 12, 1, true, 640, 480, false, false},   // on the bounds
+                    StartClickCase{1, 0, 16, 0, 1, false, 0, 0, true, false},        // scrolled past x
+                    StartClickCase{15, 17, 2, 1, 1, true, 95, 57, false, false},
+                    StartClickCase{10, 10, 0, 0, 2, true, 20, 20, false, false},     // 50 %
+                    StartClickCase{330, 100, 0, 0, 2, false, 0, 0, true, false},
+                    StartClickCase{100, 130, 0, 0, 4, false, 0, 0, false, true},     // 25 %
+                    StartClickCase{160, 120, 0, 0, 4, true, 640, 480, false, false},
+                    StartClickCase{600, 400, 20, 20, 4, false, 0, 0, true, true}));
 
 TEST(StageNumberRules, ClampsToZeroTo999) {
     EXPECT_EQ(ClampStageNumber(1000), 999);

@@ -17,6 +17,9 @@ int32_t ClampSide(int32_t pixels, int32_t minimum) {
     return pixels;
 }
 
+// The start position's bounds, the dialog's and the start tool's: those of the 640 x 480 view.
+bool WithinStartBound(int64_t value, int32_t maximum) { return value >= 0 && value <= maximum; }
+
 }  // namespace
 
 MapSize ApplyEditAreaRules(int32_t width, int32_t height) {
@@ -30,14 +33,23 @@ MapSize ApplyEditAreaRules(int32_t width, int32_t height, MapSize current) {
 }
 
 StartPosition ApplyStartPositionRules(int32_t x, int32_t y) {
-    if (x > kViewWidth || x < 0) x = kViewWidth / 2;
-    if (y > kViewHeight || y < 0) y = kViewHeight / 2;
+    if (!WithinStartBound(x, kViewWidth)) x = kViewWidth / 2;
+    if (!WithinStartBound(y, kViewHeight)) y = kViewHeight / 2;
     return {x, y};
 }
 
 StartPosition ApplyStartPositionRules(int32_t x, int32_t y, StartPosition held) {
     const StartPosition typed = ApplyStartPositionRules(x, y);
     return {x == held.x ? x : typed.x, y == held.y ? y : typed.y};
+}
+
+StartClick StartFromClick(int64_t x, int64_t y) {
+    StartClick click;
+    click.beyondX = !WithinStartBound(x, kViewWidth);
+    click.beyondY = !WithinStartBound(y, kViewHeight);
+    click.moved = !click.beyondX && !click.beyondY;
+    if (click.moved) click.start = StartPosition{static_cast<int32_t>(x), static_cast<int32_t>(y)};
+    return click;
 }
 
 int32_t ClampStageNumber(int32_t value) {

@@ -29,6 +29,17 @@ StartPosition ApplyStartPositionRules(int32_t x, int32_t y);
 // view), so OK without typing changes nothing; only a coordinate typed anew falls back.
 StartPosition ApplyStartPositionRules(int32_t x, int32_t y, StartPosition held);
 
+// A click of the start tool on the map, at a point in map pixels: within the dialog's bounds
+// (x 0 to 640, y 0 to 480, whatever the map's size) the start position becomes that point and
+// is specified; beyond them nothing changes, and the refusal says which coordinate is beyond.
+struct StartClick {
+    bool moved = false;
+    StartPosition start{0, 0};  // when moved
+    bool beyondX = false;
+    bool beyondY = false;
+};
+StartClick StartFromClick(int64_t x, int64_t y);
+
 // A stage number typed into the other-settings dialog is kept within 0..999.
 int32_t ClampStageNumber(int32_t value);
 

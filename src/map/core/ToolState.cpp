@@ -12,6 +12,11 @@ CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY, 
                      ClampToInt32(int64_t{scrollY} + FloorDivide(y, zoom.CellPixels()))};
 }
 
+MapPoint ViewPointPixel(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
+    return MapPoint{int64_t{scrollX} * kCellSize + int64_t{x} * zoom.factor,
+                    int64_t{scrollY} * kCellSize + int64_t{y} * zoom.factor};
+}
+
 CellRect ViewCells(int32_t scrollX, int32_t scrollY, ViewZoom zoom) {
     return CellRect{scrollX, scrollY, ClampToInt32(int64_t{scrollX} + zoom.Columns() - 1),
                     ClampToInt32(int64_t{scrollY} + zoom.Rows() - 1)};

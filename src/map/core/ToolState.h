@@ -19,6 +19,9 @@
 // At a zoom, a view pixel stands for `zoom.factor` map pixels.
 CellPoint ViewPointCell(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY, ViewZoom zoom = kFullZoom);
 
+// The point of the map under view point (x, y), in map pixels: a view pixel is `factor` of them.
+MapPoint ViewPointPixel(int32_t x, int32_t y, int32_t scrollX, int32_t scrollY, ViewZoom zoom = kFullZoom);
+
 // The cells the view shows (16 x 12 at 100 %), whether or not the map reaches them.
 CellRect ViewCells(int32_t scrollX, int32_t scrollY, ViewZoom zoom = kFullZoom);
 

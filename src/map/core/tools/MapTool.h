@@ -5,9 +5,11 @@
 // changed), draws the outline or the preview it asks for and shows its pointer.
 #pragma once
 #include "core/ChipEntry.h"
+#include "dialogs/core/SettingsRules.h"
 #include "map/core/CellArea.h"
 #include "map/core/CellWrite.h"
 #include "map/core/MapModel.h"
+#include "render/core/ViewGeometry.h"
 
 class ChipHand;
 
@@ -19,6 +21,7 @@ struct ToolInput {
     CellRect paintable;   // the cells the view shows: the pen paints only these
     bool shift = false;   // Shift held at the press
     const ChipHand* hand = nullptr;  // the random brush and the terrains; none: the chip only
+    MapPoint point;       // under the pointer, in map pixels: what the start tool sets
 };
 
 // What a tool does with one event.
@@ -30,6 +33,9 @@ struct ToolStep {
     // Painting terrain: the cells of the stroke so far that the set draws with a substitute,
     // for want of a chip with the corners they need; -1 when no terrain was painted.
     int32_t substitutes = -1;
+    // The start tool's click: the start position it moves to, or why it stays.
+    bool startClicked = false;
+    StartClick start;
 };
 
 // The pointer a tool shows over the map: its own, or the eraser's while what it lays down
