@@ -77,6 +77,8 @@ set(SHELL_OVERVIEW_SOURCES
 set(SHELL_TERRAIN_SOURCES
   src/TerrainWindow.cpp
   src/TerrainProc.cpp
+  src/LayersWindow.cpp
+  src/LayersProc.cpp
   src/map/TerrainLoading.cpp
   src/map/ChipsInHand.cpp
 )

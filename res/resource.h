@@ -26,6 +26,7 @@
 #define IDCUR_PASTE 125
 #define IDCUR_LINE 126
 #define IDCUR_TERRAIN 127
+#define IDCUR_START 128
 
 // Bitmaps
 #define IDB_SMALL_SHEET 114
@@ -56,6 +57,8 @@
 #define ID_VIEW_ZOOM_IN 40070
 #define ID_VIEW_ZOOM_OUT 40071
 #define ID_VIEW_ZOOM_RESET 40072
+// The layers panel: each layer's eye and lock, its cells, the cell under the pointer
+#define ID_VIEW_LAYERS 40073
 // The selection's commands of the 編集 menu, and the tools of the ツール menu (the tool table
 // lists them; their numbers need not follow one another).
 #define ID_EDIT_CUT 40050
@@ -69,6 +72,7 @@
 #define ID_TOOL_ERASER 40058
 #define ID_TOOL_LINE 40059
 #define ID_TOOL_TERRAIN 40060
+#define ID_TOOL_START 40062
 // 以前の版を開く: the Open dialog in the folder of saved versions
 #define ID_FILE_OPEN_VERSION 40090
 // ステージ一覧: the browser of a folder's maps

@@ -9,6 +9,8 @@
 #include "ErrorBox.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "LayersProc.h"
+#include "LayersWindow.h"
 #include "MainWindowProc.h"
 #include "OverviewProc.h"
 #include "OverviewWindow.h"
@@ -95,10 +97,15 @@ bool StartUp() {
     // Hidden, and empty until Ctrl+B or the menu shows it; a failure only leaves it out.
     editor->stageList = new StageListWindow(instanceHandle, mainWindow->handle, StageListProc);
     editor->stageList->Create(nullptr, 0, 0);
+    // Hidden until F5 or the menu shows it.
+    editor->layersWindow = new LayersWindow(instanceHandle, mainWindow->handle, LayersProc);
+    editor->layersWindow->Create(texts::kLayersTitle, 0, 0);
     RestoreWindowLayout();
     ShowRecentMaps();
     AcceptDroppedMaps(mainWindow->handle);
     AcceptDroppedMaps(editor->overview->handle);
+    smallPalette->AddTooltip();
+    largePalette->AddTooltip();
 
     // The view drawn for the first time, with the caption and the menu as they start.
     NoteChanges(kRedrawView | kChangedHistory);
@@ -131,6 +138,7 @@ void Teardown() {
     if (editor != nullptr) DeleteAndClear(editor->overview);
     if (editor != nullptr) DeleteAndClear(editor->terrainWindow);
     if (editor != nullptr) DeleteAndClear(editor->stageList);
+    if (editor != nullptr) DeleteAndClear(editor->layersWindow);
     DeleteSettingsDialogs();
     DeleteAndClear(largePalette);
     DeleteAndClear(smallPalette);

@@ -2,12 +2,14 @@
 
 #include "Editor.h"
 #include "Globals.h"
+#include "LayersWindow.h"
 #include "MainWindow.h"
 #include "OverviewWindow.h"
 #include "PaletteWindow.h"
 #include "TerrainWindow.h"
 #include "ToolCursors.h"
 #include "browser/StageListWindow.h"
+#include "dialogs/CursorWindow.h"
 #include "dialogs/DialogValues.h"
 #include "map/CurrentFile.h"
 #include "map/core/tools/ToolTable.h"
@@ -44,6 +46,9 @@ constexpr Changes kDrawsView = kChangedStage | kChangedView | kChangedLayers | k
 constexpr Changes kShowsInMenu = kChangedStage | kChangedMarks | kChangedTool | kChangedFile |
                                  kChangedClipboard | kChangedLayers | kChangedConflicts;
 constexpr Changes kShowsInPointer = kChangedTool | kChangedChip | kChangedMarks;
+constexpr Changes kCountsInLayers = kChangedCells | kChangedSize | kChangedWholeStage;
+constexpr Changes kShowsInLayers = kChangedStage | kChangedLayers | kChangedChip | kChangedTool | kChangedTerrain |
+                                   kChangedPointer | kChangedView | kChangedLayersNote;
 
 }  // namespace
 
@@ -72,6 +77,7 @@ void ShowChanges() {
     if (changes == kNoChange) return;
 
     if ((changes & kChangedWholeStage) != 0) ShowStageValues(mainWindow->stage);
+    if ((changes & kChangedStartFromMap) != 0) ShowStageValuesIn(cursorWindow, mainWindow->stage);
     const bool palettes = (changes & kRedrawPalettes) != 0;
     const bool palettesFirst = palettes && (changes & kPalettesAfterView) == 0;
     const bool largeFirst = (changes & kLargePaletteFirst) != 0;
@@ -97,4 +103,8 @@ void ShowChanges() {
         SendMessageW(editor->replaceWindow, kFillReplaceFieldMessage, 0, 0);
     if ((changes & kChangedTerrain) != 0 && editor->terrainWindow != nullptr) editor->terrainWindow->Refresh();
     if ((changes & kChangedFile) != 0 && editor->stageList != nullptr) editor->stageList->FollowCurrentFile();
+    if (LayersWindow* layers = editor->layersWindow) {
+        if ((changes & kCountsInLayers) != 0) layers->CellsChanged();
+        if ((changes & kShowsInLayers) != 0) layers->Refresh();
+    }
 }

@@ -21,6 +21,12 @@ void NoteChanges(Changes changes) {
     if (editor != nullptr) editor->pending |= changes;
 }
 
+void SetLayersNote(LayersNote note) {
+    if (editor == nullptr || note == editor->layersNote) return;
+    editor->layersNote = note;
+    NoteChanges(kChangedLayersNote);
+}
+
 void SetViewOffsets(int32_t x, int32_t y) {
     scrollX = x;
     scrollY = y;

@@ -23,9 +23,21 @@
 #include "render/core/ViewGeometry.h"
 #include "render/core/WheelScrolling.h"
 
+class LayersWindow;
 class OverviewWindow;
 class StageListWindow;
 class TerrainWindow;
+
+// The layers panel's note line, of the last fill, rectangle or stamp, or start click: how many
+// of the chips it laid an upper layer draws over, or that the click lay beyond the start
+// position's bounds and changed nothing.
+struct LayersNote {
+    uint32_t covered = 0;
+    bool startRefused = false;
+};
+inline bool operator==(const LayersNote& a, const LayersNote& b) {
+    return a.covered == b.covered && a.startRefused == b.startRefused;
+}
 class Texture;
 
 // Sent to the dialog 置換 when the chip in hand changed: a shown dialog takes it into its
@@ -60,7 +72,10 @@ struct Editor {
     TerrainWindow* terrainWindow = nullptr;
     // The window "ステージ一覧", hidden until shown.
     StageListWindow* stageList = nullptr;
-    LayerVisibility shownLayers; // the layers the view shows and the tools write
+    LayerVisibility shownLayers; // the layers the view shows, those locked; the tools write the others
+    // The layers panel "レイヤー", hidden until shown, and its note line.
+    LayersWindow* layersWindow = nullptr;
+    LayersNote layersNote;
     // Where the pointer was last seen over the main window, in client pixels, if it was.
     bool pointerSeen = false;
     POINT lastPointer{0, 0};
@@ -99,6 +114,8 @@ struct Editor {
 
 // Notes changes for the next ShowChanges; nothing before the editor object exists.
 void NoteChanges(Changes changes);
+// The layers panel's note line becomes `note`; noted when it changed.
+void SetLayersNote(LayersNote note);
 // The view's top-left cell becomes (x, y), as given; what a tool draws under a pointer that
 // stayed still follows the cells now under it. The caller keeps the view inside the map.
 void SetViewOffsets(int32_t x, int32_t y);

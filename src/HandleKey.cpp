@@ -115,6 +115,7 @@ void DispatchCommand(uint32_t commandId) {
     case ID_EDIT_OTHER_SETTINGS: OpenSettingsDialog(configWindow, IDC_CONFIG_TARGET_TIME); break;
     case ID_EDIT_OVERVIEW: ShowOverview(); break;
     case ID_EDIT_TERRAINS: ShowTerrainWindow(); break;
+    case ID_VIEW_LAYERS: ToggleLayersWindow(); break;
     case ID_VIEW_ZOOM_IN: if (editor != nullptr) ZoomView(ZoomedIn(editor->zoom), ViewMiddle()); break;
     case ID_VIEW_ZOOM_OUT: if (editor != nullptr) ZoomView(ZoomedOut(editor->zoom), ViewMiddle()); break;
     case ID_VIEW_ZOOM_RESET: ZoomView(kFullZoom, ViewMiddle()); break;

@@ -98,9 +98,15 @@ public:
 private:
     // Makes a read document the stage, with a new history.
     bool ApplyDocument(const MapDocument& document, const char* path);
-    // A tool's writes, those into hidden layers left out, through the stage; true when a cell
-    // changed.
+    // A tool's writes, those into hidden or locked layers left out, through the stage; true
+    // when a cell changed.
     bool WriteToolCells(CellWrites writes);
+    // The start tool's click, refused or not.
+    void MoveStartByClick(const StartClick& click);
+    // The layers panel's note of the chips the writes lay under an upper layer.
+    void NoteCoveredChips(CellWrites writes);
+    // The tool in hand is one whose writes the layers panel reports on: the fill, the rectangle.
+    bool ToolTellsCovered() const;
     // What the tool in hand is told of the pointer at a client point.
     ToolInput InputAt(POINT point, bool shift) const;
     // After the map changed as a whole: the view and the selection kept inside it.

@@ -1,5 +1,7 @@
 #include "PaletteProcs.h"
 
+#include <windowsx.h>
+
 #include "Commands.h"
 #include "Display.h"
 #include "Editor.h"
@@ -29,8 +31,11 @@ void OnPaletteClick(HWND window, PaletteWindow* clicked, PaletteWindow* other, b
 }
 
 INT_PTR HandlePaletteMessage(PaletteWindow* self, PaletteWindow* other, HWND window,
-                             UINT message, WPARAM wParam) {
+                             UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_MOUSEMOVE:
+        if (self != nullptr) self->FollowPointer(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
     case WM_PAINT:
         if (self != nullptr) self->Draw();
         break;
@@ -51,10 +56,10 @@ INT_PTR HandlePaletteMessage(PaletteWindow* self, PaletteWindow* other, HWND win
 
 }  // namespace
 
-INT_PTR CALLBACK SmallPaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    return HandlePaletteMessage(smallPalette, largePalette, window, message, wParam);
+INT_PTR CALLBACK SmallPaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandlePaletteMessage(smallPalette, largePalette, window, message, wParam, lParam);
 }
 
-INT_PTR CALLBACK LargePaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    return HandlePaletteMessage(largePalette, smallPalette, window, message, wParam);
+INT_PTR CALLBACK LargePaletteProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandlePaletteMessage(largePalette, smallPalette, window, message, wParam, lParam);
 }

@@ -1,5 +1,7 @@
 #include "PaletteWindow.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <string>
 
@@ -150,4 +152,35 @@ bool PaletteWindow::Pick(POINT point) {
                 picked.layer);
     std::fflush(stdout);
     return true;
+}
+
+// The whole client area is one tool, so the text is the only thing that changes; the tooltip
+// sees the mouse through its own subclass of the palette.
+void PaletteWindow::AddTooltip() {
+    if (handle == nullptr || tooltip != nullptr) return;
+    tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle, nullptr,
+                              instance, nullptr);
+    if (tooltip == nullptr) return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(TOOLINFOW);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = handle;
+    tool.uId = reinterpret_cast<UINT_PTR>(handle);
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void PaletteWindow::FollowPointer(POINT point) {
+    if (tooltip == nullptr) return;
+    const ChipEntry* entry = model.EntryAt(point.x, point.y);
+    const std::wstring wanted = entry != nullptr ? WideFromSjis(ChipTipText(*entry)) : std::wstring();
+    if (wanted == tipText) return;
+    tipText = wanted;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(TOOLINFOW);
+    tool.hwnd = handle;
+    tool.uId = reinterpret_cast<UINT_PTR>(handle);
+    tool.lpszText = const_cast<wchar_t*>(tipText.c_str());
+    SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }

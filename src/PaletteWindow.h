@@ -2,6 +2,7 @@
 // designer pick a chip from it.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "core/PaletteModel.h"
 #include "Window.h"
@@ -15,6 +16,8 @@ public:
     Texture* workSurface = nullptr;  // owned; the picture is composed here
     PaletteModel model;              // entries, cell size, active flag, highlight
     const char* chipFilePath;        // read by Create; lives for the whole run
+    // The tooltip telling the code and layer of the chip under the pointer; null until added.
+    HWND tooltip = nullptr;
 
     // cellArgument packs the cell size (low 8 bits) and the active flag (bits 8 to 15).
     PaletteWindow(HINSTANCE moduleInstance, HWND owner, DLGPROC procedure, Texture* sheet,
@@ -38,10 +41,17 @@ public:
     // Selects the chip under a client point into CurrentChip. False outside the grid.
     bool Pick(POINT point);
 
+    // The tooltip over the whole window, once it is made; its text follows the pointer.
+    void AddTooltip();
+    // The pointer over a client point: the tooltip tells that chip (ChipTipText), or nothing
+    // outside the grid. Its text is set only when the chip under the pointer changes.
+    void FollowPointer(POINT point);
+
 private:
     bool AlreadyInitialised() const;
     bool MakeWorkSurface();
     bool CreateAndShowDialog(const char* title, int32_t x, int32_t y);
+    std::wstring tipText;  // what the tooltip says now
 };
 
 // The palette's chips; a palette that does not exist finds no chip, so its cells take the

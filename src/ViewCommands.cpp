@@ -4,6 +4,7 @@
 
 #include "Editor.h"
 #include "Globals.h"
+#include "LayersWindow.h"
 #include "MainWindow.h"
 #include "OverviewWindow.h"
 #include "render/core/Scrolling.h"
@@ -86,4 +87,23 @@ void ToggleLayer(int layer) {
     if (editor == nullptr || layer < 0 || layer > 2) return;
     editor->shownLayers.Toggle(layer);
     NoteChanges(kChangedLayers);
+}
+
+void ToggleLayerLock(int layer) {
+    if (editor == nullptr || layer < 0 || layer > 2) return;
+    editor->shownLayers.ToggleLock(layer);
+    NoteChanges(kChangedLayers);
+}
+
+void ShowLayersWindow() {
+    if (editor != nullptr && editor->layersWindow != nullptr) editor->layersWindow->Show();
+}
+
+void ToggleLayersWindow() {
+    if (editor == nullptr || editor->layersWindow == nullptr) return;
+    if (editor->layersWindow->Shown()) {
+        ShowWindow(editor->layersWindow->handle, SW_HIDE);
+    } else {
+        editor->layersWindow->Show();
+    }
 }

@@ -26,3 +26,10 @@ void ShowOverview();
 // Ctrl+1, 2, 3 and 表示 → レイヤー0, 1, 2: the layer is shown or hidden, its menu item checked
 // or not, and the view drawn again. The map, its history and its modified state are not touched.
 void ToggleLayer(int layer);
+// A layer's lock in the layers panel: locked, it is drawn as ever but no tool, paste, cut or
+// delete writes to it. The map is not touched.
+void ToggleLayerLock(int layer);
+// F5 and 表示 → レイヤー: the layers panel shown, or hidden when it is shown.
+void ToggleLayersWindow();
+// The layers panel shown (the layout puts it back so).
+void ShowLayersWindow();

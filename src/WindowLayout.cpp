@@ -9,6 +9,7 @@
 
 #include "Editor.h"
 #include "Globals.h"
+#include "LayersWindow.h"
 #include "OverviewWindow.h"
 #include "PaletteWindow.h"
 #include "ProgramFolder.h"
@@ -39,6 +40,7 @@ const KeptWindowRow kKeptWindows[] = {
     {"large-palette", [] { return static_cast<Window*>(largePalette); }, ShowLargePalette},
     {"overview", [] { return editor != nullptr ? static_cast<Window*>(editor->overview) : nullptr; }, ShowOverview},
     {"terrain", [] { return editor != nullptr ? static_cast<Window*>(editor->terrainWindow) : nullptr; }, ShowTerrainWindow},
+    {"layers", [] { return editor != nullptr ? static_cast<Window*>(editor->layersWindow) : nullptr; }, ShowLayersWindow},
 };
 
 // The layout follows the windows between RestoreWindowLayout and EndWindowLayout.

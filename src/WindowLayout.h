@@ -1,4 +1,4 @@
-// Where the palettes and the small windows (the overview, the window "地形") stand, and whether
+// Where the palettes and the small windows (the overview, the window "地形", the layers panel) stand, and whether
 // each is shown, kept between runs in layout.txt in the program's folder (core/LayoutFile.h).
 // The main window is not kept: it always starts at (100, 100). A layout that cannot be read is
 // no layout and one that cannot be written is not kept; neither is ever said.

@@ -3,14 +3,14 @@
 
 Run from anywhere:  python3 res/art/make_cursors.py
 Writes res/cursor_pen.cur, cursor_eraser.cur, cursor_rectangle.cur, cursor_fill.cur,
-cursor_selection.cur, cursor_line.cur, cursor_terrain.cur and cursor_paste.cur: 32 x 32 two-colour cursors, black shapes
+cursor_selection.cur, cursor_line.cur, cursor_terrain.cur, cursor_start.cur and cursor_paste.cur: 32 x 32 two-colour cursors, black shapes
 with a white edge (or white with a black edge), so each shows on light and dark chips.
 Only the standard library is used; the outputs are committed and the build never runs
 this script.
 
 The hot spot is the pixel that names the cell: the pen's and the eraser's tip, the
-centre of the cross of the rectangle, the fill, the selection, the line and the terrain, and the top-left
-corner of the pasted block.
+centre of the cross of the rectangle, the fill, the selection, the line, the terrain and the start
+position (the very pixel the start position becomes), and the top-left corner of the pasted block.
 """
 import math
 import os
@@ -148,6 +148,16 @@ def terrain():
     return c
 
 
+def start():
+    c = Cursor(8, 8)
+    c.cross(8)
+    # A flag on a pole, where the character starts.
+    c.rect(15, 13, 18, 30, WHITE)
+    c.rect(16, 14, 17, 29, BLACK)
+    c.polygon([(18, 13), (31, 17.5), (18, 22)], BLACK, WHITE)
+    return c
+
+
 def paste():
     c = Cursor(0, 0)
     # The block's top-left corner at the hot spot, and a block of 2 x 2 cells below it.
@@ -187,7 +197,7 @@ def write_cur(path, cursor):
 
 def main():
     cursors = {"pen": pen(), "eraser": eraser(), "rectangle": rectangle(), "fill": fill(),
-               "selection": selection(), "line": line(), "terrain": terrain(), "paste": paste()}
+               "selection": selection(), "line": line(), "terrain": terrain(), "start": start(), "paste": paste()}
     pictures = [tuple(map(tuple, c.pixels)) for c in cursors.values()]
     assert len(set(pictures)) == len(pictures), "two tools share a cursor"
     for name, cursor in cursors.items():

@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "Display.h"
 #include "Editor.h"
+#include "Globals.h"
 #include "browser/StageListWindow.h"
 #include "resource.h"
 

@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <new>
+#include <string>
 
 #include "core/ChipTable.h"
+#include "core/Texts.h"
 
 namespace {
 
@@ -84,15 +86,22 @@ void PaletteModel::SetHighlight(int32_t x, int32_t y) {
     highlightY = y;
 }
 
-bool PaletteModel::Pick(int32_t x, int32_t y, ChipEntry& picked) {
-    if (entryCount == 0 || cellSize == 0) return false;
+const ChipEntry* PaletteModel::EntryAt(int32_t x, int32_t y) const {
+    if (entryCount == 0 || cellSize == 0) return nullptr;
     // The grid the entries were built with: the strip beyond it belongs to no cell.
     const int64_t last = static_cast<int64_t>(gridCells) * cellSize - 1;
-    if (x < 0 || y < 0 || x > last || y > last) return false;
-
+    if (x < 0 || y < 0 || x > last || y > last) return nullptr;
     const uint32_t column = static_cast<uint32_t>(x) / cellSize;
     const uint32_t row = static_cast<uint32_t>(y) / cellSize;
-    picked = entries[static_cast<size_t>(row) * gridCells + column];
+    return &entries[static_cast<size_t>(row) * gridCells + column];
+}
+
+bool PaletteModel::Pick(int32_t x, int32_t y, ChipEntry& picked) {
+    const ChipEntry* entry = EntryAt(x, y);
+    if (entry == nullptr) return false;
+    const uint32_t column = static_cast<uint32_t>(x) / cellSize;
+    const uint32_t row = static_cast<uint32_t>(y) / cellSize;
+    picked = *entry;
     // column * cellSize <= x, so both fit back into int32_t.
     highlightX = static_cast<int32_t>(column * cellSize);
     highlightY = static_cast<int32_t>(row * cellSize);
@@ -118,4 +127,11 @@ SelectionFrame PaletteModel::FrameCorners(int32_t sheetWidth, int32_t sheetHeigh
 const PaletteModel& EmptyPaletteModel() {
     static const PaletteModel empty(0);
     return empty;
+}
+
+std::string ChipTipText(const ChipEntry& entry) {
+    const uint64_t code = uint64_t{entry.chipId} + uint64_t{1000} * entry.layer;
+    std::string text = std::to_string(code);
+    if (entry.layer <= 2) text += std::string(" ") + texts::kLayerNames[entry.layer];
+    return text;
 }

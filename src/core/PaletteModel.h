@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "core/ChipEntry.h"
 
@@ -65,6 +66,9 @@ public:
     // Selects the cell under client point (x, y): copies its entry into picked and moves
     // the highlight onto it. False, changing nothing, outside the grid or without entries.
     bool Pick(int32_t x, int32_t y, ChipEntry& picked);
+    // The entry of the cell under client point (x, y), changing nothing; null outside the grid
+    // or without entries.
+    const ChipEntry* EntryAt(int32_t x, int32_t y) const;
 
     // The frame around the highlighted cell on a sheet of the given size, scaled from
     // client to sheet pixels by sheet / paletteSize. All zero when paletteSize is 0.
@@ -75,6 +79,10 @@ private:
     size_t entryCount = 0;
     uint32_t gridCells = 0;  // cells per side when the entries were built
 };
+
+// What a palette's tooltip says of a chip: its code (the chip id plus 1000 times its layer, as
+// the chip tables name it) and its layer, as in "1005 レイヤー1". Shift_JIS bytes.
+std::string ChipTipText(const ChipEntry& entry);
 
 // A palette with no entries, for a palette that does not exist: it finds no chip, so its cells
 // take the sheet's top-left chip.

@@ -48,6 +48,7 @@ const std::vector<Shortcut>& Shortcuts() {
         {kF1 + 1, kEither, kEither, ID_EDIT_LARGE_PALETTE, ID_EDIT_LARGE_PALETTE, "F2", kEverywhere},
         {kF1 + 2, kEither, kEither, ID_EDIT_AREA, ID_EDIT_AREA, "F3", kEverywhere},
         {kF1 + 3, kEither, kEither, ID_EDIT_START_POSITION, ID_EDIT_START_POSITION, "F4", kEverywhere},
+        {kF1 + 4, kEither, kEither, ID_VIEW_LAYERS, ID_VIEW_LAYERS, "F5", kEverywhere},
         {kF1 + 5, kEither, kEither, ID_EDIT_OVERVIEW, ID_EDIT_OVERVIEW, "F6", kEverywhere},
         {kF1 + 6, kEither, kEither, ID_EDIT_TERRAINS, ID_EDIT_TERRAINS, "F7", kEverywhere},
         {kF1 + 7, kEither, kEither, ID_EDIT_CLEAR_MAP, ID_EDIT_CLEAR_MAP, "F8", kEverywhere},

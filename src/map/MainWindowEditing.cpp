@@ -1,5 +1,7 @@
 // Painting, filling, stamping and picking cells with the mouse in the main window: the tool in
 // hand says what to write (ToolState.h), the stage writes it.
+#include <utility>
+
 #include "Editor.h"
 #include "Globals.h"
 #include "MainWindow.h"
@@ -8,8 +10,8 @@
 #include "map/core/CoveringChips.h"
 #include "map/core/FillRules.h"
 #include "map/core/ToolState.h"
-
-#include <utility>
+#include "map/core/tools/ToolTable.h"
+#include "resource.h"
 
 bool MainWindow::WriteToolCells(CellWrites writes) {
     if (editor == nullptr) return false;
@@ -20,13 +22,46 @@ ToolInput MainWindow::InputAt(POINT point, bool shift) const {
     const ViewZoom zoom = editor->zoom;
     const CellRect view = ViewCells(scrollX, scrollY, zoom);
     const CellPoint cell = DragCell(editor->tools.Tool(), ViewPointCell(point.x, point.y, scrollX, scrollY, zoom), view);
-    return ToolInput{map, editor->hand.ChipToLay(CurrentChip), cell, view, shift, &editor->hand};
+    ToolInput input{map, editor->hand.ChipToLay(CurrentChip), cell, view, shift, &editor->hand};
+    input.point = ViewPointPixel(point.x, point.y, scrollX, scrollY, zoom);
+    return input;
+}
+
+// The start tool's click: the start position moves there, specified, as one undo step, and the
+// start-position dialog shows it; a point beyond its bounds changes nothing, and the layers
+// panel says why.
+void MainWindow::MoveStartByClick(const StartClick& click) {
+    LayersNote note;
+    note.startRefused = !click.moved;
+    SetLayersNote(note);
+    if (!click.moved) return;
+    StageSettings settings = stage.Settings();
+    settings.startX = click.start.x;
+    settings.startY = click.start.y;
+    settings.startUnspecified = false;
+    if (stage.ChangeSettings(settings)) NoteChanges(kChangedStartFromMap);
+}
+
+// A fill, a rectangle or a stamp tells the layers panel how many of the chips it lays an upper
+// layer will draw over; nothing is refused for it.
+void MainWindow::NoteCoveredChips(CellWrites writes) {
+    DropUnwritableLayerWrites(writes, editor->shownLayers);
+    LayersNote note;
+    note.covered = CoveredChipWrites(map, writes);
+    SetLayersNote(note);
+}
+
+bool MainWindow::ToolTellsCovered() const {
+    const uint32_t command = ToolRows()[editor->tools.Active()].command;
+    return command == ID_TOOL_FILL || command == ID_TOOL_RECTANGLE;
 }
 
 void MainWindow::PlaceChip(POINT point, bool shift) {
     if (editor == nullptr) return;
     stage.BeginStroke();
     const ToolStep step = editor->tools.Press(InputAt(point, shift));
+    if (step.startClicked) MoveStartByClick(step.start);
+    if (!step.writes.empty() && ToolTellsCovered()) NoteCoveredChips(step.writes);
     WriteToolCells(step.writes);
     NoteTerrainStep(step);
     // A tool whose press is all it does is one step already.
@@ -49,6 +84,7 @@ void MainWindow::EndStroke() {
         // what it wrote, as a click shows it.
         const bool marked = tools.Tool().EscapeDrops();
         const ToolStep step = tools.Release(InputAt(editor->lastPointer, false));
+        if (!step.writes.empty() && ToolTellsCovered()) NoteCoveredChips(step.writes);
         WriteToolCells(step.writes);
         if (step.selects) {
             NoteChanges(kChangedMarks);
@@ -88,7 +124,9 @@ void MainWindow::PickChip(POINT point) {
 }
 
 void MainWindow::StampBlock(const CellBlock& block, CellPoint topLeft) {
-    WriteToolCells(StampWrites(map, block, topLeft, ModelOf(smallPalette), ModelOf(largePalette)));
+    CellWrites writes = StampWrites(map, block, topLeft, ModelOf(smallPalette), ModelOf(largePalette));
+    NoteCoveredChips(writes);
+    WriteToolCells(std::move(writes));
 }
 
 void MainWindow::EmptyCells(const CellRect& cells) { WriteToolCells(EmptyAreaWrites(map, cells)); }

@@ -146,6 +146,7 @@ TEST_F(EditorTest, MenuHasItsPopupsWithExactTextsAndIds) {
         {"\x8f\xc1\x82\xb5\x83\x53\x83\x80    E", ID_TOOL_ERASER},       // 消しゴム
         {"\x92\xbc\x90\xfc    L", ID_TOOL_LINE},                          // 直線
         {"\x92\x6e\x8c\x60    T", ID_TOOL_TERRAIN},                       // 地形
+        {"\x83\x58\x83\x5e\x81\x5b\x83\x67\x88\xca\x92\x75    I", ID_TOOL_START},  // スタート位置
     });
 }
 

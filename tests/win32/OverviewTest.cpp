@@ -482,12 +482,14 @@ TEST_F(OverviewTest, ViewMenuHoldsTheThreeLayersCheckedAtStartUp) {
     char text[64] = {};
     GetMenuStringA(bar, 3, text, sizeof(text), MF_BYPOSITION);
     EXPECT_EQ(std::string(text), "\x95\x5c\x8e\xa6");  // 表示
-    ASSERT_EQ(GetMenuItemCount(view), 7);  // then a separator and the three zooms
+    ASSERT_EQ(GetMenuItemCount(view), 9);  // then a separator, the three zooms, a separator, the panel
     GetMenuStringA(view, 4, text, sizeof(text), MF_BYPOSITION);
     EXPECT_EQ(std::string(text), "\x8a\x67\x91\xe5    Ctrl++");  // 拡大
     GetMenuStringA(view, 5, text, sizeof(text), MF_BYPOSITION);
     EXPECT_EQ(std::string(text), "\x8f\x6b\x8f\xac    Ctrl+-");  // 縮小
     EXPECT_EQ(GetMenuItemID(view, 6), UINT{ID_VIEW_ZOOM_RESET});
+    GetMenuStringA(view, 8, text, sizeof(text), MF_BYPOSITION);
+    EXPECT_EQ(std::string(text), "\x83\x8c\x83\x43\x83\x84\x81\x5b    F5");  // レイヤー
     for (UINT i = 0; i < 3; ++i) {
         GetMenuStringA(view, i, text, sizeof(text), MF_BYPOSITION);
         // レイヤー0    Ctrl+1

@@ -6,6 +6,7 @@
 #include "map/core/tools/PenTool.h"
 #include "map/core/tools/RectangleTool.h"
 #include "map/core/tools/SelectionTool.h"
+#include "map/core/tools/StartTool.h"
 #include "map/core/tools/TerrainTool.h"
 #include "resource.h"
 
@@ -30,6 +31,8 @@ constexpr char kEraserText[] = "\x8f\xc1\x82\xb5\x83\x53\x83\x80";
 constexpr char kLineText[] = "\x92\xbc\x90\xfc";
 // 地形
 constexpr char kTerrainText[] = "\x92\x6e\x8c\x60";
+// スタート位置
+constexpr char kStartText[] = "\x83\x58\x83\x5e\x81\x5b\x83\x67\x88\xca\x92\x75";
 
 }  // namespace
 
@@ -42,6 +45,7 @@ const std::vector<ToolRow>& ToolRows() {
         {Make<EraserTool>, ID_TOOL_ERASER, 'E', kEraserText, IDCUR_ERASER},
         {Make<LineTool>, ID_TOOL_LINE, 'L', kLineText, IDCUR_LINE},
         {Make<TerrainTool>, ID_TOOL_TERRAIN, 'T', kTerrainText, IDCUR_TERRAIN},
+        {Make<StartTool>, ID_TOOL_START, 'I', kStartText, IDCUR_START},
     };
     return rows;
 }
