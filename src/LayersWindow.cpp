@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int32_t kPanelWidth = 300;
-constexpr int32_t kPanelRowHeight = 22;
+constexpr int32_t kPanelRowHeight = 18;
 // The header, the three layers, the pointer's cell and the note.
 constexpr int32_t kPanelRows = 6;
 constexpr int32_t kFirstLayerRow = 1;

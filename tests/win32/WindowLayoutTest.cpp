@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "EditorFixture.h"
+#include "LayersWindow.h"
 #include "OverviewWindow.h"
 #include "PaletteWindow.h"
 #include "TerrainWindow.h"
@@ -38,8 +39,12 @@ TEST_F(WindowLayoutTest, WindowsStandAsTheyWereLeftUnlessOffEveryScreen) {
     PressKey(VK_F7);
     SetWindowPos(editor->terrainWindow->handle, nullptr, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SendMessageA(editor->terrainWindow->handle, WM_CLOSE, 0, 0);
+    PressKey(VK_F5);
+    SetWindowPos(editor->layersWindow->handle, nullptr, 500, 600, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Teardown();
     ASSERT_TRUE(StartUp());
+    EXPECT_EQ(TopLeft(editor->layersWindow), std::make_pair(500L, 600L));
+    EXPECT_TRUE(Visible(editor->layersWindow));
     EXPECT_EQ(TopLeft(smallPalette), std::make_pair(20L, 400L));
     EXPECT_EQ(TopLeft(editor->overview), std::make_pair(300L, 500L));
     EXPECT_TRUE(Visible(smallPalette) && Visible(editor->overview) && !Visible(largePalette) &&
