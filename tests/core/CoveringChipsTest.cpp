@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <string>
-#include <vector>
-
 #include "CellRulesTestSupport.h"
 #include "map/core/CoveringChips.h"
 
@@ -121,17 +117,18 @@ TEST(DrawnChip, OutsideTheMapPicksAndErasesNothing) {
 namespace {
 
 struct CoveringCase {
-    const char* name;
     Pictures map;  // 3 x 3 cells
     CellWrites writes;
     uint32_t covered;
 };
 
-void PrintTo(const CoveringCase& c, std::ostream* out) { *out << c.name; }
-
 class CoveredWrites : public ::testing::TestWithParam<CoveringCase> {};
 
 CellWrite Lay(uint32_t index, uint8_t layer, uint32_t id) { return CellWrite{index, layer, CellFor(id, layer)}; }
+
+const Pictures kEmpty3x3{"...|...|...", "...|...|...", "...|...|..."};
+const Pictures kUpperInFirstCell{"1..|...|...", "...|...|...", "...|...|..."};
+const Pictures kSmallInMiddle{"...|...|...", "...|.1.|...", "...|...|..."};
 
 }  // namespace
 
@@ -141,35 +138,13 @@ TEST_P(CoveredWrites, CountsTheChipsAnUpperLayerDrawsOver) {
     EXPECT_EQ(CoveredChipWrites(map, GetParam().writes), GetParam().covered);
 }
 
-const Pictures kEmpty3x3{"...|...|...", "...|...|...", "...|...|..."};
-const Pictures kUpperInFirstCell{"1..|...|...", "...|...|...", "...|...|..."};
-const Pictures kSmallInMiddle{"...|...|...", "...|.1.|...", "...|...|..."};
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, CoveredWrites,
-    ::testing::Values(
-        CoveringCase{"small chip under layer 0", kUpperInFirstCell, {Lay(0, 1, 2), Lay(1, 1, 2)}, 1},
-        CoveringCase{"large chip under a small one in its lower right", kSmallInMiddle, {Lay(0, 2, 3)}, 1},
-        CoveringCase{"large chip beside the small one", kSmallInMiddle, {Lay(2, 2, 3), Lay(6, 2, 3)}, 0},
-        CoveringCase{"an upper chip of the same writes", kEmpty3x3, {Lay(0, 2, 3), Lay(4, 0, 1)}, 1},
-        CoveringCase{"the upper chip emptied by the same writes", kUpperInFirstCell,
-                     {Lay(0, 0, 0), Lay(0, 1, 2)}, 0},
-        CoveringCase{"an emptied cell is no chip", kUpperInFirstCell, {Lay(0, 1, 0)}, 0},
-        CoveringCase{"the last write of a cell counts", kUpperInFirstCell, {Lay(0, 1, 4), Lay(0, 1, 0)}, 0},
-        CoveringCase{"layer 0 is under nothing", {"...|...|...", "...|...|...", "1..|...|..."},
-                     {Lay(0, 0, 1), Lay(1, 0, 1)}, 0},
-        CoveringCase{"outside the map", kUpperInFirstCell, {Lay(9, 1, 2), Lay(0, 7, 2)}, 0}),
-    [](const ::testing::TestParamInfo<CoveringCase>& info) {
-        std::string name = info.param.name;
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        return name;
-    });
-
-TEST(CountLayerChips, CountsTheCellsHoldingAChipInEachLayer) {
-    MapModel map;
-    Draw(map, Pictures{"1.2|...|..3", "...|.1.|...", "...|...|..."});
-    const LayerChipCounts counts = CountLayerChips(map);
-    EXPECT_EQ((std::vector<uint64_t>{counts.cells[0], counts.cells[1], counts.cells[2]}),
-              (std::vector<uint64_t>{3, 1, 0}));
-}
+    ::testing::Values(CoveringCase{kUpperInFirstCell, {Lay(0, 1, 2), Lay(1, 1, 2)}, 1},  // under layer 0
+                      CoveringCase{kSmallInMiddle, {Lay(0, 2, 3)}, 1},  // its lower right under a small chip
+                      CoveringCase{kSmallInMiddle, {Lay(2, 2, 3), Lay(6, 2, 3)}, 0},
+                      CoveringCase{kEmpty3x3, {Lay(0, 2, 3), Lay(4, 0, 1)}, 1},  // under a chip of the same writes
+                      CoveringCase{kUpperInFirstCell, {Lay(0, 0, 0), Lay(0, 1, 2)}, 0},  // the upper chip emptied
+                      CoveringCase{kUpperInFirstCell, {Lay(0, 1, 4), Lay(0, 1, 0)}, 0},  // the last write counts
+                      CoveringCase{{"...|...|...", "...|...|...", "1..|...|..."}, {Lay(1, 0, 1)}, 0},  // layer 0
+                      CoveringCase{kUpperInFirstCell, {Lay(9, 1, 2), Lay(0, 7, 2)}, 0}));  // outside the map

@@ -69,31 +69,23 @@ TEST(LayerVisibility, DropsTheWritesIntoHiddenOrLockedLayersAndKeepsTheOthersInO
     EXPECT_TRUE(writes.empty());
 }
 
-// Every way the designer writes cells, as the shell produces its writes: each tool pressed at
-// cell (2, 2), dragged and released at (5, 4) with a chip of `layer` in hand, a stamp, and the
-// emptying of a cut or a delete.
-struct WritingPath {
-    const char* name;
-    size_t tool;  // a row of the tool table, or kNoTool for the two below
-    bool stamp;
-};
-constexpr size_t kNoTool = ~size_t{0};
+// Every way the designer writes cells, as the shell produces its writes: each tool of the table
+// pressed at cell (2, 2), dragged and released at (5, 4) with a chip of the layer tried in
+// hand (the terrain brush with a set in hand); then a stamp, then the emptying of a cut or a
+// delete.
+class LockedLayer : public testing::TestWithParam<size_t> {};
+const size_t kStamp = ToolRows().size(), kEmptying = kStamp + 1;
 
-class LockedLayer : public testing::TestWithParam<WritingPath> {};
-
-CellWrites WritesOf(const WritingPath& path, const MapModel& map, int layer, const ChipHand& hand) {
-    const CellRect area{2, 2, 6, 5};
-    if (path.tool == kNoTool && path.stamp) {
-        CellBlock block;
-        block.columns = 2;
-        block.rows = 2;
-        for (auto& cells : block.layers) cells.assign(4, 2);  // code 2 of each layer's table
+CellWrites WritesOf(size_t path, const MapModel& map, int layer, const ChipHand& hand) {
+    if (path == kStamp) {
+        CellBlock block{2, 2, {}};
+        for (auto& cells : block.layers) cells.assign(4, 2);  // chip 2 in every layer
         const cell_rules_test::EditorPalettes palettes;
         return StampWrites(map, block, CellPoint{2, 2}, palettes.small, palettes.large);
     }
-    if (path.tool == kNoTool) return EmptyAreaWrites(map, area);
+    if (path == kEmptying) return EmptyAreaWrites(map, CellRect{2, 2, 6, 5});
     ToolState tools(MakeTools());
-    tools.SelectTool(path.tool);
+    tools.SelectTool(path);
     const ChipEntry chip{7, 40, 40, static_cast<uint32_t>(layer)};
     const auto at = [&](CellPoint cell) { return ToolInput{map, chip, cell, ViewCells(0, 0), false, &hand}; };
     CellWrites writes = tools.Press(at({2, 2})).writes;
@@ -104,54 +96,41 @@ CellWrites WritesOf(const WritingPath& path, const MapModel& map, int layer, con
 
 TEST_P(LockedLayer, TakesNoWriteOfAnyPathWhileTheOtherLayersTakeTheirs) {
     const TerrainSets sets = terrain_test::ReadSets(terrain_test::GroundJson());
+    MapModel full;
+    FillMap(full);
+    std::vector<MapCell> layers[3];
+    for (int layer : {0, 1, 2}) layers[layer].assign(full.Layer(layer), full.Layer(layer) + full.CellCount());
     int lockedPaths = 0;
     for (int locked : {0, 1, 2}) {
         Stage stage;
-        MapModel full;
-        FillMap(full);
-        const auto layerOf = [&](int layer) {
-            return std::vector<MapCell>(full.Layer(layer), full.Layer(layer) + full.CellCount());
-        };
-        ASSERT_TRUE(stage.Open(640, 480, layerOf(1), layerOf(2), layerOf(0), StageSettings{}));
+        ASSERT_TRUE(stage.Open(640, 480, layers[1], layers[2], layers[0], StageSettings{}));
         ChipHand hand;
         hand.terrains = &sets;
-        if (GetParam().tool == ToolOfCommand(ID_TOOL_TERRAIN)) hand.TakeTerrain(0);
+        if (GetParam() == ToolOfCommand(ID_TOOL_TERRAIN)) hand.TakeTerrain(0);
         const CellWrites writes = WritesOf(GetParam(), stage.Map(), locked, hand);
-        const bool reachesLocked = std::any_of(writes.begin(), writes.end(),
-                                               [&](const CellWrite& w) { return w.layer == locked; });
-        if (!reachesLocked) continue;
+        if (std::none_of(writes.begin(), writes.end(), [&](const CellWrite& w) { return w.layer == locked; }))
+            continue;
         ++lockedPaths;
-        LayerVisibility layers;
-        layers.SetLocked(locked, true);
-        std::vector<uint32_t> expected[3];
-        for (int layer : {0, 1, 2})
-            for (size_t i = 0; i < full.CellCount(); ++i) expected[layer].push_back(full.Layer(layer)[i].chipId);
+        std::vector<MapCell> expected[3] = {layers[0], layers[1], layers[2]};
         for (const CellWrite& w : writes)
-            if (w.layer != locked) expected[w.layer][w.index] = w.cell.chipId;
-        WriteWritableCells(stage, writes, layers);
+            if (w.layer != locked) expected[w.layer][w.index] = w.cell;
+        LayerVisibility lock;
+        lock.SetLocked(locked, true);
+        WriteWritableCells(stage, writes, lock);
         for (int layer : {0, 1, 2})
             for (size_t i = 0; i < full.CellCount(); ++i)
-                ASSERT_EQ(stage.Map().Layer(layer)[i].chipId, expected[layer][i])
-                    << GetParam().name << ", layer " << locked << " locked: layer " << layer << ", cell " << i;
+                ASSERT_EQ(stage.Map().Layer(layer)[i].chipId, expected[layer][i].chipId)
+                    << "path " << GetParam() << ", layer " << locked << " locked: layer " << layer << ", cell " << i;
     }
-    EXPECT_GT(lockedPaths, 0) << GetParam().name << " wrote into no layer";
+    EXPECT_GT(lockedPaths, 0) << "path " << GetParam() << " wrote into no layer";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryWritingPath, LockedLayer,
-    testing::Values(WritingPath{"pen", ToolOfCommand(ID_TOOL_PEN), false},
-                    WritingPath{"rectangle", ToolOfCommand(ID_TOOL_RECTANGLE), false},
-                    WritingPath{"fill", ToolOfCommand(ID_TOOL_FILL), false},
-                    WritingPath{"eraser", ToolOfCommand(ID_TOOL_ERASER), false},
-                    WritingPath{"line", ToolOfCommand(ID_TOOL_LINE), false},
-                    WritingPath{"terrain", ToolOfCommand(ID_TOOL_TERRAIN), false},
-                    WritingPath{"stamp", kNoTool, true}, WritingPath{"cut or delete", kNoTool, false}),
-    [](const testing::TestParamInfo<WritingPath>& info) {
-        std::string name = info.param.name;
-        for (char& c : name)
-            if (c == ' ') c = '_';
-        return name;
-    });
+// The selection writes nothing; every other tool does.
+INSTANTIATE_TEST_SUITE_P(EveryWritingPath, LockedLayer,
+                         testing::Values(ToolOfCommand(ID_TOOL_PEN), ToolOfCommand(ID_TOOL_RECTANGLE),
+                                         ToolOfCommand(ID_TOOL_FILL), ToolOfCommand(ID_TOOL_ERASER),
+                                         ToolOfCommand(ID_TOOL_LINE), ToolOfCommand(ID_TOOL_TERRAIN), kStamp,
+                                         kEmptying));
 
 using cell_rules_test::PickChip;
 using cell_rules_test::PlaceChip;

@@ -73,13 +73,13 @@ TEST(StartPositionRules, EachCoordinateFallsBackOnItsOwn) {
     EXPECT_EQ(typed.y, 2200);
 }
 
+// The view point clicked, the view's top-left cell, the zoom (map pixels a view pixel), and
+// the start it gives or which coordinate is beyond.
 struct StartClickCase {
-    int32_t x, y;              // the view point clicked
-    int32_t scrollX, scrollY;  // the view's top-left cell
-    int32_t factor;            // the zoom: map pixels a view pixel
+    int32_t x, y, scrollX, scrollY, factor;
     bool moved;
-    int32_t startX, startY;    // when moved
-    bool beyondX, beyondY;     // when not
+    int32_t startX, startY;
+    bool beyondX, beyondY;
 };
 
 class StartToolClick : public testing::TestWithParam<StartClickCase> {};
@@ -92,8 +92,7 @@ TEST_P(StartToolClick, MovesTheStartWithinTheDialogsBoundsOnly) {
     ToolInput in{map, ChipEntry{}, CellPoint{}, CellRect{}};
     in.point = ViewPointPixel(c.x, c.y, c.scrollX, c.scrollY, ViewZoom{c.factor});
     const ToolStep step = tool.Press(in);
-    ASSERT_TRUE(step.startClicked);
-    EXPECT_TRUE(step.writes.empty());
+    ASSERT_TRUE(step.startClicked && step.writes.empty());
     EXPECT_EQ(step.start.moved, c.moved);
     if (c.moved) EXPECT_EQ((std::pair{step.start.start.x, step.start.start.y}), (std::pair{c.startX, c.startY}));
     EXPECT_EQ((std::pair{step.start.beyondX, step.start.beyondY}), (std::pair{c.beyondX, c.beyondY}));
