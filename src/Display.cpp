@@ -104,7 +104,8 @@ void ShowChanges() {
     if ((changes & kChangedTerrain) != 0 && editor->terrainWindow != nullptr) editor->terrainWindow->Refresh();
     if ((changes & kChangedFile) != 0 && editor->stageList != nullptr) editor->stageList->FollowCurrentFile();
     if (LayersWindow* layers = editor->layersWindow) {
-        if ((changes & kCountsInLayers) != 0) layers->CellsChanged();
-        if ((changes & kShowsInLayers) != 0) layers->Refresh();
+        if ((changes & kCountsInLayers) != 0)
+            layers->CellsChanged(mainWindow->stage.StateId(), (changes & (kChangedWholeStage | kChangedSize)) != 0);
+        if ((changes & kShowsInLayers) != 0) layers->Refresh(mainWindow->stage);
     }
 }

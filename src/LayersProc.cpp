@@ -6,6 +6,7 @@
 #include "Editor.h"
 #include "Globals.h"
 #include "LayersWindow.h"
+#include "MainWindow.h"
 #include "SideWindowMessages.h"
 #include "ViewCommands.h"
 
@@ -22,7 +23,8 @@ LayersWindow* LayersWindowOf(HWND window) {
 INT_PTR CALLBACK LayersProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = 0;
     const auto draw = [window](HDC windowDC) {
-        if (LayersWindow* layers = LayersWindowOf(window)) layers->Draw(windowDC);
+        if (LayersWindow* layers = LayersWindowOf(window); layers != nullptr && mainWindow != nullptr)
+            layers->Draw(windowDC, mainWindow->stage);
     };
     if (HandleSideWindowMessage(window, message, wParam, draw, result)) return result;
     switch (message) {

@@ -5,7 +5,6 @@
 #include "Editor.h"
 #include "ErrorBox.h"
 #include "Globals.h"
-#include "MainWindow.h"
 #include "PaletteWindow.h"
 #include "WideText.h"
 #include "WindowSpots.h"
@@ -75,7 +74,7 @@ bool LayersWindow::Create(const char* title, int32_t, int32_t) {
 
 bool LayersWindow::Shown() const { return handle != nullptr && IsWindowVisible(handle); }
 
-void LayersWindow::Show() {
+void LayersWindow::Show(const Stage& stage) {
     if (handle == nullptr) return;
     if (!placed && largePalette != nullptr && largePalette->handle != nullptr) {
         RECT palette, own;
@@ -88,19 +87,28 @@ void LayersWindow::Show() {
     }
     placed = true;
     ShowWindow(handle, SW_SHOWNOACTIVATE);
-    Refresh();
+    Refresh(stage);
 }
 
-void LayersWindow::CountIfStale() {
-    if (!countsStale || mainWindow == nullptr) return;
-    counts = CountLayerChips(mainWindow->map);
+void LayersWindow::CountIfStale(const Stage& stage) {
+    if (!countsStale) return;
+    counts = CountLayerChips(stage.Map());
+    countedState = stage.StateId();
     countsStale = false;
 }
 
-void LayersWindow::Refresh() {
+void LayersWindow::FollowWrites(const MapModel& map, const CellWrites& writes) {
+    if (!countsStale) CountWrittenChips(map, writes, counts);
+}
+
+void LayersWindow::FollowedTo(uint64_t stateId) {
+    if (!countsStale) countedState = stateId;
+}
+
+void LayersWindow::Refresh(const Stage& stage) {
     if (!Shown()) return;
     HDC windowDC = GetDC(handle);
-    Draw(windowDC);
+    Draw(windowDC, stage);
     ReleaseDC(handle, windowDC);
 }
 
@@ -113,9 +121,9 @@ LayersWindow::Hit LayersWindow::HitAt(int32_t x, int32_t y) const {
     return hit;
 }
 
-void LayersWindow::Draw(HDC windowDC) {
-    if (editor == nullptr || mainWindow == nullptr) return;
-    CountIfStale();
+void LayersWindow::Draw(HDC windowDC, const Stage& stage) {
+    if (editor == nullptr) return;
+    CountIfStale(stage);
     RECT client;
     GetClientRect(handle, &client);
     FillRect(windowDC, &client, GetSysColorBrush(COLOR_WINDOW));
@@ -142,7 +150,7 @@ void LayersWindow::Draw(HDC windowDC) {
         }
     }
     const POINT pointer = editor->lastPointer;
-    std::string cell = PointerCellText(mainWindow->map, scrollX, scrollY, editor->pointerSeen, pointer.x,
+    std::string cell = PointerCellText(stage.Map(), scrollX, scrollY, editor->pointerSeen, pointer.x,
                                        pointer.y, editor->zoom);
     if (!cell.empty() && cell[0] == ' ') cell.erase(0, 1);
     PanelText(windowDC, WideFromSjis(cell.c_str()), RECT{4, 4 * kPanelRowHeight, client.right - 4, 5 * kPanelRowHeight}, DT_LEFT);

@@ -10,6 +10,7 @@
 
 #include "Window.h"
 #include "map/core/CoveringChips.h"
+#include "map/core/Stage.h"
 
 class LayersWindow : public Window {
 public:
@@ -24,14 +25,22 @@ public:
 
     // The first time below the large palette where it covers none of the editor's windows
     // (FirstPlaceOf), then where the designer left it; shown without taking the focus.
-    void Show();
+    void Show(const Stage& stage);
     bool Shown() const;
-    // The map's cells changed: the counts are made again when the panel is next drawn, so a
-    // hidden panel costs nothing and a shown one counts once per refresh.
-    void CellsChanged() { countsStale = true; }
+    // A tool's, a stamp's, a cut's or a delete's writes, before the stage applies them: counts
+    // that are up to date follow them (CountWrittenChips), and stand for the stage's state id
+    // once they are applied (FollowedTo), so a click costs nothing like a count of the map.
+    void FollowWrites(const MapModel& map, const CellWrites& writes);
+    void FollowedTo(uint64_t stateId);
+    // The map's cells changed: unless they are those the counts followed, the counts are made
+    // again when the panel is next drawn, so a hidden panel costs nothing and a shown one
+    // counts at most once per refresh. A whole new stage always counts anew.
+    void CellsChanged(uint64_t stateId, bool wholeStage) {
+        if (wholeStage || stateId != countedState) countsStale = true;
+    }
     // Draws it again when it is shown.
-    void Refresh();
-    void Draw(HDC windowDC);
+    void Refresh(const Stage& stage);
+    void Draw(HDC windowDC, const Stage& stage);
     // What a click at a client point hits: a layer's eye or its lock, or nothing.
     struct Hit {
         int layer = -1;  // -1: neither
@@ -44,6 +53,7 @@ public:
 private:
     LayerChipCounts counts;
     bool countsStale = true;
+    uint64_t countedState = 0;  // the stage's state the counts stand for
 
-    void CountIfStale();
+    void CountIfStale(const Stage& stage);
 };

@@ -96,7 +96,8 @@ void ToggleLayerLock(int layer) {
 }
 
 void ShowLayersWindow() {
-    if (editor != nullptr && editor->layersWindow != nullptr) editor->layersWindow->Show();
+    if (editor != nullptr && editor->layersWindow != nullptr && mainWindow != nullptr)
+        editor->layersWindow->Show(mainWindow->stage);
 }
 
 void ToggleLayersWindow() {
@@ -104,6 +105,6 @@ void ToggleLayersWindow() {
     if (editor->layersWindow->Shown()) {
         ShowWindow(editor->layersWindow->handle, SW_HIDE);
     } else {
-        editor->layersWindow->Show();
+        ShowLayersWindow();
     }
 }

@@ -4,6 +4,7 @@
 
 #include "Editor.h"
 #include "Globals.h"
+#include "LayersWindow.h"
 #include "MainWindow.h"
 #include "PaletteWindow.h"
 #include "map/ChipsInHand.h"
@@ -15,7 +16,14 @@
 
 bool MainWindow::WriteToolCells(CellWrites writes) {
     if (editor == nullptr) return false;
-    return WriteWritableCells(stage, std::move(writes), editor->shownLayers);
+    LayersWindow* layers = editor->layersWindow;
+    if (layers == nullptr) return WriteWritableCells(stage, std::move(writes), editor->shownLayers);
+    // The layers panel's counts follow what is written, so they need no count of the map.
+    DropUnwritableLayerWrites(writes, editor->shownLayers);
+    layers->FollowWrites(map, writes);
+    const bool changed = WriteWritableCells(stage, std::move(writes), editor->shownLayers);
+    layers->FollowedTo(stage.StateId());
+    return changed;
 }
 
 ToolInput MainWindow::InputAt(POINT point, bool shift) const {

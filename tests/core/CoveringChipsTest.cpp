@@ -132,10 +132,17 @@ const Pictures kSmallInMiddle{"...|...|...", "...|.1.|...", "...|...|..."};
 
 }  // namespace
 
-TEST_P(CoveredWrites, CountsTheChipsAnUpperLayerDrawsOver) {
+// The same writes also move each layer's count of chips as a count of the map after them would.
+TEST_P(CoveredWrites, CountsTheChipsAnUpperLayerDrawsOverAndThoseEachLayerHolds) {
     MapModel map;
     Draw(map, GetParam().map);
     EXPECT_EQ(CoveredChipWrites(map, GetParam().writes), GetParam().covered);
+    LayerChipCounts counts = CountLayerChips(map);
+    CountWrittenChips(map, GetParam().writes, counts);
+    for (const CellWrite& w : GetParam().writes)
+        if (w.layer <= 2 && w.index < map.CellCount()) map.Layer(w.layer)[w.index] = w.cell;
+    const LayerChipCounts recounted = CountLayerChips(map);
+    for (int layer : {0, 1, 2}) EXPECT_EQ(counts.cells[layer], recounted.cells[layer]) << layer;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -44,7 +44,9 @@ TEST_F(LayersPanelTest, ALockedLayerTakesNoPaintAndTheEyeFollowsTheMenu) {
     CurrentChip = ChipEntry{2, 0, 0, 1};  // the layer beside it takes it
     ClickAt(mainWindow->handle, 60, 60);
     EXPECT_EQ(MapCellAt(1, 1, 1).chipId, 2u);
-    EXPECT_EQ(editor->layersWindow->Counts().cells[1], 1u);
+    EXPECT_EQ(editor->layersWindow->Counts().cells[1], 1u);  // followed from the write
+    PressKey('Z', true);
+    EXPECT_EQ(editor->layersWindow->Counts().cells[1], 0u);  // counted anew
     ClickPanel(0, false);
     ShowChanges();
     EXPECT_FALSE(MenuChecked(ID_VIEW_LAYER0));

@@ -113,7 +113,7 @@ public:
     }
     bool IsLast(size_t i) const {
         const CellWrite& write = writes[i];
-        return write.layer <= 2 && !last[write.layer].empty() && last[write.layer][write.index] == i + 1;
+        return write.layer <= 2 && write.index < last[write.layer].size() && last[write.layer][write.index] == i + 1;
     }
     // Whether the cell holds a chip once the writes are applied.
     bool Holds(int layer, uint32_t index) const {
@@ -153,6 +153,19 @@ uint32_t CoveredChipWrites(const MapModel& map, const CellWrites& writes) {
         if (under) ++covered;
     }
     return covered;
+}
+
+void CountWrittenChips(const MapModel& map, const CellWrites& writes, LayerChipCounts& counts) {
+    if (!map.HasLayers() || writes.empty()) return;
+    const LastWrites after(map, writes);
+    for (size_t i = 0; i < writes.size(); ++i) {
+        const CellWrite& write = writes[i];
+        if (!after.IsLast(i)) continue;
+        const bool held = map.Layer(write.layer)[write.index].chipId != 0;
+        const bool holds = write.cell.chipId != 0;
+        if (holds && !held) ++counts.cells[write.layer];
+        if (held && !holds) --counts.cells[write.layer];
+    }
 }
 
 LayerChipCounts CountLayerChips(const MapModel& map) {

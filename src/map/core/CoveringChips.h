@@ -54,3 +54,6 @@ struct LayerChipCounts {
     uint64_t cells[3] = {0, 0, 0};
 };
 LayerChipCounts CountLayerChips(const MapModel& map);
+// The counts of `map` made those of the map the writes leave, from the written cells alone: what
+// a click costs does not grow with the map.
+void CountWrittenChips(const MapModel& map, const CellWrites& writes, LayerChipCounts& counts);
