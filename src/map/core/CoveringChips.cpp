@@ -1,5 +1,7 @@
 #include "map/core/CoveringChips.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 #include "map/core/ChipPainting.h"
@@ -157,10 +159,21 @@ uint32_t CoveredChipWrites(const MapModel& map, const CellWrites& writes) {
 
 void CountWrittenChips(const MapModel& map, const CellWrites& writes, LayerChipCounts& counts) {
     if (!map.HasLayers() || writes.empty()) return;
-    const LastWrites after(map, writes);
+    // A click's few writes are looked through; a fill's get the tables of LastWrites.
+    constexpr size_t kFewWrites = 64;
+    const bool few = writes.size() <= kFewWrites;
+    static const CellWrites kNone;
+    const LastWrites after(map, few ? kNone : writes);
+    const auto isLast = [&](size_t i) {
+        const CellWrite& w = writes[i];
+        if (!few) return after.IsLast(i);
+        if (w.layer > 2 || w.index >= map.CellCount()) return false;
+        return std::none_of(writes.begin() + static_cast<std::ptrdiff_t>(i) + 1, writes.end(),
+                            [&](const CellWrite& later) { return later.index == w.index && later.layer == w.layer; });
+    };
     for (size_t i = 0; i < writes.size(); ++i) {
         const CellWrite& write = writes[i];
-        if (!after.IsLast(i)) continue;
+        if (!isLast(i)) continue;
         const bool held = map.Layer(write.layer)[write.index].chipId != 0;
         const bool holds = write.cell.chipId != 0;
         if (holds && !held) ++counts.cells[write.layer];
