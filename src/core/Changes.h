@@ -33,12 +33,12 @@ enum : Changes {
     kLargePaletteFirst = 1u << 17,   // ... the large one first, as after a click in it
     // ---- The terrains: the set chosen or in hand, the last stroke's substitutes.
     kChangedTerrain = 1u << 18,
-    // ---- The conflicts a merge left in the map: one kept or taken, or a file of them read.
-    kChangedConflicts = 1u << 22,
     // ---- The layers panel's note line: chips laid under an upper layer, a start click refused.
     kChangedLayersNote = 1u << 19,
     // The start position was set on the map, not in its dialog: the dialog's boxes show it.
     kChangedStartFromMap = 1u << 20,
+    // ---- The conflicts a merge left in the map: one kept or taken, or a file of them read.
+    kChangedConflicts = 1u << 22,
 };
 
 // Everything the stage holds.

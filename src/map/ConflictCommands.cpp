@@ -111,9 +111,9 @@ bool ResolveCurrentConflict(bool takeTheirs) {
     Stage& stage = mainWindow->stage;
     const CellConflict& conflict = stage.Conflicts().At(editor->currentConflict);
     CellWrites writes;
-    // Like every tool, taking theirs writes no hidden layer; nor a cell the map was made too
-    // small to hold.
-    if (takeTheirs && (!editor->shownLayers.Shows(conflict.layer) ||
+    // Like every tool, taking theirs writes no hidden or locked layer; nor a cell the map was
+    // made too small to hold.
+    if (takeTheirs && (!editor->shownLayers.Writable(conflict.layer) ||
                        !TakeTheirsWrites(conflict, mainWindow->CellCounts(), ModelOf(smallPalette),
                                          ModelOf(largePalette), writes))) {
         MessageBeep(MB_ICONWARNING);

@@ -63,7 +63,7 @@ void ReplaceInStage(HWND dialog) {
     }
     const CellRect area = editor->tools.HasSelection() ? editor->tools.Selection() : kEveryCell;
     const ChipReplacement replaced =
-        ReplaceShownChipWrites(mainWindow->map, fields.chips[0], fields.chips[1], area, editor->shownLayers);
+        ReplaceWritableChipWrites(mainWindow->map, fields.chips[0], fields.chips[1], area, editor->shownLayers);
     if (!replaced.writes.empty()) mainWindow->stage.WriteCells(replaced.writes);
     ShowWindow(dialog, SW_HIDE);
     ShowChanges();

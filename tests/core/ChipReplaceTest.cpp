@@ -52,25 +52,30 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceCase{"emptyCellIsNoChip", ChipEntry{0, 0, 0, 0}, SmallChip(7, 0), kEveryCell, 0, was}),
     [](const ::testing::TestParamInfo<ReplaceCase>& info) { return std::string(info.param.name); });
 
-// A cell that would take a write into a hidden layer keeps all of its layers.
+// A cell that would take a write into a hidden (or else locked) layer keeps all of its layers.
 struct ShownReplaceCase {
     ChipEntry from, to;
     int hidden;
     size_t cells;
+    bool lockedNotHidden = false;
 };
-class ReplaceShownChip : public ::testing::TestWithParam<ShownReplaceCase> {};
-TEST_P(ReplaceShownChip, LeavesCellsThatWouldChangeAHiddenLayer) {
+class ReplaceWritableChip : public ::testing::TestWithParam<ShownReplaceCase> {};
+TEST_P(ReplaceWritableChip, LeavesCellsThatWouldChangeAnUnwritableLayer) {
     MapModel map;
     Draw(map, kReplaceMap);
     LayerVisibility shown;
-    shown.Set(GetParam().hidden, false);
-    const ChipReplacement replaced = ReplaceShownChipWrites(map, GetParam().from, GetParam().to, kEveryCell, shown);
+    if (GetParam().lockedNotHidden)
+        shown.SetLocked(GetParam().hidden, true);
+    else
+        shown.Set(GetParam().hidden, false);
+    const ChipReplacement replaced = ReplaceWritableChipWrites(map, GetParam().from, GetParam().to, kEveryCell, shown);
     EXPECT_EQ(replaced.cellsChanged, GetParam().cells);
     EXPECT_EQ(replaced.writes.size(), GetParam().cells);
 }
-INSTANTIATE_TEST_SUITE_P(Cases, ReplaceShownChip,
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceWritableChip,
                          ::testing::Values(ShownReplaceCase{SmallChip(1, 0), SmallChip(7, 0), 2, 6},
                                            ShownReplaceCase{SmallChip(1, 0), SmallChip(7, 0), 0, 0},
+                                           ShownReplaceCase{SmallChip(1, 0), SmallChip(7, 0), 0, 0, true},
                                            ShownReplaceCase{SmallChip(1, 0), SmallChip(8, 1), 1, 0},
                                            ShownReplaceCase{LargeChip(5), SmallChip(9, 0), 0, 0}));
 

@@ -56,17 +56,17 @@ ChipReplacement ReplaceChipWrites(const MapModel& map, const ChipEntry& from, co
     return result;
 }
 
-ChipReplacement ReplaceShownChipWrites(const MapModel& map, const ChipEntry& from, const ChipEntry& to,
-                                       const CellRect& area, const LayerVisibility& shown) {
+ChipReplacement ReplaceWritableChipWrites(const MapModel& map, const ChipEntry& from, const ChipEntry& to,
+                                       const CellRect& area, const LayerVisibility& layers) {
     const ChipReplacement all = ReplaceChipWrites(map, from, to, area);
     ChipReplacement kept;
     // A cell's writes follow one another: each run of one index is kept or left out whole.
     for (size_t first = 0; first < all.writes.size();) {
         size_t end = first;
-        bool hidden = false;
+        bool refused = false;
         while (end < all.writes.size() && all.writes[end].index == all.writes[first].index)
-            hidden = hidden || !shown.Shows(all.writes[end++].layer);
-        if (!hidden) {
+            refused = refused || !layers.Writable(all.writes[end++].layer);
+        if (!refused) {
             kept.writes.insert(kept.writes.end(), all.writes.begin() + static_cast<std::ptrdiff_t>(first),
                                all.writes.begin() + static_cast<std::ptrdiff_t>(end));
             ++kept.cellsChanged;

@@ -36,11 +36,12 @@ struct ChipReplacement {
 ChipReplacement ReplaceChipWrites(const MapModel& map, const ChipEntry& from, const ChipEntry& to,
                                   const CellRect& area = kEveryCell);
 
-// The replacement as the editor's 置換 makes it: a cell that would take a write into a hidden
-// layer is left wholly as it is, since the designer would not see it change and a chip moved
-// into a hidden layer would seem to vanish; cellsChanged counts the cells that do change.
-ChipReplacement ReplaceShownChipWrites(const MapModel& map, const ChipEntry& from, const ChipEntry& to,
-                                       const CellRect& area, const LayerVisibility& shown);
+// The replacement as the editor's 置換 makes it: a cell that would take a write into a hidden or
+// a locked layer is left wholly as it is, since the designer would not see it change, a chip
+// moved into a hidden layer would seem to vanish, and a locked layer takes no writes at all;
+// cellsChanged counts the cells that do change.
+ChipReplacement ReplaceWritableChipWrites(const MapModel& map, const ChipEntry& from, const ChipEntry& to,
+                                       const CellRect& area, const LayerVisibility& layers);
 
 // The two chips of the editor's 置換 as its dialog collects them: the chip in hand (a palette
 // click or a pick from the map) fills the active field, and filling 置換前 makes 置換後 the
