@@ -16,6 +16,7 @@
 #include "map/RecoverySession.h"
 #include "map/core/ChipReplace.h"
 #include "map/core/LayerVisibility.h"
+#include "map/core/MapMerge.h"
 #include "map/core/ToolState.h"
 #include "map/core/terrain/TerrainSet.h"
 #include "map/core/tools/ChipHand.h"
@@ -103,6 +104,9 @@ struct Editor {
     // The conflicts file read beside the map opened last (UTF-8; "" when none was), and the
     // conflict 次の競合 went to last (an index of the stage's conflicts; SIZE_MAX for none).
     std::string conflictsPath;
+    // What that file held besides the cells (the map's size, the fields in conflict), written
+    // back with the cells still open when the map is saved.
+    MergeConflicts conflictsBesideCells;
     size_t currentConflict = SIZE_MAX;
 
     // What changed since the displays were last brought up to date.

@@ -83,7 +83,28 @@ void ReadConflictsBesideMap(const std::string& mapPath) {
     }
     editor->conflictsPath = path;
     mainWindow->stage.SetConflicts(ConflictMarks(std::move(conflicts.cells)));
+    conflicts.cells.clear();
     if (!conflicts.fields.empty()) TellFieldConflicts(conflicts.fields);
+    editor->conflictsBesideCells = std::move(conflicts);
+}
+
+void KeepConflictsFileCurrent(const std::string& savedMapPath) {
+    if (!ConflictsReady() || editor->conflictsPath.empty()) return;
+    const ConflictMarks& marks = mainWindow->stage.Conflicts();
+    // Saved under another name, the map leaves the file to the one it was read with; with none
+    // open the file was offered for removal already; with none resolved it says it all still.
+    if (MergeConflictsPathFor(savedMapPath) != editor->conflictsPath || marks.OpenCount() == 0 ||
+        marks.OpenCount() == marks.Count())
+        return;
+    MergeConflicts kept = editor->conflictsBesideCells;
+    // A map given another size no longer matches the file, which will be refused on opening.
+    if (kept.mapWidth != mainWindow->map.mapWidth || kept.mapHeight != mainWindow->map.mapHeight) return;
+    kept.cells = marks.OpenInFileOrder();
+    const std::string text = MergeConflictsToJson(kept);
+    std::string reason;
+    if (!files::ReplaceFileContents(editor->conflictsPath, std::vector<uint8_t>(text.begin(), text.end()), reason))
+        ShowMessageAbout(mainWindow->handle, texts::kConflictsNotUpdatedFormat,
+                         {WideFromUtf8(editor->conflictsPath), WideFromUtf8(reason)});
 }
 
 void GoToNextConflict() {

@@ -10,6 +10,9 @@
 // belong to the map is refused with the reason in a message; the map stays open without
 // conflicts.
 void ReadConflictsBesideMap(const std::string& mapPath);
+// After the map was saved (path UTF-8, full) with some of its conflicts resolved: the conflicts
+// file keeps only those still open, so that opening the map again marks just those.
+void KeepConflictsFileCurrent(const std::string& savedMapPath);
 // 次の競合: the view centred on the next open conflict after the current one, which it becomes;
 // a beep when none is open.
 void GoToNextConflict();

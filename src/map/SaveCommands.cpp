@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "WideText.h"
 #include "core/Texts.h"
+#include "map/ConflictCommands.h"
 #include "map/CurrentFile.h"
 #include "map/FileDialog.h"
 #include "map/RecentMaps.h"
@@ -22,6 +23,7 @@ bool SaveMapFileAs(HWND owner, const wchar_t* proposal) {
     if (!GetSaveFileNameW(&save.dialog)) return false;
 
     if (!mainWindow->SaveMap(save.ChosenUtf8().c_str())) return false;
+    KeepConflictsFileCurrent(Utf8FromWide(FullMapPath(save.chosen)));
     SetCurrentPath(save.chosen);
     RememberRecentMap(FullMapPath(save.chosen));
     return true;
@@ -39,6 +41,7 @@ bool SaveToCurrentFile(HWND owner) {
     if (IsSavedVersionPath(PathFromStartFolder(path.c_str())))
         return SaveMapFileAs(owner, SaveProposalForVersion(path).c_str());
     if (!mainWindow->SaveMap(path.c_str())) return false;
+    KeepConflictsFileCurrent(Utf8FromWide(FullMapPath(currentPath)));
     RememberRecentMap(FullMapPath(currentPath));
     return true;
 }

@@ -11,6 +11,7 @@
 #include "core/Texts.h"
 #include "map/MapOpening.h"
 #include "map/core/MapFileWriter.h"
+#include "map/core/MergeConflictsFile.h"
 #include "render/core/ViewCentering.h"
 #include "render/core/ViewMarks.h"
 #include "resource.h"
@@ -100,6 +101,13 @@ TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
     EXPECT_EQ(MapCellAt(1, 30, 20).chipId, 2u);
     EXPECT_EQ(mainWindow->stage.Conflicts().OpenCount(), 2u);
     PressKey('Y', true);
+    SaveAndRead(mapPath);  // saved with one resolved: the file keeps the other, and the fields
+    MergeConflicts kept;
+    std::string error;
+    ASSERT_TRUE(MergeConflictsFromJson(FileBytes(conflictsPath), 1600, 1200, kept, error)) << error;
+    ASSERT_EQ(kept.cells.size(), 1u);
+    EXPECT_EQ(kept.cells[0].row, 25u);
+    EXPECT_EQ(kept.fields.size(), 2u);
 
     PressKey('J', true);
     ExpectViewOnMarkedCell(5, 25);

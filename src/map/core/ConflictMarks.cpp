@@ -40,3 +40,14 @@ std::vector<CellPoint> ConflictMarks::OpenCells(MapCellCounts counts) const {
     }
     return cells;
 }
+
+std::vector<CellConflict> ConflictMarks::OpenInFileOrder() const {
+    std::vector<CellConflict> cells;
+    for (size_t i = 0; i < conflicts.size(); ++i)
+        if (open[i] != 0) cells.push_back(conflicts[i]);
+    std::stable_sort(cells.begin(), cells.end(), [](const CellConflict& a, const CellConflict& b) {
+        if (a.layer != b.layer) return a.layer > b.layer;
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    return cells;
+}
