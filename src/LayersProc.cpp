@@ -13,9 +13,7 @@
 namespace {
 
 LayersWindow* LayersWindowOf(HWND window) {
-    return editor != nullptr && editor->layersWindow != nullptr && editor->layersWindow->handle == window
-               ? editor->layersWindow
-               : nullptr;
+    return editor != nullptr ? WindowWithHandle(editor->layersWindow, window) : nullptr;
 }
 
 }  // namespace

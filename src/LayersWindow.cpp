@@ -77,13 +77,7 @@ bool LayersWindow::Shown() const { return handle != nullptr && IsWindowVisible(h
 void LayersWindow::Show(const Stage& stage) {
     if (handle == nullptr) return;
     if (!placed && largePalette != nullptr && largePalette->handle != nullptr) {
-        RECT palette, own;
-        GetWindowRect(largePalette->handle, &palette);
-        GetWindowRect(handle, &own);
-        const SIZE outer{own.right - own.left, own.bottom - own.top};
-        const ScreenPoint spot = FirstPlaceOf(handle, ScreenPoint{palette.left, palette.bottom}, outer,
-                                              WorkAreaNear(largePalette->handle));
-        SetWindowPos(handle, nullptr, spot.x, spot.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveToFirstPlaceBy(handle, largePalette->handle, [](const RECT& r) { return ScreenPoint{r.left, r.bottom}; });
     }
     placed = true;
     ShowWindow(handle, SW_SHOWNOACTIVATE);

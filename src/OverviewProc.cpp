@@ -15,9 +15,7 @@
 namespace {
 
 OverviewWindow* OverviewOf(HWND window) {
-    return editor != nullptr && editor->overview != nullptr && editor->overview->handle == window
-               ? editor->overview
-               : nullptr;
+    return editor != nullptr ? WindowWithHandle(editor->overview, window) : nullptr;
 }
 
 // A click or a drag at a client point: the view centred there.

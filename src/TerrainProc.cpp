@@ -16,9 +16,7 @@
 namespace {
 
 TerrainWindow* TerrainWindowOf(HWND window) {
-    return editor != nullptr && editor->terrainWindow != nullptr && editor->terrainWindow->handle == window
-               ? editor->terrainWindow
-               : nullptr;
+    return editor != nullptr ? WindowWithHandle(editor->terrainWindow, window) : nullptr;
 }
 
 }  // namespace

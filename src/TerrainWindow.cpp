@@ -50,13 +50,7 @@ void TerrainWindow::Show() {
     if (handle == nullptr) return;
     FitToRows();
     if (!placed && largePalette != nullptr && largePalette->handle != nullptr) {
-        RECT palette, own;
-        GetWindowRect(largePalette->handle, &palette);
-        GetWindowRect(handle, &own);
-        const SIZE outer{own.right - own.left, own.bottom - own.top};
-        const ScreenPoint spot = FirstPlaceOf(handle, ScreenPoint{palette.right, palette.top}, outer,
-                                              WorkAreaNear(largePalette->handle));
-        SetWindowPos(handle, nullptr, spot.x, spot.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveToFirstPlaceBy(handle, largePalette->handle, [](const RECT& r) { return ScreenPoint{r.right, r.top}; });
     }
     placed = true;
     ShowWindow(handle, SW_SHOWNOACTIVATE);

@@ -22,3 +22,10 @@ public:
     virtual bool Create(const char* title, int32_t x, int32_t y) = 0;
     virtual void SetProcedure(WNDPROC newProcedure);
 };
+
+// `window` when `handle` is its handle, else null (not made yet, or gone): how the procedures
+// of the editor's small windows find the object a message is for.
+template <typename Kind>
+Kind* WindowWithHandle(Kind* window, HWND handle) {
+    return window != nullptr && window->handle == handle ? window : nullptr;
+}

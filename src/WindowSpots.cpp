@@ -57,3 +57,11 @@ ScreenPoint FirstPlaceOf(HWND window, ScreenPoint preferred, SIZE outer, const S
         owned.rects.insert(owned.rects.begin(), ScreenRectOf(ownerRect));
     return PlaceClearOf(preferred, outer.cx, outer.cy, owned.rects, workArea);
 }
+
+void MoveToFirstPlaceBy(HWND window, HWND anchor, ScreenPoint (*corner)(const RECT& anchorRect)) {
+    RECT anchorRect, own;
+    if (!GetWindowRect(anchor, &anchorRect) || !GetWindowRect(window, &own)) return;
+    const SIZE outer{own.right - own.left, own.bottom - own.top};
+    const ScreenPoint spot = FirstPlaceOf(window, corner(anchorRect), outer, WorkAreaNear(anchor));
+    SetWindowPos(window, nullptr, spot.x, spot.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

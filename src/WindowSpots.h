@@ -18,3 +18,6 @@ std::vector<ScreenRect> AllWorkAreas();
 // window of its owner's (the palettes, the other small windows, a dialog left open), else where
 // it covers least of them on the work area given (PlaceClearOf).
 ScreenPoint FirstPlaceOf(HWND window, ScreenPoint preferred, SIZE outer, const ScreenRect& workArea);
+// Moves a small window shown for the first time to its first place (FirstPlaceOf), preferring
+// the point that `corner` picks of `anchor`'s rectangle, on the work area nearest `anchor`.
+void MoveToFirstPlaceBy(HWND window, HWND anchor, ScreenPoint (*corner)(const RECT& anchorRect));

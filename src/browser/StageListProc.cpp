@@ -18,9 +18,7 @@ constexpr LONG kMinWidth = 360;
 constexpr LONG kMinHeight = 240;
 
 StageListWindow* StageListOf(HWND window) {
-    return editor != nullptr && editor->stageList != nullptr && editor->stageList->handle == window
-               ? editor->stageList
-               : nullptr;
+    return editor != nullptr ? WindowWithHandle(editor->stageList, window) : nullptr;
 }
 
 void OnCommand(StageListWindow& stages, WPARAM wParam) {
