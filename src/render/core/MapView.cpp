@@ -24,12 +24,13 @@ Span VisibleSpan(int32_t scroll, uint32_t cells, int32_t viewCells) {
 // A chip's picture from a sheet scaled down by `factor` (1: the sheet itself), kSize pixels
 // a side there. The size is the compiler's to know: at 25 % the view draws thousands of
 // chips 10 and 20 pixels wide, where a loop's or a clip's own cost would show.
-template <int32_t kSize>
-void DrawChip(PixelSurface& backBuffer, int32_t x, int32_t y, const PixelSurface& sheet,
-              const MapCell& cell, int32_t factor) {
+template <int32_t kSize, int32_t kFactor>
+void DrawChip(PixelSurface& backBuffer, int32_t x, int32_t y, const PixelSurface& sheet, const MapCell& cell) {
     if (cell.chipId == 0) return;
-    const int32_t left = cell.srcX / factor;
-    const int32_t top = cell.srcY / factor;
+    // A division by a constant: a division by a number known only when running would cost
+    // more than the copy of a small chip's rows.
+    const int32_t left = cell.srcX / kFactor;
+    const int32_t top = cell.srcY / kFactor;
     if (x >= 0 && y >= 0 && x <= backBuffer.width - kSize && y <= backBuffer.height - kSize && left >= 0 &&
         top >= 0 && left <= sheet.width - kSize && top <= sheet.height - kSize && backBuffer.HasSurface() &&
         sheet.HasSurface()) {
@@ -56,7 +57,8 @@ struct ShownCells {
 template <int32_t kCell>
 void DrawCells(PixelSurface& backBuffer, const PixelSurface& smallSheet, const PixelSurface& largeSheet,
                const ShownCells& layers, uint32_t cellsX, Span columns, Span rows, int32_t scrollX,
-               int32_t scrollY, int32_t factor) {
+               int32_t scrollY) {
+    constexpr int32_t kFactor = kCellSize / kCell;
     for (int64_t row = rows.first; row <= rows.last; ++row) {
         // Within a cell of the view: the spans keep every cell there.
         const auto y = static_cast<int32_t>((row - scrollY) * kCell);
@@ -64,9 +66,9 @@ void DrawCells(PixelSurface& backBuffer, const PixelSurface& smallSheet, const P
             const auto x = static_cast<int32_t>((column - scrollX) * kCell);
             const size_t index = static_cast<size_t>(row) * cellsX + static_cast<size_t>(column);
             if (layers.layer2 != nullptr)
-                DrawChip<2 * kCell>(backBuffer, x, y, largeSheet, layers.layer2[index], factor);
-            if (layers.layer1 != nullptr) DrawChip<kCell>(backBuffer, x, y, smallSheet, layers.layer1[index], factor);
-            if (layers.layer0 != nullptr) DrawChip<kCell>(backBuffer, x, y, smallSheet, layers.layer0[index], factor);
+                DrawChip<2 * kCell, kFactor>(backBuffer, x, y, largeSheet, layers.layer2[index]);
+            if (layers.layer1 != nullptr) DrawChip<kCell, kFactor>(backBuffer, x, y, smallSheet, layers.layer1[index]);
+            if (layers.layer0 != nullptr) DrawChip<kCell, kFactor>(backBuffer, x, y, smallSheet, layers.layer0[index]);
         }
     }
 }
@@ -96,7 +98,7 @@ void ComposeMapView(PixelSurface& backBuffer, const PixelSurface& backdrop,
                             ShownLayerCells(map, shown, 0)};
     const auto draw = [&](auto cellPixels) {
         DrawCells<decltype(cellPixels)::value>(backBuffer, smallSheet, largeSheet, layers, counts.cellsX, columns,
-                                               rows, scrollX, scrollY, zoom.factor);
+                                               rows, scrollX, scrollY);
     };
     switch (cell) {
     case kCellSize: draw(std::integral_constant<int32_t, kCellSize>{}); break;
