@@ -12,6 +12,7 @@
 #include "MainWindow.h"
 #include "PaletteWindow.h"
 #include "WideText.h"
+#include "core/ShiftJis.h"
 #include "core/Texts.h"
 #include "files/FileAccess.h"
 #include "map/core/ConflictChoice.h"
@@ -30,18 +31,44 @@ void TellConflictsRefused(const std::string& path, const std::string& reason) {
     ShowMessageAbout(mainWindow->handle, texts::kConflictsRefusedFormat, {WideFromUtf8(path), WideFromUtf8(reason)});
 }
 
+// A value in conflict as the message shows it, in Shift_JIS: the size in pixels as the size
+// dialog takes it, the start as x, y, a number, or the comment's first bytes.
+std::string FieldValueText(const MapDocument& doc, MergeField field) {
+    constexpr size_t kCommentShown = 24;
+    switch (field) {
+    case MergeField::kSize: return std::to_string(doc.mapWidth) + " x " + std::to_string(doc.mapHeight);
+    case MergeField::kStart:
+        return doc.startUnspecified ? texts::kFieldStartUnspecified
+                                    : std::to_string(doc.startX) + ", " + std::to_string(doc.startY);
+    case MergeField::kTargetTime: return std::to_string(doc.targetTime);
+    case MergeField::kTimeLimit: return std::to_string(doc.timeLimit);
+    case MergeField::kBackgroundImage: return std::to_string(doc.backgroundImage);
+    case MergeField::kMusic: return std::to_string(doc.music);
+    case MergeField::kComment: {
+        const auto* bytes = reinterpret_cast<const char*>(doc.comment.data());
+        std::string shown(bytes, ShiftJisKeepLength(bytes, doc.comment.size(), kCommentShown));
+        for (char& c : shown)
+            if (c == '\r' || c == '\n') c = ' ';  // one line each in the message
+        return "\"" + shown + (shown.size() < doc.comment.size() ? texts::kFieldCut : "") + "\"";
+    }
+    }
+    return std::string();
+}
+
 // The values besides the cells that a merge left in conflict keep ours; the editor names them
-// once, as the map opens, so that the designer can set them by hand.
-void TellFieldConflicts(const std::vector<MergeField>& fields) {
+// once, as the map opens, with ours and theirs, so that the designer can set theirs by hand.
+void TellFieldConflicts(const MergeConflicts& conflicts) {
     static const char* const kNames[kMergeFieldCount] = {
         texts::kFieldSize,      texts::kFieldStart, texts::kFieldTargetTime, texts::kFieldTimeLimit,
         texts::kFieldBackgroundImage, texts::kFieldMusic, texts::kFieldComment};
-    std::string names;
-    for (MergeField field : fields) {
-        if (!names.empty()) names += texts::kMapErrorPlaceSeparator;
-        names += kNames[static_cast<int>(field)];
+    std::string lines;
+    for (MergeField field : conflicts.fields) {
+        if (!lines.empty()) lines += "\r\n";
+        lines += std::string(kNames[static_cast<int>(field)]) + texts::kFieldOursLabel + " " +
+                 FieldValueText(conflicts.ours, field) + texts::kFieldTheirsLabel + " " +
+                 FieldValueText(conflicts.theirs, field);
     }
-    const std::wstring told = FilledMessage(texts::kFieldConflictsFormat, {WideFromSjis(names)});
+    const std::wstring told = FilledMessage(texts::kFieldConflictsFormat, {WideFromSjis(lines)});
     MessageBoxW(mainWindow->handle, told.c_str(), WideFromSjis(texts::kProductTitle).c_str(),
                 MB_OK | MB_ICONINFORMATION);
 }
@@ -84,7 +111,7 @@ void ReadConflictsBesideMap(const std::string& mapPath) {
     editor->conflictsPath = path;
     mainWindow->stage.SetConflicts(ConflictMarks(std::move(conflicts.cells)));
     conflicts.cells.clear();
-    if (!conflicts.fields.empty()) TellFieldConflicts(conflicts.fields);
+    if (!conflicts.fields.empty()) TellFieldConflicts(conflicts);
     editor->conflictsBesideCells = std::move(conflicts);
 }
 

@@ -88,8 +88,9 @@ TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
         MessageBoxWatcher boxes;
         ASSERT_TRUE(OpenMapPath(Wide(mapPath)));
         ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_NE(boxes.Boxes()[0].find(std::string(texts::kFieldTimeLimit) + texts::kMapErrorPlaceSeparator +
-                                        texts::kFieldMusic), std::string::npos);
+        EXPECT_NE(boxes.Boxes()[0].find(std::string(texts::kFieldTimeLimit) + texts::kFieldOursLabel + " 7" +
+                                        texts::kFieldTheirsLabel + " 6\r\n" + texts::kFieldMusic),
+                  std::string::npos);
     }
     ShowChanges();
     PressKey('J', true);
