@@ -95,7 +95,11 @@ bool MainWindow::PaintView() {
     // The cells a merge left in conflict, under what a tool is about to act on.
     const ConflictMarks& conflicts = stage.Conflicts();
     if (conflicts.OpenCount() > 0)
-        DrawViewConflictMarks(*backBuffer, conflicts.OpenCells(CellCounts()), scrollX, scrollY, zoom);
+        DrawViewConflictMarks(*backBuffer,
+                              conflicts.OpenCellsIn(CellRect{scrollX, scrollY, scrollX + zoom.Columns() - 1,
+                                                             scrollY + zoom.Rows() - 1},
+                                                    CellCounts()),
+                              scrollX, scrollY, zoom);
     // What a tool is about to act on, over everything else.
     for (const CellRect& cells : editor->tools.Outlines(CellCounts())) {
         const ToolOutline outline = ToolOutlineSegments(cells, scrollX, scrollY, zoom);

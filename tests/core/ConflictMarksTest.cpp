@@ -33,6 +33,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, NextConflict,
                                            NextConflictCase{{0, 1, 3}, 2, 2},
                                            NextConflictCase{{0, 1, 2, 3}, kNoConflict, kNoConflict}));
 
+// The open cells within an area are those of the whole map that lie in it, in the same order.
+class OpenConflictCellsIn : public ::testing::TestWithParam<CellRect> {};
+TEST_P(OpenConflictCellsIn, AreTheOpenCellsOfTheMapInTheArea) {
+    ConflictMarks marks(kListedConflicts);
+    marks.SetOpen(0, false);  // (1, 0)
+    std::vector<CellPoint> expected;
+    const CellRect area = GetParam();
+    for (const CellPoint& cell : marks.OpenCells({3, 3}))
+        if (cell.column >= area.left && cell.column <= area.right && cell.row >= area.top && cell.row <= area.bottom)
+            expected.push_back(cell);
+    EXPECT_EQ(marks.OpenCellsIn(area, {3, 3}), expected);
+}
+INSTANTIATE_TEST_SUITE_P(Areas, OpenConflictCellsIn,
+                         ::testing::Values(CellRect{0, 0, 15, 11}, CellRect{1, 0, 3, 1}, CellRect{-4, -4, 0, 2},
+                                           CellRect{3, 2, 3, 2}, CellRect{2, 1, 1, 1}));
+
 // Keeping ours and taking theirs are each one step, which undo takes back with the conflict.
 TEST(ConflictMarks, ResolvingIsOneStepThatUndoOpensAgain) {
     Stage stage;  // 16 x 12 empty cells

@@ -41,6 +41,26 @@ std::vector<CellPoint> ConflictMarks::OpenCells(MapCellCounts counts) const {
     return cells;
 }
 
+std::vector<CellPoint> ConflictMarks::OpenCellsIn(const CellRect& area, MapCellCounts counts) const {
+    std::vector<CellPoint> cells;
+    if (area.Empty() || area.right < 0 || area.bottom < 0 || counts.cellsX == 0 || counts.cellsY == 0) return cells;
+    const auto left = static_cast<uint32_t>(std::max(area.left, 0));
+    const uint32_t right = std::min(static_cast<uint32_t>(area.right), counts.cellsX - 1);
+    const uint32_t bottom = std::min(static_cast<uint32_t>(area.bottom), counts.cellsY - 1);
+    for (auto row = static_cast<uint32_t>(std::max(area.top, 0)); row <= bottom; ++row) {
+        auto at = std::lower_bound(conflicts.begin(), conflicts.end(), std::make_pair(row, left),
+                                   [](const CellConflict& c, const std::pair<uint32_t, uint32_t>& place) {
+                                       return c.row != place.first ? c.row < place.first : c.column < place.second;
+                                   });
+        for (; at != conflicts.end() && at->row == row && at->column <= right; ++at) {
+            if (open[static_cast<size_t>(at - conflicts.begin())] == 0) continue;
+            const CellPoint cell{static_cast<int32_t>(at->column), static_cast<int32_t>(row)};
+            if (cells.empty() || !(cells.back() == cell)) cells.push_back(cell);
+        }
+    }
+    return cells;
+}
+
 std::vector<CellConflict> ConflictMarks::OpenInFileOrder() const {
     std::vector<CellConflict> cells;
     for (size_t i = 0; i < conflicts.size(); ++i)

@@ -32,6 +32,9 @@ public:
     size_t NextOpen(size_t index) const;
     // The cells holding an open conflict that lie inside the map, each once, in reading order.
     std::vector<CellPoint> OpenCells(MapCellCounts counts) const;
+    // The same, only those within `area` (the view's cells): found by row in the reading order,
+    // so that drawing the view costs what it shows, however many conflicts the map has.
+    std::vector<CellPoint> OpenCellsIn(const CellRect& area, MapCellCounts counts) const;
     // The open conflicts in the order a conflicts file lists them (layer 2, 1, 0, each row by
     // row), so that a map saved with some resolved keeps a file of those still open.
     std::vector<CellConflict> OpenInFileOrder() const;
