@@ -13,8 +13,8 @@ enum : Changes {
     kChangedSize = 1u << 1,      // the map's size
     kChangedSettings = 1u << 2,  // the start position and its flag, the stage numbers, the comment
     kChangedHistory = 1u << 3,   // an undo step, or the saved state: the caption's mark, the menu
-    // The stage became another state as a whole (opened, made new, undone, redone): the
-    // settings dialogs' boxes show it again.
+    // The stage became another state as a whole (opened, made new, undone, redone), or took
+    // a value of a merge's theirs: the settings dialogs' boxes show it again.
     kChangedWholeStage = 1u << 4,
     // ---- What the designer sees of it and works with.
     kChangedView = 1u << 5,     // the view's offsets

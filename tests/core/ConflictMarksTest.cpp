@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Areas, OpenConflictCellsIn,
                          ::testing::Values(CellRect{0, 0, 15, 11}, CellRect{1, 0, 3, 1}, CellRect{-4, -4, 0, 2},
                                            CellRect{3, 2, 3, 2}, CellRect{2, 1, 1, 1}));
 
-// Keeping ours and taking theirs are each one step, which undo takes back with the conflict.
+// Keeping ours and taking theirs, of a cell or a value, are each one step, which undo takes
+// back with the conflict.
 TEST(ConflictMarks, ResolvingIsOneStepThatUndoOpensAgain) {
     Stage stage;  // 16 x 12 empty cells
     stage.SetConflicts(ConflictMarks(kListedConflicts));
@@ -66,8 +67,42 @@ TEST(ConflictMarks, ResolvingIsOneStepThatUndoOpensAgain) {
     ASSERT_TRUE(stage.Undo());
     EXPECT_TRUE(stage.Conflicts().IsOpen(1));
     EXPECT_EQ(stage.Map().Layer(2)[16 + 3].chipId, 0u);
+    stage.SetConflicts(ConflictMarks({}, {MergeField::kStart, MergeField::kMusic}));
+    StageSettings theirMusic = stage.Settings();
+    theirMusic.numbers.music = 5;
+    ASSERT_TRUE(stage.ResolveFieldConflict(1, &theirMusic));
+    EXPECT_FALSE(stage.ResolveFieldConflict(1, nullptr));
+    ASSERT_TRUE(stage.Undo());
+    EXPECT_TRUE(stage.Conflicts().IsFieldOpen(1) && stage.Settings().numbers.music == 0);
     ASSERT_TRUE(stage.New());
     EXPECT_TRUE(stage.Conflicts().Empty());
 }
+
+// Theirs taken of one value changes that value only; the size cannot be taken.
+struct TakenFieldCase {
+    MergeField field;
+    bool taken;
+    StageSettings expected;
+};
+class SettingsTakingTheirsField : public ::testing::TestWithParam<TakenFieldCase> {};
+TEST_P(SettingsTakingTheirsField, ChangesThatValueOnly) {
+    const StageSettings ours{320, 240, false, {10, 300, 0, 0}, "a"};
+    MapDocument theirs;
+    theirs.mapWidth = 1600, theirs.startX = 40, theirs.startY = 60, theirs.startUnspecified = true;
+    theirs.SetStage({11, 6, 2, 5});
+    theirs.comment = {'b', 0, 'c'};
+    StageSettings taken = ours;
+    EXPECT_EQ(SettingsTakingTheirs(ours, theirs, GetParam().field, taken), GetParam().taken);
+    EXPECT_EQ(taken, GetParam().expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SettingsTakingTheirsField,
+    ::testing::Values(TakenFieldCase{MergeField::kSize, false, {320, 240, false, {10, 300, 0, 0}, "a"}},
+                      TakenFieldCase{MergeField::kStart, true, {40, 60, true, {10, 300, 0, 0}, "a"}},
+                      TakenFieldCase{MergeField::kTargetTime, true, {320, 240, false, {11, 300, 0, 0}, "a"}},
+                      TakenFieldCase{MergeField::kTimeLimit, true, {320, 240, false, {10, 6, 0, 0}, "a"}},
+                      TakenFieldCase{MergeField::kBackgroundImage, true, {320, 240, false, {10, 300, 2, 0}, "a"}},
+                      TakenFieldCase{MergeField::kMusic, true, {320, 240, false, {10, 300, 0, 5}, "a"}},
+                      TakenFieldCase{MergeField::kComment, true, {320, 240, false, {10, 300, 0, 0}, "b"}}));
 
 }  // namespace

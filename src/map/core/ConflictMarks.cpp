@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-ConflictMarks::ConflictMarks(std::vector<CellConflict> cells) : conflicts(std::move(cells)) {
+ConflictMarks::ConflictMarks(std::vector<CellConflict> cells, const std::vector<MergeField>& fieldsInConflict)
+    : conflicts(std::move(cells)) {
+    for (MergeField field : fieldsInConflict) fields.push_back(FieldMark{field, true});
     std::stable_sort(conflicts.begin(), conflicts.end(), [](const CellConflict& a, const CellConflict& b) {
         if (a.row != b.row) return a.row < b.row;
         if (a.column != b.column) return a.column < b.column;
@@ -70,4 +72,17 @@ std::vector<CellConflict> ConflictMarks::OpenInFileOrder() const {
         return a.row != b.row ? a.row < b.row : a.column < b.column;
     });
     return cells;
+}
+
+size_t ConflictMarks::OpenFieldCount() const {
+    size_t count = 0;
+    for (const FieldMark& mark : fields) count += mark.open ? 1 : 0;
+    return count;
+}
+
+std::vector<MergeField> ConflictMarks::OpenFields() const {
+    std::vector<MergeField> open;
+    for (const FieldMark& mark : fields)
+        if (mark.open) open.push_back(mark.field);
+    return open;
 }

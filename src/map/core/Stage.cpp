@@ -159,6 +159,19 @@ bool Stage::ResolveConflict(size_t index, const CellWrites& writes) {
     return true;
 }
 
+bool Stage::ResolveFieldConflict(size_t index, const StageSettings* taken) {
+    EndStroke();
+    if (!content.conflicts.IsFieldOpen(index)) return false;
+    if (taken != nullptr && taken->comment.size() > kMaxCommentBytes) return false;
+    auto edit = std::make_unique<FieldConflictEdit>(index);
+    edit->Apply(content, taken);
+    history.Push(std::move(edit));
+    changes |= kChangedConflicts | kChangedHistory;
+    // A value the dialogs did not set: their boxes show the stage's values again.
+    if (taken != nullptr) changes |= kChangedSettings | kChangedWholeStage;
+    return true;
+}
+
 void Stage::BeginStroke() {
     EndStroke();
     stroke = std::make_unique<CellChangesEdit>();

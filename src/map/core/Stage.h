@@ -23,7 +23,7 @@ public:
 
     const MapModel& Map() const { return content.map; }
     const StageSettings& Settings() const { return content.settings; }
-    // The conflicts a merge left in the map's cells; none unless SetConflicts gave some.
+    // The conflicts a merge left in the map's cells and values; none unless SetConflicts gave some.
     const ConflictMarks& Conflicts() const { return content.conflicts; }
     // Everything Save writes, as the map writer takes it.
     MapDocument Document() const;
@@ -76,6 +76,10 @@ public:
     // also when no cell changes, so that undoing it opens the conflict again. False, changing
     // nothing, for a conflict that is not open.
     bool ResolveConflict(size_t index, const CellWrites& writes);
+    // Closes one open conflict of a value, the settings becoming `taken` (theirs taken; null to
+    // keep ours) in the same step, which undo takes back with them. False, changing nothing,
+    // for a conflict that is not open or a comment above 256 bytes.
+    bool ResolveFieldConflict(size_t index, const StageSettings* taken);
 
     // A drag stroke, from the press to the release: everything written meanwhile is one
     // step, whatever it crossed. Any other edit, undo or redo ends the stroke first.

@@ -147,3 +147,18 @@ bool ConflictEdit::Swap(StageContent& content) {
     content.conflicts.SetOpen(index, !content.conflicts.IsOpen(index));
     return true;
 }
+
+void FieldConflictEdit::Apply(StageContent& content, const StageSettings* taken) {
+    setsValue = taken != nullptr;
+    if (setsValue) {
+        other = *taken;
+        std::swap(content.settings, other);
+    }
+    content.conflicts.SetFieldOpen(index, false);
+}
+
+bool FieldConflictEdit::Swap(StageContent& content) {
+    if (setsValue) std::swap(content.settings, other);
+    content.conflicts.SetFieldOpen(index, !content.conflicts.IsFieldOpen(index));
+    return true;
+}

@@ -14,7 +14,7 @@
 #include "map/core/StageSettings.h"
 
 // What the edits work on: everything a map file carries, and the conflicts a merge left in
-// its cells (never saved with it).
+// its cells and values (never saved with it).
 struct StageContent {
     MapModel map;
     StageSettings settings;
@@ -132,4 +132,20 @@ public:
 private:
     size_t index;
     CellChangesEdit cells;
+};
+
+// One conflict of a value resolved: closed, and with theirs taken, the settings given theirs'
+// value in the same step. Undo opens it again with the settings from before.
+class FieldConflictEdit : public StageEdit {
+public:
+    explicit FieldConflictEdit(size_t fieldIndex) : index(fieldIndex) {}
+    // Closes the conflict; with `taken`, the stage's settings become those.
+    void Apply(StageContent& content, const StageSettings* taken);
+    bool Swap(StageContent& content) override;
+    size_t Bytes() const override { return sizeof(*this) + other.comment.capacity(); }
+
+private:
+    size_t index;
+    bool setsValue = false;
+    StageSettings other;  // the settings the stage does not hold at the moment, when setsValue
 };
