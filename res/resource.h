@@ -82,6 +82,7 @@
 #define ID_EDIT_NEXT_CONFLICT 40093
 #define ID_EDIT_KEEP_OURS 40094
 #define ID_EDIT_TAKE_THEIRS 40095
+#define ID_EDIT_FIELD_CONFLICTS 40096
 // What keys do that no menu item does: Escape clears a paste or the selection before it
 // closes, and the arrow keys move the view.
 #define ID_KEY_ESCAPE 40110

@@ -66,6 +66,7 @@ void ShowMenuCommands(bool readClipboard) {
     EnableMenuCommand(menu, ID_EDIT_NEXT_CONFLICT, conflicts.OpenCount() > 0);
     EnableMenuCommand(menu, ID_EDIT_KEEP_OURS, conflicts.IsOpen(editor->currentConflict));
     EnableMenuCommand(menu, ID_EDIT_TAKE_THEIRS, conflicts.IsOpen(editor->currentConflict));
+    EnableMenuCommand(menu, ID_EDIT_FIELD_CONFLICTS, conflicts.OpenFieldCount() > 0);
     EnableMenuCommand(menu, ID_EDIT_PASTE, readClipboard ? editor->clipboard.HoldsBlock(mainWindow->handle)
                                                          : editor->clipboard.MayHoldBlock());
 }

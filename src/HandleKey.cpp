@@ -106,6 +106,12 @@ void DispatchCommand(uint32_t commandId) {
             OfferToRemoveConflictsFile();
         }
         break;
+    case ID_EDIT_FIELD_CONFLICTS:
+        if (ChooseFieldConflicts()) {
+            ShowChanges();
+            OfferToRemoveConflictsFile();
+        }
+        break;
     case ID_EDIT_SMALL_PALETTE: ShowPalette(smallPalette); break;
     case ID_EDIT_LARGE_PALETTE: ShowPalette(largePalette); break;
     case ID_EDIT_AREA: OpenSettingsDialog(resizeWindow, IDC_RESIZE_WIDTH); break;

@@ -55,24 +55,28 @@ std::string FieldValueText(const MapDocument& doc, MergeField field) {
     return std::string();
 }
 
-// The values besides the cells that a merge left in conflict keep ours; the editor names them
-// once, as the map opens, with ours and theirs, so that the designer can set theirs by hand.
-void TellFieldConflicts(const MergeConflicts& conflicts) {
+// One value in conflict on a line: "NAME：こちら OURS　あちら THEIRS", in Shift_JIS.
+std::string FieldConflictLine(const MergeConflicts& conflicts, MergeField field) {
     static const char* const kNames[kMergeFieldCount] = {
         texts::kFieldSize,      texts::kFieldStart, texts::kFieldTargetTime, texts::kFieldTimeLimit,
         texts::kFieldBackgroundImage, texts::kFieldMusic, texts::kFieldComment};
+    return std::string(kNames[static_cast<int>(field)]) + texts::kFieldOursLabel + " " +
+           FieldValueText(conflicts.ours, field) + texts::kFieldTheirsLabel + " " +
+           FieldValueText(conflicts.theirs, field);
+}
+
+// The values besides the cells that a merge left in conflict keep ours until 値の競合 chooses;
+// the editor names them once, as the map opens, with ours and theirs.
+void TellFieldConflicts(const MergeConflicts& conflicts) {
     std::string lines;
     for (MergeField field : conflicts.fields) {
         if (!lines.empty()) lines += "\r\n";
-        lines += std::string(kNames[static_cast<int>(field)]) + texts::kFieldOursLabel + " " +
-                 FieldValueText(conflicts.ours, field) + texts::kFieldTheirsLabel + " " +
-                 FieldValueText(conflicts.theirs, field);
+        lines += FieldConflictLine(conflicts, field);
     }
     const std::wstring told = FilledMessage(texts::kFieldConflictsFormat, {WideFromSjis(lines)});
     MessageBoxW(mainWindow->handle, told.c_str(), WideFromSjis(texts::kProductTitle).c_str(),
                 MB_OK | MB_ICONINFORMATION);
 }
-
 
 }  // namespace
 
@@ -109,7 +113,7 @@ void ReadConflictsBesideMap(const std::string& mapPath) {
         return;
     }
     editor->conflictsPath = path;
-    mainWindow->stage.SetConflicts(ConflictMarks(std::move(conflicts.cells)));
+    mainWindow->stage.SetConflicts(ConflictMarks(std::move(conflicts.cells), conflicts.fields));
     conflicts.cells.clear();
     if (!conflicts.fields.empty()) TellFieldConflicts(conflicts);
     editor->conflictsBesideCells = std::move(conflicts);
@@ -120,13 +124,14 @@ void KeepConflictsFileCurrent(const std::string& savedMapPath) {
     const ConflictMarks& marks = mainWindow->stage.Conflicts();
     // Saved under another name, the map leaves the file to the one it was read with; with none
     // open the file was offered for removal already; with none resolved it says it all still.
-    if (MergeConflictsPathFor(savedMapPath) != editor->conflictsPath || marks.OpenCount() == 0 ||
-        marks.OpenCount() == marks.Count())
+    if (MergeConflictsPathFor(savedMapPath) != editor->conflictsPath || marks.NoneOpen() ||
+        (marks.OpenCount() == marks.Count() && marks.OpenFieldCount() == marks.FieldCount()))
         return;
     MergeConflicts kept = editor->conflictsBesideCells;
     // A map given another size no longer matches the file, which will be refused on opening.
     if (kept.mapWidth != mainWindow->map.mapWidth || kept.mapHeight != mainWindow->map.mapHeight) return;
     kept.cells = marks.OpenInFileOrder();
+    kept.fields = marks.OpenFields();
     const std::string text = MergeConflictsToJson(kept);
     std::string reason;
     if (!files::ReplaceFileContents(editor->conflictsPath, std::vector<uint8_t>(text.begin(), text.end()), reason))
@@ -167,6 +172,34 @@ bool ResolveCurrentConflict(bool takeTheirs) {
         MessageBeep(MB_ICONWARNING);
         return false;
     }
-    return stage.ResolveConflict(editor->currentConflict, writes) && stage.Conflicts().OpenCount() == 0;
+    return stage.ResolveConflict(editor->currentConflict, writes) && stage.Conflicts().NoneOpen();
+}
+
+bool ChooseFieldConflicts() {
+    if (!ConflictsReady() || mainWindow->stage.Conflicts().OpenFieldCount() == 0) {
+        MessageBeep(MB_ICONWARNING);
+        return false;
+    }
+    Stage& stage = mainWindow->stage;
+    const MergeConflicts& sides = editor->conflictsBesideCells;
+    bool resolved = false;
+    for (size_t i = 0; i < stage.Conflicts().FieldCount(); ++i) {
+        if (!stage.Conflicts().IsFieldOpen(i)) continue;
+        const MergeField field = stage.Conflicts().FieldAt(i);
+        const std::wstring question =
+            FilledMessage(texts::kTakeTheirsValueQuestion, {WideFromSjis(FieldConflictLine(sides, field))});
+        const int answer = MessageBoxW(mainWindow->handle, question.c_str(),
+                                       WideFromSjis(texts::kProductTitle).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (answer == IDCANCEL) break;
+        StageSettings taken;
+        if (answer != IDYES) {
+            resolved = stage.ResolveFieldConflict(i, nullptr) || resolved;
+        } else if (SettingsTakingTheirs(stage.Settings(), sides.theirs, field, taken)) {
+            resolved = stage.ResolveFieldConflict(i, &taken) || resolved;
+        } else {
+            MessageBeep(MB_ICONWARNING);  // theirs' size would resize the map: it stays open
+        }
+    }
+    return resolved && stage.Conflicts().NoneOpen();
 }
 

@@ -1,7 +1,8 @@
 // The conflicts a merge left beside a map (MergeConflictsFile.h) in the editor: read when the
-// map opens and marked in the view and the overview, visited by 次の競合, and resolved one at a
-// time, keeping ours or taking theirs, each as one undo step. Once none is left open the
-// designer is offered to remove the conflicts file.
+// map opens, those of the cells marked in the view and the overview and visited by 次の競合,
+// those of the values asked about by 値の競合; each resolved on its own, keeping ours or taking
+// theirs, as one undo step. Once none is left open the designer is offered to remove the
+// conflicts file.
 #pragma once
 #include <string>
 
@@ -11,7 +12,7 @@
 // conflicts.
 void ReadConflictsBesideMap(const std::string& mapPath);
 // After the map was saved (path UTF-8, full) with some of its conflicts resolved: the conflicts
-// file keeps only those still open, so that opening the map again marks just those.
+// file keeps only the cells and values still open, so that opening the map again marks just those.
 void KeepConflictsFileCurrent(const std::string& savedMapPath);
 // 次の競合: the view centred on the next open conflict after the current one, which it becomes;
 // a beep when none is open.
@@ -20,5 +21,11 @@ void GoToNextConflict();
 // while its layer is hidden). True when that left none open: the caller shows the change, then
 // offers to remove the conflicts file.
 bool ResolveCurrentConflict(bool takeTheirs);
+// 値の競合: for each open conflict of a value in turn, "NAME：こちら OURS　あちら THEIRS" asked
+// whether to take theirs: Yes takes it into the settings, No keeps ours, each one undo step;
+// Cancel stops, leaving the rest open. Theirs' size is refused with a beep (it would resize
+// the map) and stays open. A beep when none is open. True when that left no conflict open, of
+// a cell or a value: the caller shows the change, then offers to remove the conflicts file.
+bool ChooseFieldConflicts();
 // With every conflict resolved the file has done its work: removed if the designer agrees.
 void OfferToRemoveConflictsFile();

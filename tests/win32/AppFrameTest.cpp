@@ -51,7 +51,8 @@ void ExpectMenuItems(HMENU popup, const std::vector<MenuItem>& expected) {
         const bool cannotAct = info.wID == ID_EDIT_UNDO || info.wID == ID_EDIT_REDO ||
                                info.wID == ID_EDIT_CUT || info.wID == ID_EDIT_COPY ||
                                info.wID == ID_EDIT_DELETE || info.wID == ID_EDIT_NEXT_CONFLICT ||
-                               info.wID == ID_EDIT_KEEP_OURS || info.wID == ID_EDIT_TAKE_THEIRS;
+                               info.wID == ID_EDIT_KEEP_OURS || info.wID == ID_EDIT_TAKE_THEIRS ||
+                               info.wID == ID_EDIT_FIELD_CONFLICTS;
         EXPECT_EQ((info.fState & MFS_GRAYED) != 0, cannotAct) << "item " << i;
     }
 }
@@ -126,6 +127,7 @@ TEST_F(EditorTest, MenuHasItsPopupsWithExactTextsAndIds) {
         {"\x8e\x9f\x82\xcc\x8b\xa3\x8d\x87    Ctrl+J", ID_EDIT_NEXT_CONFLICT},  // 次の競合
         {"\x8b\xa3\x8d\x87: \x82\xb1\x82\xbf\x82\xe7\x82\xf0\x8e\x63\x82\xb7", ID_EDIT_KEEP_OURS},
         {"\x8b\xa3\x8d\x87: \x82\xa0\x82\xbf\x82\xe7\x82\xf0\x8e\xe6\x82\xe9", ID_EDIT_TAKE_THEIRS},
+        {"\x92\x6c\x82\xcc\x8b\xa3\x8d\x87...", ID_EDIT_FIELD_CONFLICTS},  // 値の競合...
         {nullptr, 0},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x53\x29\x20\x20\x20\x20\x46\x31", 40008},
         {"\x83\x70\x83\x8c\x83\x62\x83\x67\x28\x4c\x29\x20\x20\x20\x20\x46\x32", 40011},

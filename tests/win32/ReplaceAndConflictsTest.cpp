@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "EditorFixture.h"
 #include "PaletteWindow.h"
@@ -63,7 +64,8 @@ void ExpectViewOnMarkedCell(int32_t column, int32_t row) {
 using ConflictsTest = EditorTest;
 
 // Two conflicts in a 40 x 30 map, (5, 25) of layer 0 and (30, 20) of layer 1, and a cell only
-// theirs changed; theirs taken in one, ours kept in the other.
+// theirs changed; theirs taken in one, ours kept in the other; likewise for the time limit and
+// the music in conflict.
 TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
     ScratchFolder folder("picoran-conflicts");
     MapDocument maps[3];
@@ -109,6 +111,17 @@ TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
     ASSERT_EQ(kept.cells.size(), 1u);
     EXPECT_EQ(kept.cells[0].row, 25u);
     EXPECT_EQ(kept.fields.size(), 2u);
+    {
+        MessageBoxWatcher answers(std::vector<int>{IDYES, IDNO});  // 値の競合: theirs' time limit, our music
+        DispatchCommand(ID_EDIT_FIELD_CONFLICTS);
+        ASSERT_EQ(answers.Boxes().size(), 2u);
+        EXPECT_NE(answers.Boxes()[0].find(std::string(texts::kFieldTimeLimit) + texts::kFieldOursLabel), std::string::npos);
+    }
+    EXPECT_EQ(mainWindow->stage.Settings().numbers.timeLimit, 6);
+    PressKey('Z', true), PressKey('Z', true);  // the music's choice, then the time limit's
+    EXPECT_EQ(mainWindow->stage.Settings().numbers.timeLimit, 7);
+    EXPECT_EQ(mainWindow->stage.Conflicts().OpenFieldCount(), 2u);
+    PressKey('Y', true), PressKey('Y', true);
 
     PressKey('J', true);
     ExpectViewOnMarkedCell(5, 25);
@@ -117,8 +130,9 @@ TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_NE(boxes.Boxes()[0].find("merged.bin.conflicts.json"), std::string::npos);
     EXPECT_FALSE(FileExists(conflictsPath));
-    // Only the cell whose theirs was taken differs from ours, besides theirs' own change.
-    ours.layer1Ids[ConflictMapCell(30, 20)] = 3, ours.layer1Ids[ConflictMapCell(1, 1)] = 6;
+    // Only the cell and the time limit whose theirs was taken differ from ours, besides theirs'
+    // own change.
+    ours.layer1Ids[ConflictMapCell(30, 20)] = 3, ours.layer1Ids[ConflictMapCell(1, 1)] = 6, ours.timeLimit = 6;
     EXPECT_EQ(SaveAndRead(folder.Path() + "\\resolved.bin"), Bytes(WriteBinaryMap(ours)));
 }
 #endif
