@@ -118,6 +118,7 @@ TEST_F(ConflictsTest, MarkedWhenOpenedVisitedInTurnAndResolvedASideAtATime) {
         EXPECT_NE(answers.Boxes()[0].find(std::string(texts::kFieldTimeLimit) + texts::kFieldOursLabel), std::string::npos);
     }
     EXPECT_EQ(mainWindow->stage.Settings().numbers.timeLimit, 6);
+    EXPECT_EQ(BoxText(configWindow, IDC_CONFIG_TIME_LIMIT), "6");  // the dialog's box shows it
     PressKey('Z', true), PressKey('Z', true);  // the music's choice, then the time limit's
     EXPECT_EQ(mainWindow->stage.Settings().numbers.timeLimit, 7);
     EXPECT_EQ(mainWindow->stage.Conflicts().OpenFieldCount(), 2u);
