@@ -190,9 +190,11 @@ bool ChooseFieldConflicts() {
             FilledMessage(texts::kTakeTheirsValueQuestion, {WideFromSjis(FieldConflictLine(sides, field))});
         const int answer = MessageBoxW(mainWindow->handle, question.c_str(),
                                        WideFromSjis(texts::kProductTitle).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
-        if (answer == IDCANCEL) break;
+        // Only a No keeps ours: Cancel, or a box that could not be shown, stops and leaves the
+        // rest open.
+        if (answer != IDYES && answer != IDNO) break;
         StageSettings taken;
-        if (answer != IDYES) {
+        if (answer == IDNO) {
             resolved = stage.ResolveFieldConflict(i, nullptr) || resolved;
         } else if (SettingsTakingTheirs(stage.Settings(), sides.theirs, field, taken)) {
             resolved = stage.ResolveFieldConflict(i, &taken) || resolved;
